@@ -1,0 +1,59 @@
+# Sonara: the two commands a user needs are `make run` and `make test`.
+SHELL := /bin/bash
+BUILD ?= build/debug
+ASAN_BUILD ?= build/asan
+FUZZ_BUILD ?= build/fuzz
+RELEASE_BUILD ?= build/release
+JOBS ?= $(shell nproc)
+FUZZ_SECONDS ?= 20
+
+.PHONY: all deps configure build run test unit-tests asan-tests fuzz fuzz-run layering bench format clean
+
+all: build
+
+deps:
+	@scripts/install-deps
+
+$(BUILD)/build.ninja:
+	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug
+
+configure: deps $(BUILD)/build.ninja
+
+build: configure
+	cmake --build $(BUILD) -j $(JOBS)
+
+# Until the main window exists, `run` shows the user's library with the CLI.
+run: build
+	@$(BUILD)/src/cli/sonara-cli list
+	@$(BUILD)/src/cli/sonara-cli totals
+
+unit-tests: build
+	scripts/run-tests $(BUILD)
+
+asan-tests: deps
+	cmake -S . -B $(ASAN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DSONARA_SANITIZE=ON -DSONARA_BENCH=OFF
+	cmake --build $(ASAN_BUILD) -j $(JOBS) --target core_tests
+	scripts/run-tests $(ASAN_BUILD) core_tests
+
+fuzz: deps
+	CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSONARA_FUZZ=ON -DSONARA_TESTS=OFF
+	cmake --build $(FUZZ_BUILD) -j $(JOBS)
+
+fuzz-run: fuzz
+	scripts/run-fuzzers $(FUZZ_BUILD) $(FUZZ_SECONDS)
+
+layering:
+	@scripts/check-layering
+
+test: layering unit-tests asan-tests fuzz-run
+
+bench: deps
+	cmake -S . -B $(RELEASE_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release
+	cmake --build $(RELEASE_BUILD) -j $(JOBS) --target sonara-bench
+	$(RELEASE_BUILD)/bench/sonara-bench
+
+format:
+	git ls-files '*.cpp' '*.h' | xargs clang-format -i
+
+clean:
+	rm -rf build
