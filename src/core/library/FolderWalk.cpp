@@ -1,0 +1,150 @@
+#include "core/library/FolderWalk.h"
+
+#include <dirent.h>
+#include <memory>
+#include <set>
+#include <sys/stat.h>
+#include <utility>
+#include <vector>
+
+#include "core/io/Text.h"
+
+namespace sonara {
+
+namespace {
+
+bool wildcardMatch(std::string_view name, std::string_view pattern) {
+    // Iterative match with single-star backtracking.
+    size_t n = 0, p = 0, starP = std::string_view::npos, starN = 0;
+    while (n < name.size()) {
+        if (p < pattern.size() &&
+            (pattern[p] == '?' || text::foldAscii(pattern[p]) == text::foldAscii(name[n]))) {
+            ++n;
+            ++p;
+        } else if (p < pattern.size() && pattern[p] == '*') {
+            starP = p++;
+            starN = n;
+        } else if (starP != std::string_view::npos) {
+            p = starP + 1;
+            n = ++starN;
+        } else {
+            return false;
+        }
+    }
+    while (p < pattern.size() && pattern[p] == '*') {
+        ++p;
+    }
+    return p == pattern.size();
+}
+
+struct DirCloser {
+    void operator()(DIR* d) const { closedir(d); }
+};
+
+class Walker {
+public:
+    Walker(std::string_view patterns, const std::function<bool(const std::string&)>& visit,
+           const std::atomic<bool>* cancel)
+        : patterns_(patterns), visit_(visit), cancel_(cancel) {}
+
+    // False when the walk must stop (cancelled or the visitor said so).
+    bool walk(const std::string& folder) {
+        struct stat st {};
+        if (::stat(folder.c_str(), &st) != 0) {
+            result.incomplete = true;
+            return true;
+        }
+        if (!visited_.insert({st.st_dev, st.st_ino}).second) {
+            return true;  // a link back into a folder already walked
+        }
+        std::unique_ptr<DIR, DirCloser> dir(::opendir(folder.c_str()));
+        if (!dir) {
+            result.incomplete = true;
+            return true;
+        }
+        std::vector<std::string> folders;
+        while (const dirent* entry = ::readdir(dir.get())) {
+            const std::string name = entry->d_name;
+            if (name == "." || name == "..") {
+                continue;
+            }
+            const std::string path = folder + name;
+            bool isDir = entry->d_type == DT_DIR;
+            bool isFile = entry->d_type == DT_REG;
+            if (entry->d_type == DT_LNK || entry->d_type == DT_UNKNOWN) {
+                struct stat target {};
+                if (::stat(path.c_str(), &target) != 0) {
+                    continue;  // a dangling link
+                }
+                isDir = S_ISDIR(target.st_mode);
+                isFile = S_ISREG(target.st_mode);
+            }
+            if (isDir) {
+                folders.push_back(path + "/");
+            } else if (isFile && matchesPattern(name, patterns_)) {
+                if (cancelled()) {
+                    return false;
+                }
+                ++result.filesVisited;
+                if (!visit_(path)) {
+                    result.cancelled = true;
+                    return false;
+                }
+            }
+        }
+        dir.reset();
+        for (const std::string& sub : folders) {
+            if (cancelled() || !walk(sub)) {
+                return false;
+            }
+        }
+        return true;
+    }
+
+    bool cancelled() {
+        if (cancel_ != nullptr && cancel_->load()) {
+            result.cancelled = true;
+        }
+        return result.cancelled;
+    }
+
+    WalkResult result;
+
+private:
+    std::string_view patterns_;
+    const std::function<bool(const std::string&)>& visit_;
+    const std::atomic<bool>* cancel_;
+    std::set<std::pair<dev_t, ino_t>> visited_;
+};
+
+}  // namespace
+
+bool matchesPattern(std::string_view name, std::string_view patterns) {
+    size_t start = 0;
+    while (start <= patterns.size()) {
+        size_t end = patterns.find(';', start);
+        if (end == std::string_view::npos) {
+            end = patterns.size();
+        }
+        const std::string_view one = text::trim(patterns.substr(start, end - start));
+        if (!one.empty() && wildcardMatch(name, one)) {
+            return true;
+        }
+        start = end + 1;
+    }
+    return false;
+}
+
+WalkResult walkFolder(const std::string& folder, std::string_view patterns,
+                      const std::function<bool(const std::string&)>& visit,
+                      const std::atomic<bool>* cancel) {
+    Walker walker(patterns, visit, cancel);
+    std::string start = folder;
+    if (start.empty() || start.back() != '/') {
+        start += '/';
+    }
+    walker.walk(start);
+    return walker.result;
+}
+
+}  // namespace sonara

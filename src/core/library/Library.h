@@ -1,0 +1,88 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "core/library/LibraryRecord.h"
+
+namespace sonara {
+
+class RecordFactory;
+struct NormaliseOptions;
+
+enum class SortOrder : int {
+    FileName = 0,
+    Artist = 1,
+    Album = 2,
+    Title = 3,
+    PlayCount = 4,
+    ArtistAlbumTitle = 5,
+    Unsorted = 6,
+};
+
+enum class AddStatus : int { Added = 0, AlreadyPresent = 1, Failed = 3 };
+
+struct AddResult {
+    AddStatus status = AddStatus::Failed;
+    LibraryRecord* record = nullptr;  // the new record when Added
+};
+
+// The in-memory collection of all library records; it owns them. Lookups by
+// file name are binary searches, valid only while sorted by file name, so
+// every operation that looks a name up sorts by file name first.
+class Library {
+public:
+    Library() = default;
+    Library(const Library&) = delete;
+    Library& operator=(const Library&) = delete;
+
+    size_t count() const { return records_.size(); }
+    // The record at an index, or nullptr outside 0..count()-1.
+    LibraryRecord* at(size_t index) const;
+    LibraryRecord* at(long index) const { return index < 0 ? nullptr : at(size_t(index)); }
+
+    SortOrder sortOrder() const { return sortOrder_; }
+    // Sorting by file name is always redone, as adds may have appended out of
+    // order; any other order already in force is kept as it is. Display
+    // values are computed once per record, not once per comparison.
+    void sort(SortOrder order, const NormaliseOptions& options);
+
+    // Index of the record named `fileName` (ignoring case), or -1. When -1,
+    // `insertAt` is where such a record belongs (-1 for an empty library).
+    // Requires the file-name order.
+    long find(const std::string& fileName, long& insertAt) const;
+    // Sorts by file name first when needed.
+    long findByName(const std::string& fileName);
+
+    // Adds the file at `path` unless a record of that file name exists.
+    AddResult addSong(const std::string& path, const std::string& mediaName,
+                      RecordFactory& factory);
+    // Inserts a finished record at its sorted place (the library is sorted by
+    // file name first); nullptr when a record of that name exists.
+    LibraryRecord* insert(std::unique_ptr<LibraryRecord> record);
+    // Appends without any check; for loading the library file.
+    void append(std::unique_ptr<LibraryRecord> record);
+
+    void removeAt(size_t index, size_t n = 1);
+    void clear();
+    int64_t totalSeconds() const;
+
+    int32_t version() const { return version_; }
+    void setVersion(int32_t version) { version_ = version; }
+    // After loading or changes that break the current order.
+    void markUnsorted() { sortOrder_ = SortOrder::Unsorted; }
+
+private:
+    std::vector<std::unique_ptr<LibraryRecord>> records_;
+    SortOrder sortOrder_ = SortOrder::Unsorted;
+    int32_t version_ = 3;
+};
+
+// The About box lines.
+std::string totalCountText(const Library& library);
+std::string totalTimeText(const Library& library);
+
+}  // namespace sonara

@@ -1,0 +1,88 @@
+#include "core/library/LocateRecordFile.h"
+
+#include <dirent.h>
+#include <memory>
+#include <set>
+#include <sys/stat.h>
+#include <vector>
+
+#include "core/app/Prompter.h"
+#include "core/app/StringTable.h"
+#include "core/io/FileAttributes.h"
+#include "core/library/LibraryRecord.h"
+#include "core/library/PathCache.h"
+#include "core/library/SourcesList.h"
+
+namespace sonara {
+
+namespace {
+
+struct DirCloser {
+    void operator()(DIR* d) const { closedir(d); }
+};
+
+// folder + name, else the same in each sub-folder, depth first; folders
+// already seen (through links) are not searched again.
+std::optional<std::string> searchTree(const std::string& folder, const std::string& name,
+                                      std::set<std::pair<dev_t, ino_t>>& seen) {
+    struct stat st {};
+    if (::stat(folder.c_str(), &st) != 0 || !seen.insert({st.st_dev, st.st_ino}).second) {
+        return std::nullopt;
+    }
+    if (files::exists(folder + name)) {
+        return folder + name;
+    }
+    std::unique_ptr<DIR, DirCloser> dir(::opendir(folder.c_str()));
+    if (!dir) {
+        return std::nullopt;
+    }
+    std::vector<std::string> subs;
+    while (const dirent* entry = ::readdir(dir.get())) {
+        const std::string child = entry->d_name;
+        if (child == "." || child == "..") {
+            continue;
+        }
+        if (files::isDirectory(folder + child)) {
+            subs.push_back(folder + child + "/");
+        }
+    }
+    dir.reset();
+    for (const std::string& sub : subs) {
+        if (auto hit = searchTree(sub, name, seen)) {
+            return hit;
+        }
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
+std::optional<std::string> locateRecordFile(const LibraryRecord& record, const PathCache& cache,
+                                            SourcesList& sources, Prompter* prompter) {
+    if (const long i = cache.find(record.fileName); i >= 0) {
+        const std::string& cached = cache.at(size_t(i)).fullPath;
+        if (files::exists(cached)) {
+            return cached;
+        }
+    }
+    for (size_t i = 0; i < sources.count(); ++i) {
+        SourceFolder& source = sources.at(i);
+        if (!source.isPresent()) {
+            continue;
+        }
+        std::set<std::pair<dev_t, ino_t>> seen;
+        if (auto hit = searchTree(withTrailingSlash(source.folder), record.fileName, seen)) {
+            return hit;
+        }
+    }
+    if (prompter != nullptr) {
+        if (!record.mediaName.empty()) {
+            prompter->message(formatText(129, record.mediaName), Icon::Exclamation);
+        } else {
+            prompter->message(stringText(130), Icon::Exclamation);
+        }
+    }
+    return std::nullopt;
+}
+
+}  // namespace sonara

@@ -1,0 +1,146 @@
+#include <gtest/gtest.h>
+
+#include "core/io/ArchiveReader.h"
+#include "core/io/ArchiveWriter.h"
+#include "core/library/Library.h"
+#include "core/library/LibraryFile.h"
+#include "core/metadata/Normaliser.h"
+#include "support/ScriptedPrompter.h"
+#include "support/TempDir.h"
+
+namespace sonara {
+namespace {
+
+using testing::readBytes;
+using testing::TempDir;
+using testing::writeBytes;
+
+std::unique_ptr<LibraryRecord> makeRecord(const std::string& fileName, int plays = 0) {
+    auto r = std::make_unique<LibraryRecord>();
+    r->fileName = fileName;
+    r->mediaName = "Disc";
+    r->playCount = plays;
+    r->availability = 4;
+    r->genre = "Rock";
+    r->comment = "c";
+    r->lengthSeconds = 61;
+    r->title = "T";
+    r->artist = "A";
+    r->reserved = "r";
+    r->tagTitle = "tt";
+    r->tagArtist = "ta";
+    r->tagAlbum = "tb";
+    return r;
+}
+
+std::vector<uint8_t> serialise(const Library& library) {
+    std::vector<uint8_t> bytes;
+    ArchiveWriter out(bytes);
+    library_file::write(out, library);
+    out.flush();
+    return bytes;
+}
+
+TEST(LibraryFile, EmptyLibraryIsEightBytes) {
+    Library library;
+    EXPECT_EQ(serialise(library), (std::vector<uint8_t>{3, 0, 0, 0, 0, 0, 0, 0}));
+    Library loaded;
+    loaded.append(makeRecord("stale.mp3"));
+    const auto bytes = serialise(library);
+    ArchiveReader in(bytes);
+    EXPECT_TRUE(library_file::read(in, loaded));
+    EXPECT_EQ(loaded.count(), 0u);
+}
+
+TEST(LibraryFile, RecordLayoutIsInFileOrder) {
+    Library library;
+    library.append(makeRecord("a.mp3", 7));
+    const auto bytes = serialise(library);
+    const std::vector<uint8_t> expected = {
+        3, 0, 0, 0, 1, 0, 0, 0,                      // version, count
+        5, 'a', '.', 'm', 'p', '3', 4, 'D', 'i', 's', 'c',  // fileName, mediaName
+        7, 0, 0, 0, 4, 0, 0, 0,                      // playCount, availability
+        4, 'R', 'o', 'c', 'k', 1, 'c',               // genre, comment
+        61, 0, 0, 0,                                 // lengthSeconds
+        2, 't', 't', 2, 't', 'a', 2, 't', 'b',       // tagTitle, tagArtist, tagAlbum
+        1, 'T', 1, 'A', 1, 'r'};                     // title, artist, reserved
+    EXPECT_EQ(bytes, expected);
+}
+
+TEST(LibraryFile, AnyVersionLoadsWithOneLayoutAndSavesAsThree) {
+    for (int32_t version : {1, 7}) {
+        Library library;
+        library.append(makeRecord("x.mp3"));
+        auto bytes = serialise(library);
+        bytes[0] = uint8_t(version);
+        Library loaded;
+        ArchiveReader in(bytes);
+        ASSERT_TRUE(library_file::read(in, loaded));
+        EXPECT_EQ(loaded.version(), version);
+        ASSERT_EQ(loaded.count(), 1u);
+        EXPECT_EQ(loaded.at(size_t(0))->tagAlbum, "tb");
+        EXPECT_EQ(serialise(loaded)[0], 3);
+    }
+}
+
+TEST(LibraryFile, CutInsideRecordKeepsTheRecordsBefore) {
+    Library library;
+    for (int i = 0; i < 5; ++i) {
+        library.append(makeRecord("song" + std::to_string(i) + ".mp3"));
+    }
+    const auto whole = serialise(library);
+    const size_t recordSize = (whole.size() - 8) / 5;
+    // Cut in the middle of record 3 (index 2), and at every byte of it.
+    for (size_t cut = 8 + 2 * recordSize; cut < 8 + 3 * recordSize; ++cut) {
+        std::vector<uint8_t> bytes(whole.begin(), whole.begin() + long(cut));
+        Library loaded;
+        ArchiveReader in(bytes);
+        EXPECT_FALSE(library_file::read(in, loaded));
+        ASSERT_EQ(loaded.count(), 2u) << cut;
+        EXPECT_EQ(loaded.at(size_t(1))->fileName, "song1.mp3");
+    }
+}
+
+TEST(LibraryFile, HostileCountDoesNotAllocate) {
+    const std::vector<uint8_t> bytes = {3, 0, 0, 0, 0xFF, 0xFF, 0xFF, 0xFF};
+    Library loaded;
+    ArchiveReader in(bytes);
+    EXPECT_FALSE(library_file::read(in, loaded));
+    EXPECT_EQ(loaded.count(), 0u);
+}
+
+TEST(LibraryFile, LoadReplacesRecordsInMemoryAndLeavesThemUnsorted) {
+    TempDir dir;
+    const std::string path = dir.file("Sonara.dat");
+    testing::ScriptedPrompter prompter;
+    Library saved;
+    saved.append(makeRecord("b.mp3"));
+    saved.append(makeRecord("a.mp3"));
+    ASSERT_TRUE(library_file::save(path, saved, prompter));
+
+    Library library;
+    library.append(makeRecord("old.mp3"));
+    library.sort(SortOrder::FileName, {});
+    EXPECT_EQ(library_file::load(path, library), LoadOutcome::Loaded);
+    ASSERT_EQ(library.count(), 2u);
+    EXPECT_EQ(library.at(size_t(0))->fileName, "b.mp3");
+    EXPECT_EQ(library.sortOrder(), SortOrder::Unsorted);
+
+    // A missing file leaves what is in memory alone.
+    EXPECT_EQ(library_file::load(dir.file("none.dat"), library), LoadOutcome::Missing);
+    EXPECT_EQ(library.count(), 2u);
+}
+
+TEST(LibraryFile, TooShortForAHeaderLeavesTheLibraryAlone) {
+    TempDir dir;
+    const std::string path = dir.file("Sonara.dat");
+    writeBytes(path, {3, 0, 0});
+    Library library;
+    library.append(makeRecord("kept.mp3"));
+    EXPECT_EQ(library_file::load(path, library), LoadOutcome::Damaged);
+    EXPECT_EQ(library.count(), 1u);
+    EXPECT_EQ(readBytes(path + ".damaged"), (std::vector<uint8_t>{3, 0, 0}));
+}
+
+}  // namespace
+}  // namespace sonara
