@@ -1,0 +1,30 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string>
+
+namespace sonara {
+
+// Values of an ID3v2 tag at the start of a file, as UTF-8.
+struct Id3v2Values {
+    std::string title;
+    std::string artist;
+    std::string album;
+    std::string genre;  // a name; numeric genres 0..115 become the genre table's names
+    std::string comment;
+};
+
+// True when `head` (the first bytes of a file) starts with an ID3v2 header:
+// "ID3", a major version 2 to 4, a revision other than 0xFF and four size
+// bytes below 0x80. Lets callers skip the tag library for most files.
+bool hasId3v2Header(std::span<const uint8_t> head);
+
+// The ID3v2 tag of the file at `path`; nullopt when the file cannot be read,
+// has no ID3v2 header or its tag holds none of the five values. Audio
+// properties are not read, so this costs little more than the tag's bytes.
+// Never throws.
+std::optional<Id3v2Values> readId3v2(const std::string& path);
+
+}  // namespace sonara
