@@ -41,11 +41,11 @@ Bytes id3v2(int version, const std::vector<std::pair<std::string, std::string>>&
 class MetadataId3v2 : public ::testing::Test {
   protected:
     std::string mp3(Bytes head, Bytes tail = {}) {
-        testing::Mp3Spec spec;
-        spec.frames = 4;
-        spec.head = std::move(head);
-        spec.tail = std::move(tail);
-        testing::writeMp3(path, spec);
+        testing::Mp3Spec audio;
+        audio.frames = 4;
+        audio.head = std::move(head);
+        audio.tail = std::move(tail);
+        testing::writeMp3(path, audio);
         return path;
     }
     std::string genreOf(int version, const std::string& tcon) {
