@@ -33,6 +33,11 @@ std::optional<TagFile> TagFile::open(const std::string& path, bool writable) {
     if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || st.st_size < 0) {
         return std::nullopt;
     }
+    // A file whose owner may not write it is read-only, even for root, who
+    // could: the user marked it so.
+    if (writable && (st.st_mode & S_IWUSR) == 0) {
+        return std::nullopt;
+    }
     file.size_ = static_cast<uint64_t>(st.st_size);
     return file;
 }
