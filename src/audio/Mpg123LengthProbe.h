@@ -1,23 +1,23 @@
 #pragma once
 
-#include <memory>
-
+#include "audio/Mpg123Decoder.h"
 #include "core/library/LengthProbe.h"
 
 namespace sonara::audio {
 
-// Length of MPEG audio files through libmpg123. One decoder handle is kept
-// for the probe's life and reused for every file. Not thread-safe.
+// Play length of MPEG audio files, as libmpg123 would play them. Most files
+// are measured from their first and last 4 KiB (measureMpegStream); only a
+// stream that gives no trustworthy header (VBR without Xing/VBRI, a cut file
+// with a header, junk between frames) is walked frame by frame by libmpg123.
+// One decoder handle serves the probe's life. Not thread-safe.
 class Mpg123LengthProbe final : public LengthProbe {
-public:
-    Mpg123LengthProbe();
-    ~Mpg123LengthProbe() override;
+  public:
+    Mpg123LengthProbe() = default;
 
     int64_t lengthMilliseconds(const std::string& path) override;
 
-private:
-    struct Handle;
-    std::unique_ptr<Handle> handle_;
+  private:
+    Mpg123Decoder decoder_;
 };
 
 }  // namespace sonara::audio
