@@ -1,0 +1,42 @@
+#include "core/settings/ProfileRoutines.h"
+
+#include "core/app/StringTable.h"
+
+namespace sonara {
+
+bool readProfileText(const IniFile& file, std::string_view section, std::string_view key,
+                     int defaultTextId, std::string& text) {
+    const std::string& fallback = defaultTextId == -1 ? std::string() : stringText(defaultTextId);
+    text = file.getText(section, key, fallback);
+    return !text.empty();
+}
+
+void writeProfileInt(IniFile& file, std::string_view section, std::string_view key, int value) {
+    file.setInt(section, key, value);
+}
+
+Colour readProfileColour(const IniFile& file, std::string_view section, std::string_view key,
+                         int defaultTextId) {
+    std::string text;
+    readProfileText(file, section, key, defaultTextId, text);
+    if (const auto colour = parseColour(text)) {
+        return *colour;
+    }
+    return parseColour(stringText(defaultTextId)).value_or(Colour{});
+}
+
+Colour readProfileColour(const IniFile& file, std::string_view section, std::string_view key,
+                         Colour defaultColour, bool swap) {
+    const std::optional<std::string> text = file.get(section, key);
+    if (!text || text->empty()) {
+        return defaultColour;
+    }
+    return parseColour(*text, swap).value_or(defaultColour);
+}
+
+void writeProfileColour(IniFile& file, std::string_view section, std::string_view key,
+                        Colour colour, bool swap) {
+    file.set(section, key, formatColour(colour, swap));
+}
+
+}  // namespace sonara
