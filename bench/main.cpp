@@ -1,0 +1,24 @@
+// sonara-bench: the library scan and library file figures, each beside its
+// baseline measured in the same run. Generates its corpus in a temporary
+// folder and removes it afterwards. Exit status 1 when a target is missed.
+#include <cstdio>
+#include <cstdlib>
+
+#include "BenchCorpus.h"
+#include "LibraryFileBench.h"
+#include "ResultTable.h"
+#include "ScanBench.h"
+
+int main(int argc, char** argv) {
+    const int songs = argc > 1 ? std::atoi(argv[1]) : 5000;
+    const int records = argc > 2 ? std::atoi(argv[2]) : 100000;
+    sonara::bench::ResultTable table;
+    {
+        std::printf("generating %d songs...\n", songs);
+        const sonara::bench::BenchCorpus corpus(songs);
+        sonara::bench::runScanBench(corpus, table);
+    }
+    sonara::bench::runLibraryFileBench(records, table);
+    std::printf("\n");
+    return table.print() ? 0 : 1;
+}
