@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <random>
 #include <vector>
 
 #include "support/Mp3Fixture.h"
@@ -166,6 +167,35 @@ TEST(MpegStreamLength, RejectsWhatIsNotMpegAudio) {
     auto tagOnly = testing::id3v2Block("a", "b", "c");
     tagOnly[6] = 0x7F;
     EXPECT_EQ(measure(tagOnly).outcome, Outcome::NotMpeg);
+}
+
+// Damage anywhere (cuts, flipped bytes, lying header fields) must give an
+// answer, never a read outside the blocks or a negative length.
+TEST(MpegStreamLength, DamagedFilesGiveAnAnswer) {
+    Mp3Spec xing = minutes(8, 64, Vbr::Xing);
+    xing.lameDelay = 576;
+    xing.head = testing::id3v2Block("a", "b", "c");
+    Mp3Spec vbri = minutes(8, 64, Vbr::Vbri);
+    vbri.tail = testing::id3v1Block("t", "a", "b", "", "", 0);
+    std::mt19937 random(11);
+    for (const auto& original :
+         {testing::makeMp3(xing), testing::makeMp3(vbri), testing::makeMp3(minutes(8, 32))}) {
+        for (int round = 0; round < 300; ++round) {
+            auto bytes = original;
+            const size_t span = std::min<size_t>(bytes.size(), round % 2 ? 600 : bytes.size());
+            for (int flips = 0; flips < 1 + round % 5; ++flips) {
+                bytes[random() % span] = uint8_t(random());
+            }
+            if (round % 3 == 0) {
+                bytes.resize(random() % bytes.size());
+            }
+            const auto r = measure(bytes);
+            EXPECT_GE(r.samples, 0);
+            if (r.outcome == Outcome::Measured) {
+                EXPECT_GT(r.sampleRate, 0);
+            }
+        }
+    }
 }
 
 }  // namespace
