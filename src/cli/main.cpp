@@ -1,1 +1,72 @@
-int main() { return 0; }
+// sonara-cli: the command-line companion of Sonara, over the same data files.
+#include <cstdio>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "cli/Commands.h"
+
+namespace {
+
+constexpr const char* kUsageText =
+    "usage: sonara-cli [--home DIR] [--yes|--no] COMMAND ...\n"
+    "commands:\n"
+    "  add PATH...\n"
+    "  list [--sort file|artist|album|title|plays|artist-album-title] [--json]\n"
+    "  totals\n"
+    "  remove FILENAME... [--delete-file]\n"
+    "  tag show FILE [--json]\n"
+    "  tag set FILE [--title T] [--artist A] [--album B] [--year Y] [--comment C] "
+    "[--genre NAME|INDEX]\n"
+    "  prefs list | prefs get KEY | prefs set KEY VALUE\n"
+    "  playlist show [--json] | playlist save FILE | playlist load FILE\n";
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    using namespace sonara::cli;
+    std::string home;
+    std::optional<bool> fixedAnswer;
+    int i = 1;
+    for (; i < argc; ++i) {
+        const std::string word = argv[i];
+        if (word == "--home" && i + 1 < argc) {
+            home = argv[++i];
+        } else if (word.rfind("--home=", 0) == 0) {
+            home = word.substr(7);
+        } else if (word == "--yes") {
+            fixedAnswer = true;
+        } else if (word == "--no") {
+            fixedAnswer = false;
+        } else if (word == "--help" || word == "-h") {
+            std::fputs(kUsageText, stdout);
+            return kSuccess;
+        } else {
+            break;
+        }
+    }
+    if (i >= argc || argv[i][0] == '-') {
+        std::fputs(kUsageText, stderr);
+        return kUsage;
+    }
+    const std::string command = argv[i++];
+    Args args(std::vector<std::string>(argv + i, argv + argc));
+    Context context(sonara::DataPaths::resolve(home), stdout, stderr, fixedAnswer);
+
+    struct Entry {
+        const char* name;
+        int (*run)(Context&, Args&);
+    };
+    static const Entry commands[] = {
+        {"add", runAdd}, {"list", runList},   {"totals", runTotals},     {"remove", runRemove},
+        {"tag", runTag}, {"prefs", runPrefs}, {"playlist", runPlaylist},
+    };
+    for (const Entry& entry : commands) {
+        if (command == entry.name) {
+            return entry.run(context, args);
+        }
+    }
+    std::fprintf(stderr, "sonara-cli: unknown command %s\n", command.c_str());
+    std::fputs(kUsageText, stderr);
+    return kUsage;
+}

@@ -1,0 +1,21 @@
+#pragma once
+
+#include "cli/Args.h"
+#include "cli/Context.h"
+
+namespace sonara::cli {
+
+// Each command returns an ExitCode. Usage errors print the command's usage
+// line on stderr and return kUsage.
+int runAdd(Context& context, Args& args);
+int runList(Context& context, Args& args);
+int runTotals(Context& context, Args& args);
+int runRemove(Context& context, Args& args);
+int runTag(Context& context, Args& args);
+int runPrefs(Context& context, Args& args);
+int runPlaylist(Context& context, Args& args);
+
+// Prints "usage: sonara-cli <line>" on stderr and returns kUsage.
+int usage(Context& context, const char* line, const std::string& problem = {});
+
+}  // namespace sonara::cli

@@ -1,0 +1,117 @@
+#include "cli/Context.h"
+
+#include "audio/Mpg123LengthProbe.h"
+#include "core/library/LibraryFile.h"
+#include "core/library/PathCacheFile.h"
+#include "core/library/RecordFactory.h"
+#include "core/library/SourcesFile.h"
+#include "core/playlist/CurrentPlayListFile.h"
+#include "core/settings/PreferenceStore.h"
+
+namespace sonara::cli {
+
+Context::Context(DataPaths paths, std::FILE* out, std::FILE* err, std::optional<bool> fixedAnswer)
+    : paths_(std::move(paths)), out_(out), err_(err), prompter_(stdin, err, fixedAnswer) {}
+
+Context::~Context() = default;
+
+void Context::report(const std::string& text) {
+    std::fprintf(err_, "%s\n", text.c_str());
+    std::fflush(err_);
+}
+
+void Context::noteDamage(const std::string& path, const std::string& what) {
+    report(path + " is damaged: " + what + " before the damage were kept; the whole file is in " +
+           path + ".damaged");
+}
+
+bool Context::saved(const Status& status) {
+    if (!status) {
+        report(status.error());
+    }
+    return status.ok();
+}
+
+PreferenceStore& Context::prefs() {
+    if (!prefs_) {
+        prefs_ = std::make_unique<PreferenceStore>(paths_.preferences, paths_.programFolder,
+                                                   paths_.homeFolder);
+        prefs_->loadAll();
+    }
+    return *prefs_;
+}
+
+Library& Context::library() {
+    if (!library_) {
+        library_ = std::make_unique<Library>();
+        if (library_file::load(paths_.library, *library_) == LoadOutcome::Damaged) {
+            noteDamage(paths_.library, std::to_string(library_->count()) + " records");
+        }
+    }
+    return *library_;
+}
+
+SourcesList& Context::sources() {
+    if (!sources_) {
+        sources_ = std::make_unique<SourcesList>();
+        if (sources_file::load(paths_.sources, *sources_) == LoadOutcome::Damaged) {
+            noteDamage(paths_.sources, std::to_string(sources_->count()) + " sources");
+        }
+    }
+    return *sources_;
+}
+
+PathCache& Context::pathCache() {
+    if (!cache_) {
+        cache_ = std::make_unique<PathCache>();
+        path_cache_file::load(paths_.pathCache, *cache_, prompter_);
+    }
+    return *cache_;
+}
+
+std::vector<PlayListEntry>& Context::playList() {
+    if (!playList_) {
+        playList_ = std::make_unique<std::vector<PlayListEntry>>();
+        if (current_playlist_file::load(paths_.currentPlayList, *playList_) ==
+            LoadOutcome::Damaged) {
+            noteDamage(paths_.currentPlayList, std::to_string(playList_->size()) + " entries");
+        }
+    }
+    return *playList_;
+}
+
+RecordFactory& Context::recordFactory() {
+    if (!factory_) {
+        probe_ = std::make_unique<audio::Mpg123LengthProbe>();
+        factory_ = std::make_unique<RecordFactory>(probe_.get(), prefs().values().useId3v2Tags);
+    }
+    return *factory_;
+}
+
+bool Context::saveLibrary() {
+    const Status folders = paths_.ensureFolders();
+    return saved(folders) && saved(library_file::save(paths_.library, library(), prompter_));
+}
+
+bool Context::saveSources() {
+    const Status folders = paths_.ensureFolders();
+    return saved(folders) && saved(sources_file::save(paths_.sources, sources(), prompter_));
+}
+
+bool Context::savePathCache() {
+    const Status folders = paths_.ensureFolders();
+    return saved(folders) && saved(path_cache_file::save(paths_.pathCache, pathCache(), prompter_));
+}
+
+bool Context::savePlayList() {
+    const Status folders = paths_.ensureFolders();
+    return saved(folders) &&
+           saved(current_playlist_file::save(paths_.currentPlayList, playList(), prompter_));
+}
+
+bool Context::savePrefs() {
+    const Status folders = paths_.ensureFolders();
+    return saved(folders) && saved(prefs().saveAll());
+}
+
+}  // namespace sonara::cli

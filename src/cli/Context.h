@@ -1,0 +1,73 @@
+#pragma once
+
+#include <cstdio>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "cli/TerminalPrompter.h"
+#include "core/app/DataPaths.h"
+#include "core/library/Library.h"
+#include "core/library/PathCache.h"
+#include "core/library/SourcesList.h"
+#include "core/playlist/PlayListEntry.h"
+
+namespace sonara {
+class LengthProbe;
+class PreferenceStore;
+class RecordFactory;
+}  // namespace sonara
+
+namespace sonara::cli {
+
+// Exit codes of sonara-cli.
+enum ExitCode : int { kSuccess = 0, kFailure = 1, kUsage = 2 };
+
+// What one run of sonara-cli works on: the data paths, the preferences and
+// the data files, each loaded when a command first needs it and saved when
+// the command changed it.
+class Context {
+  public:
+    Context(DataPaths paths, std::FILE* out, std::FILE* err, std::optional<bool> fixedAnswer);
+    ~Context();
+
+    const DataPaths& paths() const { return paths_; }
+    Prompter& prompter() { return prompter_; }
+    std::FILE* out() const { return out_; }
+    std::FILE* err() const { return err_; }
+
+    PreferenceStore& prefs();
+    Library& library();
+    SourcesList& sources();
+    PathCache& pathCache();
+    std::vector<PlayListEntry>& playList();
+    RecordFactory& recordFactory();
+
+    // Each returns false (after telling why on stderr) when the file could
+    // not be written.
+    bool saveLibrary();
+    bool saveSources();
+    bool savePathCache();
+    bool savePlayList();
+    bool savePrefs();
+
+    void report(const std::string& text);  // a line on stderr
+
+  private:
+    void noteDamage(const std::string& path, const std::string& what);
+    bool saved(const Status& status);
+
+    DataPaths paths_;
+    std::FILE* out_;
+    std::FILE* err_;
+    TerminalPrompter prompter_;
+    std::unique_ptr<PreferenceStore> prefs_;
+    std::unique_ptr<Library> library_;
+    std::unique_ptr<SourcesList> sources_;
+    std::unique_ptr<PathCache> cache_;
+    std::unique_ptr<std::vector<PlayListEntry>> playList_;
+    std::unique_ptr<LengthProbe> probe_;
+    std::unique_ptr<RecordFactory> factory_;
+};
+
+}  // namespace sonara::cli

@@ -1,0 +1,206 @@
+#include <cstdio>
+
+#include "cli/Commands.h"
+#include "cli/Json.h"
+#include "core/io/FileAttributes.h"
+#include "core/library/FileDeletion.h"
+#include "core/library/FolderWalk.h"
+#include "core/library/LocateRecordFile.h"
+#include "core/library/RecordFactory.h"
+#include "core/metadata/Normaliser.h"
+#include "core/settings/PreferenceStore.h"
+
+namespace sonara::cli {
+
+namespace {
+
+constexpr const char* kMp3Pattern = "*.MP3";
+
+}  // namespace
+
+int runAdd(Context& context, Args& args) {
+    const auto paths = args.operands();
+    if (args.hasError() || paths.empty()) {
+        return usage(context, "add PATH...", args.error());
+    }
+    Library& library = context.library();
+    RecordFactory& factory = context.recordFactory();
+    int added = 0;
+    bool failed = false;
+    bool sourcesChanged = false;
+    bool stop = false;
+    auto addOne = [&](const std::string& file) {
+        const AddResult result = library.addSong(file, "", factory);
+        if (result.status == AddStatus::Added) {
+            ++added;
+            context.pathCache().addFile(file);
+        } else if (result.status == AddStatus::Failed) {
+            context.report("Unable to add " + file);
+            failed = stop = true;
+        }
+        return !stop;
+    };
+    for (const std::string& path : paths) {
+        if (stop) {
+            break;
+        }
+        if (files::isDirectory(path)) {
+            const std::string folder = withTrailingSlash(path);
+            if (context.sources().add(folder, "") != nullptr) {
+                sourcesChanged = true;
+            }
+            const WalkResult walk = walkFolder(folder, kMp3Pattern, addOne);
+            if (walk.incomplete) {
+                context.report("Some folders below " + folder + " could not be read.");
+            }
+        } else if (!files::exists(path)) {
+            context.report("Unable to find " + path);
+            failed = true;
+        } else if (!matchesPattern(files::namePart(path), kMp3Pattern)) {
+            context.report(path + " is not an MP3 file.");
+            failed = true;
+        } else {
+            addOne(path);
+        }
+    }
+    bool savedAll = true;
+    if (added > 0) {
+        savedAll = context.saveLibrary() && context.savePathCache();
+    }
+    if (sourcesChanged) {
+        savedAll = context.saveSources() && savedAll;
+    }
+    std::fprintf(context.out(), "%d files added\n", added);
+    return failed || !savedAll ? kFailure : kSuccess;
+}
+
+namespace {
+
+std::optional<SortOrder> parseSort(const std::string& name) {
+    if (name == "file")
+        return SortOrder::FileName;
+    if (name == "artist")
+        return SortOrder::Artist;
+    if (name == "album")
+        return SortOrder::Album;
+    if (name == "title")
+        return SortOrder::Title;
+    if (name == "plays")
+        return SortOrder::PlayCount;
+    if (name == "artist-album-title")
+        return SortOrder::ArtistAlbumTitle;
+    return std::nullopt;
+}
+
+std::string lengthText(int32_t seconds) {
+    char buffer[32];
+    if (seconds < 0) {
+        seconds = 0;
+    }
+    std::snprintf(buffer, sizeof buffer, "%d:%02d", seconds / 60, seconds % 60);
+    return buffer;
+}
+
+void writeRecordJson(JsonWriter& json, const LibraryRecord& r, const NormaliseOptions& options) {
+    json.beginObject();
+    json.field("fileName", r.fileName);
+    json.field("mediaName", r.mediaName);
+    json.field("playCount", r.playCount);
+    json.field("availability", r.availability);
+    json.field("genre", r.genre);
+    json.field("comment", r.comment);
+    json.field("lengthSeconds", r.lengthSeconds);
+    json.field("title", r.title);
+    json.field("artist", r.artist);
+    json.field("reserved", r.reserved);
+    json.field("tagTitle", r.tagTitle);
+    json.field("tagArtist", r.tagArtist);
+    json.field("tagAlbum", r.tagAlbum);
+    json.field("displayTitle", r.displayTitle(options));
+    json.field("displayArtist", r.displayArtist(options));
+    json.field("displayAlbum", r.displayAlbum(options));
+    json.endObject();
+}
+
+}  // namespace
+
+int runList(Context& context, Args& args) {
+    const bool asJson = args.takeFlag("--json");
+    const auto sortName = args.takeOption("--sort");
+    const auto rest = args.operands();
+    const char* line = "list [--sort file|artist|album|title|plays|artist-album-title] [--json]";
+    if (args.hasError() || !rest.empty()) {
+        return usage(context, line, args.error());
+    }
+    const NormaliseOptions options = context.prefs().normaliseOptions();
+    Library& library = context.library();
+    if (sortName) {
+        const auto order = parseSort(*sortName);
+        if (!order) {
+            return usage(context, line, "unknown sort order " + *sortName);
+        }
+        library.sort(*order, options);
+    }
+    if (asJson) {
+        JsonWriter json;
+        json.beginArray();
+        for (size_t i = 0; i < library.count(); ++i) {
+            writeRecordJson(json, *library.at(i), options);
+        }
+        json.endArray();
+        std::fprintf(context.out(), "%s\n", json.str().c_str());
+        return kSuccess;
+    }
+    for (size_t i = 0; i < library.count(); ++i) {
+        const LibraryRecord& r = *library.at(i);
+        std::fprintf(context.out(), "%s\t%s\t%s\t%s\t%s\t%d\n", r.fileName.c_str(),
+                     r.displayArtist(options).c_str(), r.displayTitle(options).c_str(),
+                     r.displayAlbum(options).c_str(), lengthText(r.lengthSeconds).c_str(),
+                     r.playCount);
+    }
+    return kSuccess;
+}
+
+int runTotals(Context& context, Args& args) {
+    if (!args.operands().empty() || args.hasError()) {
+        return usage(context, "totals", args.error());
+    }
+    std::fprintf(context.out(), "%s\n%s\n", totalCountText(context.library()).c_str(),
+                 totalTimeText(context.library()).c_str());
+    return kSuccess;
+}
+
+int runRemove(Context& context, Args& args) {
+    const bool deleteFiles = args.takeFlag("--delete-file");
+    const auto names = args.operands();
+    if (args.hasError() || names.empty()) {
+        return usage(context, "remove FILENAME... [--delete-file]", args.error());
+    }
+    Library& library = context.library();
+    bool failed = false;
+    bool changed = false;
+    for (const std::string& name : names) {
+        const long index = library.findByName(files::namePart(name));
+        if (index < 0) {
+            context.report("No record of " + name + " is in the library.");
+            failed = true;
+            continue;
+        }
+        if (deleteFiles) {
+            // A file on a missing medium is left alone, silently; the record goes.
+            const auto path = locateRecordFile(*library.at(index), context.pathCache(),
+                                               context.sources(), nullptr);
+            if (path && !deleteFileFromDisk(*path, context.prompter())) {
+                failed = true;
+            }
+        }
+        library.removeAt(size_t(index), 1);
+        changed = true;
+    }
+    if (changed && !context.saveLibrary()) {
+        failed = true;
+    }
+    return failed ? kFailure : kSuccess;
+}
+
+}  // namespace sonara::cli

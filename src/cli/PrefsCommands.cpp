@@ -1,0 +1,54 @@
+#include <cstdio>
+
+#include "cli/Commands.h"
+#include "core/settings/PreferenceStore.h"
+
+namespace sonara::cli {
+
+namespace {
+
+constexpr const char* kUsageLine = "prefs list | prefs get KEY | prefs set KEY VALUE";
+
+}  // namespace
+
+int runPrefs(Context& context, Args& args) {
+    const auto words = args.operands();
+    if (args.hasError() || words.empty()) {
+        return usage(context, kUsageLine, args.error());
+    }
+    PreferenceStore& prefs = context.prefs();
+    const std::string& verb = words[0];
+    if (verb == "list" && words.size() == 1) {
+        for (const auto& value : prefs.list()) {
+            std::fprintf(context.out(), "%s=%s\n", value.name.c_str(), value.text.c_str());
+        }
+        return kSuccess;
+    }
+    if (verb == "get" && words.size() == 2) {
+        const Result<std::string> value = prefs.getByName(words[1]);
+        if (!value) {
+            return usage(context, kUsageLine, value.error());
+        }
+        std::fprintf(context.out(), "%s\n", value->c_str());
+        return kSuccess;
+    }
+    if (verb == "set" && words.size() == 3) {
+        // A bad name or value is the caller's mistake; a failed save is ours.
+        if (const Status valid = prefs.setByName(words[1], words[2]); !valid) {
+            return usage(context, kUsageLine, valid.error());
+        }
+        if (const Status folders = context.paths().ensureFolders(); !folders) {
+            context.report(folders.error());
+            return kFailure;
+        }
+        const Status set = prefs.setByNameAndSave(words[1], words[2]);
+        if (!set) {
+            context.report(set.error());
+            return kFailure;
+        }
+        return kSuccess;
+    }
+    return usage(context, kUsageLine);
+}
+
+}  // namespace sonara::cli
