@@ -34,19 +34,19 @@ void fillLibrary(Library& library, int count) {
     static const char* kGenres[] = {"Rock", "Pop", "Jazz", "Blues", "Classical", ""};
     for (int i = 0; i < count; ++i) {
         auto r = std::make_unique<LibraryRecord>();
-        r->artist = "Artist " + std::to_string(i % 2003);
-        r->title = "Song Title Number " + std::to_string(i);
-        r->fileName = r->artist + " - " + r->title + ".mp3";
-        r->mediaName = i % 10 == 0 ? "Disc " + std::to_string(i % 37) : "";
+        r->setArtist("Artist " + std::to_string(i % 2003));
+        r->setTitle("Song Title Number " + std::to_string(i));
+        r->setFileName(std::string(r->artist()) + " - " + std::string(r->title()) + ".mp3");
+        r->setMediaName(i % 10 == 0 ? "Disc " + std::to_string(i % 37) : "");
         r->playCount = i % 13;
         r->availability = 0;
-        r->genre = kGenres[i % 6];
-        r->comment = i % 3 == 0 ? "ripped 2004" : "";
+        r->setGenre(kGenres[i % 6]);
+        r->setComment(i % 3 == 0 ? "ripped 2004" : "");
         r->lengthSeconds = 120 + i % 300;
         if (i % 5 != 0) {
-            r->tagTitle = r->title;
-            r->tagArtist = r->artist;
-            r->tagAlbum = "Album " + std::to_string(i % 5003);
+            r->setTagTitle(r->title());
+            r->setTagArtist(r->artist());
+            r->setTagAlbum("Album " + std::to_string(i % 5003));
         }
         library.append(std::move(r));
     }

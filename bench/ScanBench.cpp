@@ -87,7 +87,7 @@ void buildRecords(const BenchCorpus& corpus, RecordFactory& factory) {
     for (const std::string& path : corpus.paths()) {
         auto record = factory.create(path, "");
         sum += record->lengthSeconds +
-               static_cast<long long>(record->tagTitle.size() + record->title.size());
+               static_cast<long long>(record->tagTitle().size() + record->title().size());
     }
     gSink = gSink + sum;
 }

@@ -103,19 +103,19 @@ std::string lengthText(int32_t seconds) {
 
 void writeRecordJson(JsonWriter& json, const LibraryRecord& r, const NormaliseOptions& options) {
     json.beginObject();
-    json.field("fileName", r.fileName);
-    json.field("mediaName", r.mediaName);
+    json.field("fileName", r.fileName());
+    json.field("mediaName", r.mediaName());
     json.field("playCount", r.playCount);
     json.field("availability", r.availability);
-    json.field("genre", r.genre);
-    json.field("comment", r.comment);
+    json.field("genre", r.genre());
+    json.field("comment", r.comment());
     json.field("lengthSeconds", r.lengthSeconds);
-    json.field("title", r.title);
-    json.field("artist", r.artist);
-    json.field("reserved", r.reserved);
-    json.field("tagTitle", r.tagTitle);
-    json.field("tagArtist", r.tagArtist);
-    json.field("tagAlbum", r.tagAlbum);
+    json.field("title", r.title());
+    json.field("artist", r.artist());
+    json.field("reserved", r.reserved());
+    json.field("tagTitle", r.tagTitle());
+    json.field("tagArtist", r.tagArtist());
+    json.field("tagAlbum", r.tagAlbum());
     json.field("displayTitle", r.displayTitle(options));
     json.field("displayArtist", r.displayArtist(options));
     json.field("displayAlbum", r.displayAlbum(options));
@@ -153,7 +153,7 @@ int runList(Context& context, Args& args) {
     }
     for (size_t i = 0; i < library.count(); ++i) {
         const LibraryRecord& r = *library.at(i);
-        std::fprintf(context.out(), "%s\t%s\t%s\t%s\t%s\t%d\n", r.fileName.c_str(),
+        std::fprintf(context.out(), "%s\t%s\t%s\t%s\t%s\t%d\n", std::string(r.fileName()).c_str(),
                      r.displayArtist(options).c_str(), r.displayTitle(options).c_str(),
                      r.displayAlbum(options).c_str(), lengthText(r.lengthSeconds).c_str(),
                      r.playCount);

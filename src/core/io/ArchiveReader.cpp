@@ -1,45 +1,81 @@
 #include "core/io/ArchiveReader.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "core/io/Text.h"
 
 namespace sonara {
 
+namespace {
+
+// Large enough that records rarely straddle two reads, small enough that a
+// huge hostile file is never held whole.
+constexpr size_t kBufferSize = 256 * 1024;
+
+}  // namespace
+
 ArchiveReader::ArchiveReader(std::span<const uint8_t> memory)
-    : memory_(memory), size_(memory.size()) {}
+    : size_(memory.size()),
+      window_(memory.data()),
+      cur_(memory.data()),
+      end_(memory.data() + memory.size()) {}
 
 ArchiveReader::ArchiveReader(std::FILE* file, uint64_t size) : file_(file), size_(size) {}
+
+bool ArchiveReader::refill() {
+    if (file_ == nullptr) {
+        return false;
+    }
+    windowStart_ += uint64_t(end_ - window_);
+    const uint64_t left = size_ - windowStart_;
+    if (left == 0) {
+        return false;
+    }
+    buffer_.resize(size_t(std::min<uint64_t>(left, kBufferSize)));
+    const size_t got = std::fread(buffer_.data(), 1, buffer_.size(), file_);
+    window_ = cur_ = buffer_.data();
+    end_ = window_ + got;
+    if (got == 0) {
+        size_ = windowStart_;  // the file is shorter than it said
+        return false;
+    }
+    return true;
+}
 
 bool ArchiveReader::readBytes(void* data, size_t size) {
     if (!ok_ || size > remaining()) {
         return fail();
     }
     auto* out = static_cast<uint8_t*>(data);
-    if (file_ == nullptr) {
-        std::memcpy(out, memory_.data() + consumed_, size);
-        consumed_ += size;
-        return true;
-    }
     while (size > 0) {
-        if (bufferPos_ == bufferLen_) {
-            bufferLen_ = std::fread(buffer_.data(), 1, buffer_.size(), file_);
-            bufferPos_ = 0;
-            if (bufferLen_ == 0) {
-                return fail();
-            }
+        if (cur_ == end_ && !refill()) {
+            return fail();
         }
-        const size_t n = std::min(size, bufferLen_ - bufferPos_);
-        std::memcpy(out, buffer_.data() + bufferPos_, n);
-        bufferPos_ += n;
-        consumed_ += n;
+        const size_t n = std::min(size, size_t(end_ - cur_));
+        std::memcpy(out, cur_, n);
+        cur_ += n;
         out += n;
         size -= n;
     }
     return true;
 }
 
-bool ArchiveReader::readByte(uint8_t& value) { return readBytes(&value, 1); }
+bool ArchiveReader::appendBytes(std::string& text, uint64_t length) {
+    if (!ok_ || length > remaining()) {
+        return fail();
+    }
+    while (length > 0) {
+        if (cur_ == end_ && !refill()) {
+            return fail();
+        }
+        const size_t n = size_t(std::min<uint64_t>(length, uint64_t(end_ - cur_)));
+        text.append(reinterpret_cast<const char*>(cur_), n);
+        cur_ += n;
+        length -= n;
+    }
+    return true;
+}
 
 bool ArchiveReader::readUInt16(uint16_t& value) {
     uint8_t b[2];
@@ -47,25 +83,6 @@ bool ArchiveReader::readUInt16(uint16_t& value) {
         return false;
     }
     value = uint16_t(b[0] | (b[1] << 8));
-    return true;
-}
-
-bool ArchiveReader::readUInt32(uint32_t& value) {
-    uint8_t b[4];
-    if (!readBytes(b, 4)) {
-        return false;
-    }
-    value = uint32_t(b[0]) | (uint32_t(b[1]) << 8) | (uint32_t(b[2]) << 16) |
-            (uint32_t(b[3]) << 24);
-    return true;
-}
-
-bool ArchiveReader::readInt32(int32_t& value) {
-    uint32_t raw = 0;
-    if (!readUInt32(raw)) {
-        return false;
-    }
-    value = static_cast<int32_t>(raw);
     return true;
 }
 
@@ -99,6 +116,11 @@ bool ArchiveReader::readLength(uint64_t& length) {
 }
 
 bool ArchiveReader::readString(std::string& text) {
+    text.clear();
+    return appendString(text);
+}
+
+bool ArchiveReader::appendString(std::string& text) {
     uint8_t first = 0;
     if (!readByte(first)) {
         return false;
@@ -137,17 +159,20 @@ bool ArchiveReader::readString(std::string& text) {
             }
             unit = char16_t(u);
         }
-        text = text::utf16ToUtf8(units);
+        text += text::utf16ToUtf8(units);
         return true;
     }
-    if (length > remaining()) {
-        return fail();
-    }
-    std::string raw(length, '\0');
-    if (!readBytes(raw.data(), length)) {
+    const size_t start = text.size();
+    if (!appendBytes(text, length)) {
         return false;
     }
-    text = text::fromLegacy(raw);
+    // Only legacy (non-UTF-8) text costs a conversion.
+    const std::string_view added = std::string_view(text).substr(start);
+    if (!text::isValidUtf8(added)) {
+        std::string converted = text::fromLegacy(added);
+        text.resize(start);
+        text += converted;
+    }
     return true;
 }
 

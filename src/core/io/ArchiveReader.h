@@ -1,47 +1,79 @@
 #pragma once
 
-#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
 #include <span>
 #include <string>
+#include <vector>
 
 namespace sonara {
 
-// Reads the data files' encoding from a file (through a 4096-byte buffer) or
-// from memory. Bounded: a length prefix larger than what is left of the input
-// is damage, never an allocation. Every read returns false once the input is
+// Reads the data files' encoding from a file (through a buffer) or from
+// memory. Bounded: a length prefix larger than what is left of the input is
+// damage, never an allocation. Every read returns false once the input is
 // exhausted or damaged, and stays false.
+//
+// Reads that the buffer holds are served inline; a library of 100,000
+// records costs little more than reading its bytes.
 class ArchiveReader {
-public:
+  public:
     explicit ArchiveReader(std::span<const uint8_t> memory);
     // Borrows `file`; `size` is the file's length in bytes.
     ArchiveReader(std::FILE* file, uint64_t size);
 
-    bool readInt32(int32_t& value);
-    bool readUInt32(uint32_t& value);
+    bool readInt32(int32_t& value) {
+        uint32_t raw = 0;
+        const bool read = readUInt32(raw);
+        value = static_cast<int32_t>(raw);
+        return read;
+    }
+    bool readUInt32(uint32_t& value) {
+        if (ok_ && end_ - cur_ >= 4) {
+            value = uint32_t(cur_[0]) | (uint32_t(cur_[1]) << 8) | (uint32_t(cur_[2]) << 16) |
+                    (uint32_t(cur_[3]) << 24);
+            cur_ += 4;
+            return true;
+        }
+        uint8_t b[4];
+        if (!readBytes(b, 4)) {
+            return false;
+        }
+        value = uint32_t(b[0]) | (uint32_t(b[1]) << 8) | (uint32_t(b[2]) << 16) |
+                (uint32_t(b[3]) << 24);
+        return true;
+    }
     bool readUInt16(uint16_t& value);
-    bool readByte(uint8_t& value);
+    bool readByte(uint8_t& value) {
+        if (ok_ && cur_ < end_) {
+            value = *cur_++;
+            return true;
+        }
+        return readBytes(&value, 1);
+    }
     // An archive string, as UTF-8 (legacy single-byte text is converted; the
     // 16-bit character form is accepted too).
     bool readString(std::string& text);
+    // The same, appended to `text`; on failure `text` may hold a partial tail.
+    bool appendString(std::string& text);
     bool readBytes(void* data, size_t size);
 
-    uint64_t remaining() const { return size_ - consumed_; }
+    uint64_t remaining() const { return size_ - (windowStart_ + uint64_t(cur_ - window_)); }
     bool ok() const { return ok_; }
 
-private:
+  private:
     bool fail() { return ok_ = false; }
+    bool refill();
     bool readLength(uint64_t& length);
+    bool appendBytes(std::string& text, uint64_t length);
 
-    std::span<const uint8_t> memory_;
     std::FILE* file_ = nullptr;
     uint64_t size_ = 0;
-    uint64_t consumed_ = 0;
-    std::array<uint8_t, 4096> buffer_{};
-    size_t bufferPos_ = 0;
-    size_t bufferLen_ = 0;
+    std::vector<uint8_t> buffer_;      // file mode only
+    const uint8_t* window_ = nullptr;  // bytes at hand: [cur_, end_)
+    const uint8_t* cur_ = nullptr;
+    const uint8_t* end_ = nullptr;
+    uint64_t windowStart_ = 0;  // input offset of window_
     bool ok_ = true;
 };
 

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <cstring>
 
 namespace sonara::text {
 
@@ -45,6 +46,18 @@ bool endsWithNoCase(std::string_view s, std::string_view suffix) {
 bool isValidUtf8(std::string_view bytes) {
     size_t i = 0;
     while (i < bytes.size()) {
+        // Most text is ASCII: skip it eight bytes at a time.
+        while (i + 8 <= bytes.size()) {
+            uint64_t word = 0;
+            std::memcpy(&word, bytes.data() + i, 8);
+            if ((word & 0x8080808080808080ULL) != 0) {
+                break;
+            }
+            i += 8;
+        }
+        if (i >= bytes.size()) {
+            break;
+        }
         const auto c = static_cast<unsigned char>(bytes[i]);
         size_t extra = 0;
         uint32_t cp = 0;
@@ -149,7 +162,8 @@ std::string utf8ToLatin1(std::string_view utf8) {
         }
         size_t len = c >= 0xF0 ? 4 : c >= 0xE0 ? 3 : c >= 0xC0 ? 2 : 1;
         if (len == 2 && i + 1 < utf8.size()) {
-            const uint32_t cp = ((c & 0x1F) << 6) | (static_cast<unsigned char>(utf8[i + 1]) & 0x3F);
+            const uint32_t cp =
+                ((c & 0x1F) << 6) | (static_cast<unsigned char>(utf8[i + 1]) & 0x3F);
             out += cp <= 0xFF ? char(cp) : '?';
         } else {
             out += '?';
@@ -195,6 +209,8 @@ std::string_view trimRight(std::string_view s) {
     return s.substr(0, n);
 }
 
-std::string_view trim(std::string_view s) { return trimRight(trimLeft(s)); }
+std::string_view trim(std::string_view s) {
+    return trimRight(trimLeft(s));
+}
 
 }  // namespace sonara::text

@@ -1,9 +1,9 @@
 #include "core/library/FolderWalk.h"
 
 #include <dirent.h>
+#include <sys/stat.h>
 #include <memory>
 #include <set>
-#include <sys/stat.h>
 #include <utility>
 #include <vector>
 
@@ -42,7 +42,7 @@ struct DirCloser {
 };
 
 class Walker {
-public:
+  public:
     Walker(std::string_view patterns, const std::function<bool(const std::string&)>& visit,
            const std::atomic<bool>* cancel)
         : patterns_(patterns), visit_(visit), cancel_(cancel) {}
@@ -110,7 +110,7 @@ public:
 
     WalkResult result;
 
-private:
+  private:
     std::string_view patterns_;
     const std::function<bool(const std::string&)>& visit_;
     const std::atomic<bool>* cancel_;

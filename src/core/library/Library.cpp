@@ -36,13 +36,13 @@ long Library::find(const std::string& fileName, long& insertAt) const {
     size_t hi = records_.size();
     while (lo < hi) {
         const size_t mid = lo + (hi - lo) / 2;
-        if (text::compareNoCase(records_[mid]->fileName, fileName) < 0) {
+        if (text::compareNoCase(records_[mid]->fileName(), fileName) < 0) {
             lo = mid + 1;
         } else {
             hi = mid;
         }
     }
-    if (lo < records_.size() && text::equalsNoCase(records_[lo]->fileName, fileName)) {
+    if (lo < records_.size() && text::equalsNoCase(records_[lo]->fileName(), fileName)) {
         return long(lo);
     }
     insertAt = long(lo);
@@ -84,7 +84,7 @@ LibraryRecord* Library::insert(std::unique_ptr<LibraryRecord> record) {
         sort(SortOrder::FileName, NormaliseOptions{});
     }
     long insertAt = -1;
-    if (find(record->fileName, insertAt) >= 0) {
+    if (find(std::string(record->fileName()), insertAt) >= 0) {
         return nullptr;
     }
     LibraryRecord* added = record.get();
@@ -108,7 +108,9 @@ void Library::removeAt(size_t index, size_t n) {
     records_.erase(records_.begin() + long(index), records_.begin() + long(end));
 }
 
-void Library::clear() { records_.clear(); }
+void Library::clear() {
+    records_.clear();
+}
 
 int64_t Library::totalSeconds() const {
     return std::accumulate(records_.begin(), records_.end(), int64_t(0),

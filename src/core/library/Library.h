@@ -34,7 +34,7 @@ struct AddResult {
 // file name are binary searches, valid only while sorted by file name, so
 // every operation that looks a name up sorts by file name first.
 class Library {
-public:
+  public:
     Library() = default;
     Library(const Library&) = delete;
     Library& operator=(const Library&) = delete;
@@ -75,7 +75,7 @@ public:
     // After loading or changes that break the current order.
     void markUnsorted() { sortOrder_ = SortOrder::Unsorted; }
 
-private:
+  private:
     std::vector<std::unique_ptr<LibraryRecord>> records_;
     SortOrder sortOrder_ = SortOrder::Unsorted;
     int32_t version_ = 3;

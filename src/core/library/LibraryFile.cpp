@@ -19,9 +19,10 @@ bool read(ArchiveReader& in, Library& library) {
     library.markUnsorted();
     // The count is not trusted for allocation: a hostile file may claim
     // billions of records; reading simply stops where the bytes end.
+    std::string scratch;
     for (uint32_t i = 0; i < count; ++i) {
         auto record = std::make_unique<LibraryRecord>();
-        if (!record->read(in)) {
+        if (!record->read(in, scratch)) {
             return false;
         }
         library.append(std::move(record));

@@ -6,43 +6,89 @@
 
 namespace sonara {
 
+std::string_view LibraryRecord::text(Text which) const {
+    const size_t i = size_t(which);
+    const uint32_t begin = i == 0 ? 0 : ends_[i - 1];
+    return std::string_view(texts_).substr(begin, ends_[i] - begin);
+}
+
+void LibraryRecord::setText(Text which, std::string_view value) {
+    const size_t i = size_t(which);
+    const uint32_t begin = i == 0 ? 0 : ends_[i - 1];
+    const uint32_t oldLength = ends_[i] - begin;
+    // `value` may view this record's own buffer: copy it before replacing.
+    const std::string copy(value);
+    texts_.replace(begin, oldLength, copy);
+    const int64_t delta = int64_t(copy.size()) - int64_t(oldLength);
+    for (size_t k = i; k < kTextCount; ++k) {
+        ends_[k] = uint32_t(int64_t(ends_[k]) + delta);
+    }
+}
+
+void LibraryRecord::setTexts(const std::array<std::string_view, kTextCount>& values) {
+    size_t total = 0;
+    for (std::string_view v : values) {
+        total += v.size();
+    }
+    std::string joined;
+    joined.reserve(total);
+    for (size_t i = 0; i < kTextCount; ++i) {
+        joined += values[i];
+        ends_[i] = uint32_t(joined.size());
+    }
+    texts_ = std::move(joined);
+}
+
 std::string LibraryRecord::displayTitle(const NormaliseOptions& options) const {
     const bool useTag = options.useTagInfo && hasTagTitleAndArtist();
-    return normalise(useTag ? tagTitle : title, options);
+    return normalise(useTag ? tagTitle() : title(), options);
 }
 
 std::string LibraryRecord::displayArtist(const NormaliseOptions& options) const {
     const bool useTag = options.useTagInfo && hasTagTitleAndArtist();
-    return normalise(useTag ? tagArtist : artist, options);
+    return normalise(useTag ? tagArtist() : artist(), options);
 }
 
 std::string LibraryRecord::displayAlbum(const NormaliseOptions& options) const {
-    return normalise(tagAlbum, options);
+    return normalise(tagAlbum(), options);
 }
 
 void LibraryRecord::write(ArchiveWriter& out) const {
-    out.writeString(fileName);
-    out.writeString(mediaName);
+    out.writeString(fileName());
+    out.writeString(mediaName());
     out.writeInt32(playCount);
     out.writeInt32(availability);
-    out.writeString(genre);
-    out.writeString(comment);
+    out.writeString(genre());
+    out.writeString(comment());
     out.writeInt32(lengthSeconds);
-    out.writeString(tagTitle);
-    out.writeString(tagArtist);
-    out.writeString(tagAlbum);
-    out.writeString(title);
-    out.writeString(artist);
-    out.writeString(reserved);
+    out.writeString(tagTitle());
+    out.writeString(tagArtist());
+    out.writeString(tagAlbum());
+    out.writeString(title());
+    out.writeString(artist());
+    out.writeString(reserved());
 }
 
-bool LibraryRecord::read(ArchiveReader& in) {
+bool LibraryRecord::read(ArchiveReader& in, std::string& scratch) {
     deleteMark = 0;
-    return in.readString(fileName) && in.readString(mediaName) && in.readInt32(playCount) &&
-           in.readInt32(availability) && in.readString(genre) && in.readString(comment) &&
-           in.readInt32(lengthSeconds) && in.readString(tagTitle) && in.readString(tagArtist) &&
-           in.readString(tagAlbum) && in.readString(title) && in.readString(artist) &&
-           in.readString(reserved);
+    scratch.clear();
+    size_t next = 0;
+    // The texts are stored in file order, so each one is appended as read.
+    auto textField = [&]() {
+        if (!in.appendString(scratch)) {
+            return false;
+        }
+        ends_[next++] = uint32_t(scratch.size());
+        return true;
+    };
+    const bool complete = textField() && textField() && in.readInt32(playCount) &&
+                          in.readInt32(availability) && textField() && textField() &&
+                          in.readInt32(lengthSeconds) && textField() && textField() &&
+                          textField() && textField() && textField() && textField();
+    if (complete) {
+        texts_.assign(scratch);
+    }
+    return complete;
 }
 
 }  // namespace sonara

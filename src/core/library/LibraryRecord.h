@@ -1,7 +1,9 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace sonara {
 
@@ -20,31 +22,72 @@ enum Availability : int32_t {
 // One song of the library. Its identity is the bare file name, compared
 // ignoring case; no folder is stored, so a song moved between folders or
 // disks stays the same record. Texts are UTF-8.
-struct LibraryRecord {
-    std::string fileName;
-    std::string mediaName;
+//
+// The ten texts share one buffer, in the library file's order: a library of
+// 100,000 songs then costs one allocation per song for its texts, not ten,
+// and loads at close to the speed of reading the file. Setters rebuild the
+// buffer, which is cheap for texts this short.
+class LibraryRecord {
+  public:
+    enum class Text : uint8_t {
+        FileName,
+        MediaName,
+        Genre,
+        Comment,
+        TagTitle,
+        TagArtist,
+        TagAlbum,
+        Title,
+        Artist,
+        Reserved,
+    };
+    static constexpr size_t kTextCount = 10;
+
+    std::string_view text(Text which) const;
+    void setText(Text which, std::string_view value);
+    // All ten at once, in Text order: one buffer built once.
+    void setTexts(const std::array<std::string_view, kTextCount>& values);
+
+    std::string_view fileName() const { return text(Text::FileName); }
+    std::string_view mediaName() const { return text(Text::MediaName); }
+    std::string_view genre() const { return text(Text::Genre); }
+    std::string_view comment() const { return text(Text::Comment); }
+    std::string_view title() const { return text(Text::Title); }
+    std::string_view artist() const { return text(Text::Artist); }
+    std::string_view reserved() const { return text(Text::Reserved); }
+    std::string_view tagTitle() const { return text(Text::TagTitle); }
+    std::string_view tagArtist() const { return text(Text::TagArtist); }
+    std::string_view tagAlbum() const { return text(Text::TagAlbum); }
+    void setFileName(std::string_view v) { setText(Text::FileName, v); }
+    void setMediaName(std::string_view v) { setText(Text::MediaName, v); }
+    void setGenre(std::string_view v) { setText(Text::Genre, v); }
+    void setComment(std::string_view v) { setText(Text::Comment, v); }
+    void setTitle(std::string_view v) { setText(Text::Title, v); }
+    void setArtist(std::string_view v) { setText(Text::Artist, v); }
+    void setReserved(std::string_view v) { setText(Text::Reserved, v); }
+    void setTagTitle(std::string_view v) { setText(Text::TagTitle, v); }
+    void setTagArtist(std::string_view v) { setText(Text::TagArtist, v); }
+    void setTagAlbum(std::string_view v) { setText(Text::TagAlbum, v); }
+
     int32_t playCount = 0;
     int32_t availability = kAvailabilityUnknown;
-    std::string genre;
-    std::string comment;
     int32_t lengthSeconds = 0;
     int32_t deleteMark = 0;  // transient, never stored
-    std::string title;
-    std::string artist;
-    std::string reserved;
-    std::string tagTitle;
-    std::string tagArtist;
-    std::string tagAlbum;
 
-    bool hasTagTitleAndArtist() const { return !tagTitle.empty() && !tagArtist.empty(); }
+    bool hasTagTitleAndArtist() const { return !tagTitle().empty() && !tagArtist().empty(); }
     std::string displayTitle(const NormaliseOptions& options) const;
     std::string displayArtist(const NormaliseOptions& options) const;
     std::string displayAlbum(const NormaliseOptions& options) const;
 
     // The record in the library file's field order. read() returns false on
-    // damage or a short file; the record is then incomplete.
+    // damage or a short file; the record is then incomplete. `scratch` is a
+    // buffer the caller keeps across records, so reading allocates once.
     void write(ArchiveWriter& out) const;
-    bool read(ArchiveReader& in);
+    bool read(ArchiveReader& in, std::string& scratch);
+
+  private:
+    std::string texts_;
+    std::array<uint32_t, kTextCount> ends_{};  // end of each text in texts_
 };
 
 }  // namespace sonara

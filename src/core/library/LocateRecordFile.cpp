@@ -1,9 +1,9 @@
 #include "core/library/LocateRecordFile.h"
 
 #include <dirent.h>
+#include <sys/stat.h>
 #include <memory>
 #include <set>
-#include <sys/stat.h>
 #include <vector>
 
 #include "core/app/Prompter.h"
@@ -59,7 +59,7 @@ std::optional<std::string> searchTree(const std::string& folder, const std::stri
 
 std::optional<std::string> locateRecordFile(const LibraryRecord& record, const PathCache& cache,
                                             SourcesList& sources, Prompter* prompter) {
-    if (const long i = cache.find(record.fileName); i >= 0) {
+    if (const long i = cache.find(std::string(record.fileName())); i >= 0) {
         const std::string& cached = cache.at(size_t(i)).fullPath;
         if (files::exists(cached)) {
             return cached;
@@ -71,13 +71,14 @@ std::optional<std::string> locateRecordFile(const LibraryRecord& record, const P
             continue;
         }
         std::set<std::pair<dev_t, ino_t>> seen;
-        if (auto hit = searchTree(withTrailingSlash(source.folder), record.fileName, seen)) {
+        if (auto hit = searchTree(withTrailingSlash(source.folder), std::string(record.fileName()),
+                                  seen)) {
             return hit;
         }
     }
     if (prompter != nullptr) {
-        if (!record.mediaName.empty()) {
-            prompter->message(formatText(129, record.mediaName), Icon::Exclamation);
+        if (!record.mediaName().empty()) {
+            prompter->message(formatText(129, std::string(record.mediaName())), Icon::Exclamation);
         } else {
             prompter->message(stringText(130), Icon::Exclamation);
         }

@@ -16,7 +16,7 @@ struct PathCacheEntry {
 // Index from bare file name to the full path where the last scan found it,
 // kept sorted by file name (ignoring case) for binary search.
 class PathCache {
-public:
+  public:
     size_t count() const { return entries_.size(); }
     const PathCacheEntry& at(size_t i) const { return entries_[i]; }
     PathCacheEntry& at(size_t i) { return entries_[i]; }
@@ -32,7 +32,7 @@ public:
     void append(PathCacheEntry entry) { entries_.push_back(std::move(entry)); }
     void sort();
 
-private:
+  private:
     std::vector<PathCacheEntry> entries_;
 };
 

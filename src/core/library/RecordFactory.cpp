@@ -1,10 +1,10 @@
 #include "core/library/RecordFactory.h"
 
-#include <array>
 #include <fcntl.h>
-#include <new>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <array>
+#include <new>
 #include <vector>
 
 #include "core/io/FileAttributes.h"
@@ -30,7 +30,7 @@ struct FileEnds {
 };
 
 class Descriptor {
-public:
+  public:
     explicit Descriptor(int fd) : fd_(fd) {}
     ~Descriptor() {
         if (fd_ >= 0) {
@@ -41,7 +41,7 @@ public:
     Descriptor& operator=(const Descriptor&) = delete;
     int get() const { return fd_; }
 
-private:
+  private:
     int fd_;
 };
 
@@ -82,36 +82,47 @@ std::unique_ptr<LibraryRecord> RecordFactory::create(const std::string& path,
     if (!record) {
         return nullptr;
     }
-    record->fileName = files::namePart(path);
-    record->mediaName = mediaName;
+    const std::string fileName = files::namePart(path);
     record->availability = kAvailable;
     record->lengthSeconds = 0;
     if (probe_ != nullptr) {
         record->lengthSeconds = int32_t(probe_->lengthMilliseconds(path) / 1000);
     }
 
+    // Tag values stay empty without a tag; the year is not kept.
+    std::string tagTitle, tagArtist, tagAlbum, genre, comment;
     const FileEnds ends = readEnds(path);
     TagRecord tag(path);
     if (ends.readable && tag.parseTail(ends.tail, ends.size)) {
-        record->tagTitle = tag.title;
-        record->tagArtist = tag.artist;
-        record->tagAlbum = tag.album;
-        record->genre = tag.genreName();
-        record->comment = tag.comment;
+        tagTitle = std::move(tag.title);
+        tagArtist = std::move(tag.artist);
+        tagAlbum = std::move(tag.album);
+        genre = tag.genreName();
+        comment = std::move(tag.comment);
     } else if (useId3v2Tags_ && ends.readable &&
                hasId3v2Header(std::span<const uint8_t>(ends.head.data(), ends.headSize))) {
         if (auto values = readId3v2(path)) {
-            record->tagTitle = values->title;
-            record->tagArtist = values->artist;
-            record->tagAlbum = values->album;
-            record->genre = values->genre;
-            record->comment = values->comment;
+            tagTitle = std::move(values->title);
+            tagArtist = std::move(values->artist);
+            tagAlbum = std::move(values->album);
+            genre = std::move(values->genre);
+            comment = std::move(values->comment);
         }
     }
 
     const FileNameSplit split = splitFileName(path);
-    record->title = split.title;
-    record->artist = split.artist;
+    using T = LibraryRecord::Text;
+    std::array<std::string_view, LibraryRecord::kTextCount> texts{};
+    texts[size_t(T::FileName)] = fileName;
+    texts[size_t(T::MediaName)] = mediaName;
+    texts[size_t(T::Genre)] = genre;
+    texts[size_t(T::Comment)] = comment;
+    texts[size_t(T::TagTitle)] = tagTitle;
+    texts[size_t(T::TagArtist)] = tagArtist;
+    texts[size_t(T::TagAlbum)] = tagAlbum;
+    texts[size_t(T::Title)] = split.title;
+    texts[size_t(T::Artist)] = split.artist;
+    record->setTexts(texts);
     return record;
 }
 

@@ -16,7 +16,7 @@ class LengthProbe;
 // Runs once for every new file of a scan, so it opens each file once for
 // its tags and leaves the rest to the probe.
 class RecordFactory {
-public:
+  public:
     RecordFactory(LengthProbe* probe, bool useId3v2Tags)
         : probe_(probe), useId3v2Tags_(useId3v2Tags) {}
 
@@ -24,7 +24,7 @@ public:
     // with its file-name values only. nullptr only when memory runs out.
     std::unique_ptr<LibraryRecord> create(const std::string& path, const std::string& mediaName);
 
-private:
+  private:
     LengthProbe* probe_;
     bool useId3v2Tags_;
 };

@@ -52,14 +52,13 @@ void sortAny(std::vector<Ptr>& records, SortOrder order, const NormaliseOptions&
     auto rec = [](const Ptr& p) -> const LibraryRecord& { return *p; };
     if (order == SortOrder::FileName) {
         std::sort(records.begin(), records.end(), [&](const Ptr& a, const Ptr& b) {
-            return text::compareNoCase(rec(a).fileName, rec(b).fileName) < 0;
+            return text::compareNoCase(rec(a).fileName(), rec(b).fileName()) < 0;
         });
         return;
     }
     if (order == SortOrder::PlayCount) {
-        std::sort(records.begin(), records.end(), [&](const Ptr& a, const Ptr& b) {
-            return rec(a).playCount > rec(b).playCount;
-        });
+        std::sort(records.begin(), records.end(),
+                  [&](const Ptr& a, const Ptr& b) { return rec(a).playCount > rec(b).playCount; });
         return;
     }
     // Display values cost a normalisation each: compute them once.

@@ -23,7 +23,7 @@ struct SourceFolder {
 
 // The ordered sources; no two folders are equal ignoring case.
 class SourcesList {
-public:
+  public:
     size_t count() const { return entries_.size(); }
     SourceFolder& at(size_t i) { return entries_[i]; }
     const SourceFolder& at(size_t i) const { return entries_[i]; }
@@ -32,8 +32,7 @@ public:
     // A file path adds its folder, a folder path the folder itself; a "/" is
     // appended when missing. Returns the entry, or nullptr when the folder
     // was there already (ignoring case) or the path is empty.
-    SourceFolder* add(const std::string& path, const std::string& mediaName,
-                      int32_t userAdded = 0);
+    SourceFolder* add(const std::string& path, const std::string& mediaName, int32_t userAdded = 0);
     long indexOfFolder(const std::string& folder) const;
     void removeAt(size_t i);
     void clear() { entries_.clear(); }
@@ -41,7 +40,7 @@ public:
     // For loading the sources file: no checks.
     void append(SourceFolder entry) { entries_.push_back(std::move(entry)); }
 
-private:
+  private:
     std::vector<SourceFolder> entries_;
 };
 

@@ -106,7 +106,7 @@ TEST(LocateRecordFile, CacheThenSourcesThenMessages) {
     fs::create_directories(dir.path() / "src" / "deep");
     writeText(dir.path() / "src" / "deep" / "song.mp3", "x");
     LibraryRecord record;
-    record.fileName = "song.mp3";
+    record.setFileName("song.mp3");
     PathCache cache;
     SourcesList sources;
     ScriptedPrompter prompter;
@@ -116,11 +116,10 @@ TEST(LocateRecordFile, CacheThenSourcesThenMessages) {
     EXPECT_EQ(prompter.messages, std::vector<std::string>{"Unable to find file."});
 
     sources.add(dir.file("src"), "");
-    EXPECT_EQ(locateRecordFile(record, cache, sources, &prompter),
-              dir.file("src/deep/song.mp3"));
+    EXPECT_EQ(locateRecordFile(record, cache, sources, &prompter), dir.file("src/deep/song.mp3"));
 
-    record.fileName = "other.mp3";
-    record.mediaName = "Party Disc";
+    record.setFileName("other.mp3");
+    record.setMediaName("Party Disc");
     prompter.messages.clear();
     EXPECT_FALSE(locateRecordFile(record, cache, sources, &prompter));
     EXPECT_EQ(prompter.messages,

@@ -17,19 +17,19 @@ using testing::writeBytes;
 
 std::unique_ptr<LibraryRecord> makeRecord(const std::string& fileName, int plays = 0) {
     auto r = std::make_unique<LibraryRecord>();
-    r->fileName = fileName;
-    r->mediaName = "Disc";
+    r->setFileName(fileName);
+    r->setMediaName("Disc");
     r->playCount = plays;
     r->availability = 4;
-    r->genre = "Rock";
-    r->comment = "c";
+    r->setGenre("Rock");
+    r->setComment("c");
     r->lengthSeconds = 61;
-    r->title = "T";
-    r->artist = "A";
-    r->reserved = "r";
-    r->tagTitle = "tt";
-    r->tagArtist = "ta";
-    r->tagAlbum = "tb";
+    r->setTitle("T");
+    r->setArtist("A");
+    r->setReserved("r");
+    r->setTagTitle("tt");
+    r->setTagArtist("ta");
+    r->setTagAlbum("tb");
     return r;
 }
 
@@ -57,13 +57,13 @@ TEST(LibraryFile, RecordLayoutIsInFileOrder) {
     library.append(makeRecord("a.mp3", 7));
     const auto bytes = serialise(library);
     const std::vector<uint8_t> expected = {
-        3, 0, 0, 0, 1, 0, 0, 0,                      // version, count
-        5, 'a', '.', 'm', 'p', '3', 4, 'D', 'i', 's', 'c',  // fileName, mediaName
-        7, 0, 0, 0, 4, 0, 0, 0,                      // playCount, availability
-        4, 'R', 'o', 'c', 'k', 1, 'c',               // genre, comment
-        61, 0, 0, 0,                                 // lengthSeconds
-        2, 't', 't', 2, 't', 'a', 2, 't', 'b',       // tagTitle, tagArtist, tagAlbum
-        1, 'T', 1, 'A', 1, 'r'};                     // title, artist, reserved
+        3,  0,   0,   0,   1,   0,   0,   0,                   // version, count
+        5,  'a', '.', 'm', 'p', '3', 4,   'D', 'i', 's', 'c',  // fileName, mediaName
+        7,  0,   0,   0,   4,   0,   0,   0,                   // playCount, availability
+        4,  'R', 'o', 'c', 'k', 1,   'c',                      // genre, comment
+        61, 0,   0,   0,                                       // lengthSeconds
+        2,  't', 't', 2,   't', 'a', 2,   't', 'b',            // tagTitle, tagArtist, tagAlbum
+        1,  'T', 1,   'A', 1,   'r'};                          // title, artist, reserved
     EXPECT_EQ(bytes, expected);
 }
 
@@ -78,7 +78,7 @@ TEST(LibraryFile, AnyVersionLoadsWithOneLayoutAndSavesAsThree) {
         ASSERT_TRUE(library_file::read(in, loaded));
         EXPECT_EQ(loaded.version(), version);
         ASSERT_EQ(loaded.count(), 1u);
-        EXPECT_EQ(loaded.at(size_t(0))->tagAlbum, "tb");
+        EXPECT_EQ(loaded.at(size_t(0))->tagAlbum(), "tb");
         EXPECT_EQ(serialise(loaded)[0], 3);
     }
 }
@@ -97,7 +97,7 @@ TEST(LibraryFile, CutInsideRecordKeepsTheRecordsBefore) {
         ArchiveReader in(bytes);
         EXPECT_FALSE(library_file::read(in, loaded));
         ASSERT_EQ(loaded.count(), 2u) << cut;
-        EXPECT_EQ(loaded.at(size_t(1))->fileName, "song1.mp3");
+        EXPECT_EQ(loaded.at(size_t(1))->fileName(), "song1.mp3");
     }
 }
 
@@ -123,7 +123,7 @@ TEST(LibraryFile, LoadReplacesRecordsInMemoryAndLeavesThemUnsorted) {
     library.sort(SortOrder::FileName, {});
     EXPECT_EQ(library_file::load(path, library), LoadOutcome::Loaded);
     ASSERT_EQ(library.count(), 2u);
-    EXPECT_EQ(library.at(size_t(0))->fileName, "b.mp3");
+    EXPECT_EQ(library.at(size_t(0))->fileName(), "b.mp3");
     EXPECT_EQ(library.sortOrder(), SortOrder::Unsorted);
 
     // A missing file leaves what is in memory alone.

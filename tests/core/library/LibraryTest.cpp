@@ -13,7 +13,7 @@ namespace {
 
 // A probe that knows lengths by path and counts its calls.
 class FakeProbe final : public LengthProbe {
-public:
+  public:
     int64_t lengthMilliseconds(const std::string& path) override {
         ++calls;
         const auto it = lengths.find(path);
@@ -27,17 +27,17 @@ std::unique_ptr<LibraryRecord> record(const std::string& file, const std::string
                                       const std::string& album = "",
                                       const std::string& title = "") {
     auto r = std::make_unique<LibraryRecord>();
-    r->fileName = file;
-    r->artist = artist;
-    r->title = title;
-    r->tagAlbum = album;
+    r->setFileName(file);
+    r->setArtist(artist);
+    r->setTitle(title);
+    r->setTagAlbum(album);
     return r;
 }
 
 std::vector<std::string> fileNames(const Library& library) {
     std::vector<std::string> names;
     for (size_t i = 0; i < library.count(); ++i) {
-        names.push_back(library.at(i)->fileName);
+        names.emplace_back(library.at(i)->fileName());
     }
     return names;
 }
@@ -70,7 +70,7 @@ TEST(LibraryFind, BinarySearchIgnoringCaseWithInsertPlace) {
 }
 
 class LibraryAdd : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         for (const char* name : {"song.mp3", "zed.mp3", "alpha.mp3"}) {
             testing::writeText(dir.path() / name, "not really audio");
@@ -99,10 +99,8 @@ TEST_F(LibraryAdd, InsertsInFileNameOrderEvenAfterAnotherSort) {
     library.sort(SortOrder::Artist, plain());
     library.addSong(dir.file("song.mp3"), "", factory);
     // Re-adding after the artist sort must find the existing record.
-    EXPECT_EQ(library.addSong(dir.file("zed.mp3"), "", factory).status,
-              AddStatus::AlreadyPresent);
-    EXPECT_EQ(fileNames(library),
-              (std::vector<std::string>{"alpha.mp3", "song.mp3", "zed.mp3"}));
+    EXPECT_EQ(library.addSong(dir.file("zed.mp3"), "", factory).status, AddStatus::AlreadyPresent);
+    EXPECT_EQ(fileNames(library), (std::vector<std::string>{"alpha.mp3", "song.mp3", "zed.mp3"}));
 }
 
 TEST(LibrarySort, OrdersByDisplayValues) {
@@ -113,22 +111,20 @@ TEST(LibrarySort, OrdersByDisplayValues) {
     library.append(record("4.mp3", "alpha", "Apple", "c"));
 
     library.sort(SortOrder::Artist, plain());
-    EXPECT_EQ(library.at(size_t(3))->fileName, "1.mp3");
+    EXPECT_EQ(library.at(size_t(3))->fileName(), "1.mp3");
 
     // Order 2: an empty album sorts first.
     library.sort(SortOrder::Album, plain());
-    EXPECT_TRUE(library.at(size_t(0))->tagAlbum.empty());
-    EXPECT_TRUE(library.at(size_t(1))->tagAlbum.empty());
-    EXPECT_EQ(library.at(size_t(3))->tagAlbum, "Zoo");
+    EXPECT_TRUE(library.at(size_t(0))->tagAlbum().empty());
+    EXPECT_TRUE(library.at(size_t(1))->tagAlbum().empty());
+    EXPECT_EQ(library.at(size_t(3))->tagAlbum(), "Zoo");
 
     // Order 5: within one artist, albums first, then the album-less songs.
     library.sort(SortOrder::ArtistAlbumTitle, plain());
-    EXPECT_EQ(fileNames(library),
-              (std::vector<std::string>{"4.mp3", "2.mp3", "3.mp3", "1.mp3"}));
+    EXPECT_EQ(fileNames(library), (std::vector<std::string>{"4.mp3", "2.mp3", "3.mp3", "1.mp3"}));
 
     library.sort(SortOrder::Title, plain());
-    EXPECT_EQ(fileNames(library),
-              (std::vector<std::string>{"3.mp3", "2.mp3", "4.mp3", "1.mp3"}));
+    EXPECT_EQ(fileNames(library), (std::vector<std::string>{"3.mp3", "2.mp3", "4.mp3", "1.mp3"}));
 }
 
 TEST(LibrarySort, PlayCountDescending) {
@@ -153,7 +149,7 @@ TEST(LibraryEdit, RemoveClearAndTotals) {
     EXPECT_EQ(totalTimeText(library), "Total Library Time (hours): 10.0");
     library.removeAt(2, 3);
     EXPECT_EQ(library.count(), 7u);
-    EXPECT_EQ(library.at(size_t(2))->fileName, "5.mp3");
+    EXPECT_EQ(library.at(size_t(2))->fileName(), "5.mp3");
     library.removeAt(6, 10);  // clipped at the end
     EXPECT_EQ(library.count(), 6u);
     library.removeAt(99, 1);  // out of range: nothing
@@ -167,17 +163,44 @@ TEST(LibraryEdit, RemoveClearAndTotals) {
 
 TEST(LibraryRecordDisplay, TagValuesOnlyWhenTitleAndArtistBothThere) {
     LibraryRecord r;
-    r.title = "file_title";
-    r.artist = "file artist";
-    r.tagTitle = "Tag Title";
+    r.setTitle("file_title");
+    r.setArtist("file artist");
+    r.setTagTitle("Tag Title");
     NormaliseOptions options;  // defaults: everything on
     EXPECT_EQ(r.displayTitle(options), "File Title");
     EXPECT_EQ(r.displayArtist(options), "File Artist");
-    r.tagArtist = "tag artist";
+    r.setTagArtist("tag artist");
     EXPECT_EQ(r.displayTitle(options), "Tag Title");
     EXPECT_EQ(r.displayArtist(options), "Tag Artist");
     options.useTagInfo = false;
     EXPECT_EQ(r.displayTitle(options), "File Title");
+}
+
+}  // namespace
+}  // namespace sonara
+
+namespace sonara {
+namespace {
+
+TEST(LibraryRecordTexts, SettersKeepTheOtherTextsAndMayReuseTheirOwn) {
+    LibraryRecord r;
+    r.setTitle("title");
+    r.setFileName("file.mp3");
+    r.setReserved("end");
+    r.setGenre("Rock");
+    EXPECT_EQ(r.fileName(), "file.mp3");
+    EXPECT_EQ(r.genre(), "Rock");
+    EXPECT_EQ(r.title(), "title");
+    EXPECT_EQ(r.reserved(), "end");
+    r.setGenre("");  // shrinking moves the texts after it
+    EXPECT_EQ(r.title(), "title");
+    EXPECT_EQ(r.reserved(), "end");
+    r.setArtist(r.fileName());  // a view into the record's own buffer
+    EXPECT_EQ(r.artist(), "file.mp3");
+    r.setFileName(r.title().substr(1));
+    EXPECT_EQ(r.fileName(), "itle");
+    EXPECT_EQ(r.artist(), "file.mp3");
+    EXPECT_TRUE(r.mediaName().empty());
 }
 
 }  // namespace
