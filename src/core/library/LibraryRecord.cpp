@@ -1,28 +1,58 @@
 #include "core/library/LibraryRecord.h"
 
+#include <cstring>
+
 #include "core/io/ArchiveReader.h"
 #include "core/io/ArchiveWriter.h"
 #include "core/metadata/Normaliser.h"
 
 namespace sonara {
 
+LibraryRecord::LibraryRecord(const LibraryRecord& other)
+    : playCount(other.playCount),
+      availability(other.availability),
+      lengthSeconds(other.lengthSeconds),
+      deleteMark(other.deleteMark),
+      ends_(other.ends_) {
+    assignTexts(std::string_view(other.texts_.get(), other.ends_[kTextCount - 1]));
+}
+
+LibraryRecord& LibraryRecord::operator=(const LibraryRecord& other) {
+    if (this != &other) {
+        LibraryRecord copy(other);
+        *this = std::move(copy);
+    }
+    return *this;
+}
+
+void LibraryRecord::assignTexts(std::string_view joined) {
+    std::unique_ptr<char[]> buffer;
+    if (!joined.empty()) {
+        buffer = std::make_unique_for_overwrite<char[]>(joined.size());
+        std::memcpy(buffer.get(), joined.data(), joined.size());
+    }
+    texts_ = std::move(buffer);
+}
+
 std::string_view LibraryRecord::text(Text which) const {
     const size_t i = size_t(which);
     const uint32_t begin = i == 0 ? 0 : ends_[i - 1];
-    return std::string_view(texts_).substr(begin, ends_[i] - begin);
+    return std::string_view(texts_.get() + begin, ends_[i] - begin);
 }
 
 void LibraryRecord::setText(Text which, std::string_view value) {
     const size_t i = size_t(which);
     const uint32_t begin = i == 0 ? 0 : ends_[i - 1];
     const uint32_t oldLength = ends_[i] - begin;
-    // `value` may view this record's own buffer: copy it before replacing.
-    const std::string copy(value);
-    texts_.replace(begin, oldLength, copy);
-    const int64_t delta = int64_t(copy.size()) - int64_t(oldLength);
+    std::string joined(texts_.get(), ends_[kTextCount - 1]);
+    // `value` may view this record's own buffer, which stays alive until
+    // assignTexts() below replaces it.
+    joined.replace(begin, oldLength, value);
+    const int64_t delta = int64_t(value.size()) - int64_t(oldLength);
     for (size_t k = i; k < kTextCount; ++k) {
         ends_[k] = uint32_t(int64_t(ends_[k]) + delta);
     }
+    assignTexts(joined);
 }
 
 void LibraryRecord::setTexts(const std::array<std::string_view, kTextCount>& values) {
@@ -36,7 +66,7 @@ void LibraryRecord::setTexts(const std::array<std::string_view, kTextCount>& val
         joined += values[i];
         ends_[i] = uint32_t(joined.size());
     }
-    texts_ = std::move(joined);
+    assignTexts(joined);
 }
 
 std::string LibraryRecord::displayTitle(const NormaliseOptions& options) const {
@@ -86,7 +116,7 @@ bool LibraryRecord::read(ArchiveReader& in, std::string& scratch) {
                           in.readInt32(lengthSeconds) && textField() && textField() &&
                           textField() && textField() && textField() && textField();
     if (complete) {
-        texts_.assign(scratch);
+        assignTexts(scratch);
     }
     return complete;
 }

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -42,6 +43,12 @@ class LibraryRecord {
         Reserved,
     };
     static constexpr size_t kTextCount = 10;
+
+    LibraryRecord() = default;
+    LibraryRecord(const LibraryRecord& other);
+    LibraryRecord& operator=(const LibraryRecord& other);
+    LibraryRecord(LibraryRecord&&) noexcept = default;
+    LibraryRecord& operator=(LibraryRecord&&) noexcept = default;
 
     std::string_view text(Text which) const;
     void setText(Text which, std::string_view value);
@@ -86,7 +93,10 @@ class LibraryRecord {
     bool read(ArchiveReader& in, std::string& scratch);
 
   private:
-    std::string texts_;
+    void assignTexts(std::string_view joined);
+
+    // The ten texts back to back, exactly as long as they are (ends_[9]).
+    std::unique_ptr<char[]> texts_;
     std::array<uint32_t, kTextCount> ends_{};  // end of each text in texts_
 };
 

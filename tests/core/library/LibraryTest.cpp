@@ -201,6 +201,12 @@ TEST(LibraryRecordTexts, SettersKeepTheOtherTextsAndMayReuseTheirOwn) {
     EXPECT_EQ(r.fileName(), "itle");
     EXPECT_EQ(r.artist(), "file.mp3");
     EXPECT_TRUE(r.mediaName().empty());
+
+    LibraryRecord copy = r;  // copies own their texts
+    r.setArtist("changed");
+    EXPECT_EQ(copy.artist(), "file.mp3");
+    copy = LibraryRecord();
+    EXPECT_TRUE(copy.fileName().empty());
 }
 
 }  // namespace
