@@ -1,6 +1,7 @@
 #include "core/settings/Colour.h"
 
 #include <algorithm>
+#include <cstdio>
 
 #include "core/settings/TextScanner.h"
 
@@ -27,8 +28,11 @@ std::optional<Colour> parseColour(std::string_view text, bool swap) {
 std::string formatColour(Colour colour, bool swap) {
     const int first = swap ? colour.blue() : colour.red();
     const int third = swap ? colour.red() : colour.blue();
-    return "(" + std::to_string(first) + "," + std::to_string(colour.green()) + "," +
-           std::to_string(third) + ")";
+    // snprintf rather than string concatenation, which trips GCC 12's
+    // -Wrestrict false positive at -O3.
+    char text[40];
+    std::snprintf(text, sizeof text, "(%d,%d,%d)", first, colour.green(), third);
+    return text;
 }
 
 }  // namespace sonara
