@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 #include <array>
+#include <cstring>
 #include <new>
 #include <vector>
 
@@ -25,9 +26,13 @@ struct FileEnds {
     std::array<uint8_t, 10> head{};
     size_t headSize = 0;
     std::vector<uint8_t> tail;
+    std::vector<uint8_t> id3v2;  // the ID3v2 tag's bytes, when asked for and present
     uint64_t size = 0;
     bool readable = false;
 };
+
+// A tag larger than this is damage or hostile: it is not read.
+constexpr size_t kMaxId3v2Size = 16 << 20;
 
 class Descriptor {
   public:
@@ -57,7 +62,7 @@ bool readAt(int fd, uint8_t* into, size_t n, uint64_t offset) {
     return true;
 }
 
-FileEnds readEnds(const std::string& path) {
+FileEnds readEnds(const std::string& path, bool wantId3v2) {
     FileEnds ends;
     // O_NONBLOCK so that a FIFO named like an MP3 cannot hang the scan.
     Descriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
@@ -71,6 +76,20 @@ FileEnds readEnds(const std::string& path) {
     ends.tail.resize(tailSize);
     ends.readable = readAt(fd.get(), ends.head.data(), ends.headSize, 0) &&
                     readAt(fd.get(), ends.tail.data(), tailSize, ends.size - tailSize);
+    // The ID3v2 tag only matters for a file without an ID3v1 block.
+    const bool hasId3v1Magic =
+        tailSize >= TagLayout::kId3v1Size &&
+        std::memcmp(ends.tail.data() + tailSize - TagLayout::kId3v1Size, "TAG", 3) == 0;
+    if (ends.readable && wantId3v2 && !hasId3v1Magic) {
+        const size_t tagSize =
+            id3v2TagSize(std::span<const uint8_t>(ends.head.data(), ends.headSize));
+        if (tagSize > 0 && tagSize <= kMaxId3v2Size && tagSize <= ends.size) {
+            ends.id3v2.resize(tagSize);
+            if (!readAt(fd.get(), ends.id3v2.data(), tagSize, 0)) {
+                ends.id3v2.clear();
+            }
+        }
+    }
     return ends;
 }
 
@@ -91,7 +110,7 @@ std::unique_ptr<LibraryRecord> RecordFactory::create(const std::string& path,
 
     // Tag values stay empty without a tag; the year is not kept.
     std::string tagTitle, tagArtist, tagAlbum, genre, comment;
-    const FileEnds ends = readEnds(path);
+    const FileEnds ends = readEnds(path, useId3v2Tags_);
     TagRecord tag(path);
     if (ends.readable && tag.parseTail(ends.tail, ends.size)) {
         tagTitle = std::move(tag.title);
@@ -99,9 +118,8 @@ std::unique_ptr<LibraryRecord> RecordFactory::create(const std::string& path,
         tagAlbum = std::move(tag.album);
         genre = tag.genreName();
         comment = std::move(tag.comment);
-    } else if (useId3v2Tags_ && ends.readable &&
-               hasId3v2Header(std::span<const uint8_t>(ends.head.data(), ends.headSize))) {
-        if (auto values = readId3v2(path)) {
+    } else if (!ends.id3v2.empty()) {
+        if (auto values = parseId3v2(ends.id3v2)) {
             tagTitle = std::move(values->title);
             tagArtist = std::move(values->artist);
             tagAlbum = std::move(values->album);

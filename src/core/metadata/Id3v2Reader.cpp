@@ -2,8 +2,10 @@
 #include "core/metadata/Id3v2Reader.h"
 
 #include <taglib/id3v1genres.h>
+#include <taglib/id3v2framefactory.h>
 #include <taglib/id3v2tag.h>
 #include <taglib/mpegfile.h>
+#include <taglib/tbytevectorstream.h>
 #include <taglib/textidentificationframe.h>
 
 #include <algorithm>
@@ -118,6 +120,56 @@ bool hasId3v2Header(std::span<const uint8_t> head) {
     return true;
 }
 
+size_t id3v2TagSize(std::span<const uint8_t> head) {
+    if (!hasId3v2Header(head)) {
+        return 0;
+    }
+    const size_t body = (size_t(head[6]) << 21) | (size_t(head[7]) << 14) | (size_t(head[8]) << 7) |
+                        size_t(head[9]);
+    const bool footer = head[3] == 4 && (head[5] & 0x10) != 0;
+    return kHeaderSize + body + (footer ? kHeaderSize : 0);
+}
+
+namespace {
+
+std::optional<Id3v2Values> valuesOf(TagLib::MPEG::File& file) {
+    if (!file.isValid() || !file.hasID3v2Tag()) {
+        return std::nullopt;
+    }
+    const TagLib::ID3v2::Tag* tag = file.ID3v2Tag(false);
+    if (tag == nullptr) {
+        return std::nullopt;
+    }
+    Id3v2Values values;
+    values.title = utf8(tag->title());
+    values.artist = utf8(tag->artist());
+    values.album = utf8(tag->album());
+    values.genre = genreOf(*tag);
+    values.comment = utf8(tag->comment());
+    if (values.title.empty() && values.artist.empty() && values.album.empty() &&
+        values.genre.empty() && values.comment.empty()) {
+        return std::nullopt;
+    }
+    return values;
+}
+
+}  // namespace
+
+std::optional<Id3v2Values> parseId3v2(std::span<const uint8_t> tagBytes) {
+    try {
+        if (!hasId3v2Header(tagBytes)) {
+            return std::nullopt;
+        }
+        TagLib::ByteVector bytes(reinterpret_cast<const char*>(tagBytes.data()),
+                                 static_cast<unsigned int>(tagBytes.size()));
+        TagLib::ByteVectorStream stream(bytes);
+        TagLib::MPEG::File file(&stream, TagLib::ID3v2::FrameFactory::instance(), false);
+        return valuesOf(file);
+    } catch (...) {
+        return std::nullopt;
+    }
+}
+
 std::optional<Id3v2Values> readId3v2(const std::string& path) {
     try {
         {
@@ -132,24 +184,7 @@ std::optional<Id3v2Values> readId3v2(const std::string& path) {
             }
         }
         TagLib::MPEG::File file(path.c_str(), false);
-        if (!file.isValid() || !file.hasID3v2Tag()) {
-            return std::nullopt;
-        }
-        const TagLib::ID3v2::Tag* tag = file.ID3v2Tag(false);
-        if (tag == nullptr) {
-            return std::nullopt;
-        }
-        Id3v2Values values;
-        values.title = utf8(tag->title());
-        values.artist = utf8(tag->artist());
-        values.album = utf8(tag->album());
-        values.genre = genreOf(*tag);
-        values.comment = utf8(tag->comment());
-        if (values.title.empty() && values.artist.empty() && values.album.empty() &&
-            values.genre.empty() && values.comment.empty()) {
-            return std::nullopt;
-        }
-        return values;
+        return valuesOf(file);
     } catch (...) {
         // TagLib reports damage by return values; this is for memory running out.
         return std::nullopt;

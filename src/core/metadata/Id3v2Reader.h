@@ -27,4 +27,11 @@ bool hasId3v2Header(std::span<const uint8_t> head);
 // Never throws.
 std::optional<Id3v2Values> readId3v2(const std::string& path);
 
+// How many bytes the ID3v2 tag whose header starts `head` takes at the start
+// of the file (header, frames, padding, footer); 0 without a header.
+size_t id3v2TagSize(std::span<const uint8_t> head);
+// The same values from the tag's bytes alone (the first id3v2TagSize()
+// bytes of the file), for callers that already have the file open.
+std::optional<Id3v2Values> parseId3v2(std::span<const uint8_t> tagBytes);
+
 }  // namespace sonara
