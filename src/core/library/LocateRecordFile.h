@@ -8,7 +8,7 @@ namespace sonara {
 class PathCache;
 class Prompter;
 class SourcesList;
-struct LibraryRecord;
+class LibraryRecord;
 
 // Finds a record's file: the path cache first, then a search of every
 // present source folder tree. With `prompter` set, a file that cannot be
