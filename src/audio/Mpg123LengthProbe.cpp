@@ -7,6 +7,15 @@ namespace sonara::audio {
 
 int64_t Mpg123LengthProbe::lengthMilliseconds(const std::string& path) {
     ReadOnlyFile file(path);
+    return measure(file);
+}
+
+int64_t Mpg123LengthProbe::lengthMillisecondsOfOpenFile(int descriptor, uint64_t size) {
+    ReadOnlyFile file(descriptor, size);
+    return measure(file);
+}
+
+int64_t Mpg123LengthProbe::measure(ReadOnlyFile& file) {
     if (!file.isOpen()) {
         return 0;
     }

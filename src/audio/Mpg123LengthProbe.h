@@ -5,6 +5,8 @@
 
 namespace sonara::audio {
 
+class ReadOnlyFile;
+
 // Play length of MPEG audio files, as libmpg123 would play them. Most files
 // are measured from their first and last 4 KiB (measureMpegStream); only a
 // stream that gives no trustworthy header (VBR without Xing/VBRI, a cut file
@@ -15,8 +17,10 @@ class Mpg123LengthProbe final : public LengthProbe {
     Mpg123LengthProbe() = default;
 
     int64_t lengthMilliseconds(const std::string& path) override;
+    int64_t lengthMillisecondsOfOpenFile(int descriptor, uint64_t size) override;
 
   private:
+    int64_t measure(ReadOnlyFile& file);
     Mpg123Decoder decoder_;
 };
 

@@ -21,7 +21,7 @@ ReadOnlyFile::ReadOnlyFile(const std::string& path) {
 }
 
 ReadOnlyFile::~ReadOnlyFile() {
-    if (fd_ >= 0) {
+    if (fd_ >= 0 && owned_) {
         ::close(fd_);
     }
 }

@@ -11,6 +11,9 @@ namespace sonara::audio {
 class ReadOnlyFile final : public ByteSource {
   public:
     explicit ReadOnlyFile(const std::string& path);
+    // Reads through a regular file's descriptor that someone else owns.
+    ReadOnlyFile(int borrowedDescriptor, uint64_t size)
+        : fd_(borrowedDescriptor), size_(size), owned_(false) {}
     ~ReadOnlyFile() override;
     ReadOnlyFile(const ReadOnlyFile&) = delete;
     ReadOnlyFile& operator=(const ReadOnlyFile&) = delete;
@@ -24,6 +27,7 @@ class ReadOnlyFile final : public ByteSource {
   private:
     int fd_ = -1;
     uint64_t size_ = 0;
+    bool owned_ = true;
 };
 
 }  // namespace sonara::audio

@@ -12,6 +12,13 @@ class LengthProbe {
     virtual ~LengthProbe() = default;
     // Length in milliseconds; 0 when the file cannot be opened or decoded.
     virtual int64_t lengthMilliseconds(const std::string& path) = 0;
+    // The same for a regular file the caller has open for reading (`size`
+    // bytes long), so a scan opens each file once. The probe reads with
+    // pread only and leaves the descriptor open. -1 when the probe cannot
+    // work on a descriptor: ask by path then.
+    virtual int64_t lengthMillisecondsOfOpenFile(int /*descriptor*/, uint64_t /*size*/) {
+        return -1;
+    }
 };
 
 }  // namespace sonara

@@ -3,6 +3,7 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <algorithm>
 #include <array>
 #include <cstring>
 #include <new>
@@ -62,8 +63,11 @@ bool readAt(int fd, uint8_t* into, size_t n, uint64_t offset) {
     return true;
 }
 
-FileEnds readEnds(const std::string& path, bool wantId3v2) {
+// Reads the file's ends and, through the same descriptor, asks the probe for
+// its length (in `lengthMs`), so each new file of a scan is opened once.
+FileEnds readEnds(const std::string& path, bool wantId3v2, LengthProbe* probe, int64_t& lengthMs) {
     FileEnds ends;
+    lengthMs = -1;
     // O_NONBLOCK so that a FIFO named like an MP3 cannot hang the scan.
     Descriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
     struct stat st {};
@@ -71,6 +75,9 @@ FileEnds readEnds(const std::string& path, bool wantId3v2) {
         return ends;
     }
     ends.size = uint64_t(st.st_size);
+    if (probe != nullptr) {
+        lengthMs = probe->lengthMillisecondsOfOpenFile(fd.get(), ends.size);
+    }
     ends.headSize = size_t(std::min<uint64_t>(ends.size, ends.head.size()));
     const size_t tailSize = size_t(std::min<uint64_t>(ends.size, TagLayout::kTailSize));
     ends.tail.resize(tailSize);
@@ -104,13 +111,15 @@ std::unique_ptr<LibraryRecord> RecordFactory::create(const std::string& path,
     const std::string fileName = files::namePart(path);
     record->availability = kAvailable;
     record->lengthSeconds = 0;
-    if (probe_ != nullptr) {
-        record->lengthSeconds = int32_t(probe_->lengthMilliseconds(path) / 1000);
-    }
 
     // Tag values stay empty without a tag; the year is not kept.
     std::string tagTitle, tagArtist, tagAlbum, genre, comment;
-    const FileEnds ends = readEnds(path, useId3v2Tags_);
+    int64_t lengthMs = -1;
+    const FileEnds ends = readEnds(path, useId3v2Tags_, probe_, lengthMs);
+    if (lengthMs < 0 && probe_ != nullptr) {
+        lengthMs = probe_->lengthMilliseconds(path);  // probes that need the path
+    }
+    record->lengthSeconds = int32_t(std::max<int64_t>(lengthMs, 0) / 1000);
     TagRecord tag(path);
     if (ends.readable && tag.parseTail(ends.tail, ends.size)) {
         tagTitle = std::move(tag.title);
