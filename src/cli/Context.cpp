@@ -88,30 +88,32 @@ RecordFactory& Context::recordFactory() {
     return *factory_;
 }
 
+bool Context::saveInDataFolder(const std::function<Status()>& save) {
+    return saved(paths_.ensureFolders()) && saved(save());
+}
+
 bool Context::saveLibrary() {
-    const Status folders = paths_.ensureFolders();
-    return saved(folders) && saved(library_file::save(paths_.library, library(), prompter_));
+    return saveInDataFolder(
+        [&] { return library_file::save(paths_.library, library(), prompter_); });
 }
 
 bool Context::saveSources() {
-    const Status folders = paths_.ensureFolders();
-    return saved(folders) && saved(sources_file::save(paths_.sources, sources(), prompter_));
+    return saveInDataFolder(
+        [&] { return sources_file::save(paths_.sources, sources(), prompter_); });
 }
 
 bool Context::savePathCache() {
-    const Status folders = paths_.ensureFolders();
-    return saved(folders) && saved(path_cache_file::save(paths_.pathCache, pathCache(), prompter_));
+    return saveInDataFolder(
+        [&] { return path_cache_file::save(paths_.pathCache, pathCache(), prompter_); });
 }
 
 bool Context::savePlayList() {
-    const Status folders = paths_.ensureFolders();
-    return saved(folders) &&
-           saved(current_playlist_file::save(paths_.currentPlayList, playList(), prompter_));
+    return saveInDataFolder(
+        [&] { return current_playlist_file::save(paths_.currentPlayList, playList(), prompter_); });
 }
 
 bool Context::savePrefs() {
-    const Status folders = paths_.ensureFolders();
-    return saved(folders) && saved(prefs().saveAll());
+    return saveInDataFolder([&] { return prefs().saveAll(); });
 }
 
 }  // namespace sonara::cli

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdio>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -56,6 +57,8 @@ class Context {
   private:
     void noteDamage(const std::string& path, const std::string& what);
     bool saved(const Status& status);
+    // Creates the data folders when missing, then saves; reports failures.
+    bool saveInDataFolder(const std::function<Status()>& save);
 
     DataPaths paths_;
     std::FILE* out_;

@@ -57,6 +57,16 @@ long Library::findByName(const std::string& fileName) {
     return find(fileName, insertAt);
 }
 
+LibraryRecord* Library::placeAt(long insertAt, std::unique_ptr<LibraryRecord> record) {
+    LibraryRecord* placed = record.get();
+    if (insertAt < 0) {
+        records_.push_back(std::move(record));
+    } else {
+        records_.insert(records_.begin() + insertAt, std::move(record));
+    }
+    return placed;
+}
+
 AddResult Library::addSong(const std::string& path, const std::string& mediaName,
                            RecordFactory& factory) {
     if (sortOrder_ != SortOrder::FileName) {
@@ -70,13 +80,7 @@ AddResult Library::addSong(const std::string& path, const std::string& mediaName
     if (!record) {
         return {AddStatus::Failed, nullptr};
     }
-    LibraryRecord* added = record.get();
-    if (insertAt < 0) {
-        records_.push_back(std::move(record));
-    } else {
-        records_.insert(records_.begin() + insertAt, std::move(record));
-    }
-    return {AddStatus::Added, added};
+    return {AddStatus::Added, placeAt(insertAt, std::move(record))};
 }
 
 LibraryRecord* Library::insert(std::unique_ptr<LibraryRecord> record) {
@@ -87,13 +91,7 @@ LibraryRecord* Library::insert(std::unique_ptr<LibraryRecord> record) {
     if (find(std::string(record->fileName()), insertAt) >= 0) {
         return nullptr;
     }
-    LibraryRecord* added = record.get();
-    if (insertAt < 0) {
-        records_.push_back(std::move(record));
-    } else {
-        records_.insert(records_.begin() + insertAt, std::move(record));
-    }
-    return added;
+    return placeAt(insertAt, std::move(record));
 }
 
 void Library::append(std::unique_ptr<LibraryRecord> record) {

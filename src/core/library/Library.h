@@ -76,6 +76,9 @@ class Library {
     void markUnsorted() { sortOrder_ = SortOrder::Unsorted; }
 
   private:
+    // Inserts at a place find() gave (-1: append).
+    LibraryRecord* placeAt(long insertAt, std::unique_ptr<LibraryRecord> record);
+
     std::vector<std::unique_ptr<LibraryRecord>> records_;
     SortOrder sortOrder_ = SortOrder::Unsorted;
     int32_t version_ = 3;
