@@ -11,7 +11,7 @@ namespace sonara::testing {
 // A Prompter that records what it was shown and answers from a script.
 // Without scripted answers every question is answered `fallback`.
 class ScriptedPrompter final : public Prompter {
-public:
+  public:
     explicit ScriptedPrompter(Answer fallback = Answer::No) : fallback_(fallback) {}
 
     void answerNext(Answer answer) { answers_.push_back(answer); }
@@ -30,7 +30,7 @@ public:
     std::vector<std::string> messages;
     std::vector<std::string> questions;
 
-private:
+  private:
     std::deque<Answer> answers_;
     Answer fallback_;
 };

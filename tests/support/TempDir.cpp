@@ -1,10 +1,10 @@
 #include "support/TempDir.h"
 
+#include <sys/stat.h>
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
 #include <stdexcept>
-#include <sys/stat.h>
 
 namespace sonara::testing {
 
@@ -30,7 +30,9 @@ TempDir::~TempDir() {
     std::filesystem::remove_all(path_, ec);
 }
 
-std::string TempDir::file(const std::string& name) const { return (path_ / name).string(); }
+std::string TempDir::file(const std::string& name) const {
+    return (path_ / name).string();
+}
 
 std::vector<uint8_t> readBytes(const std::filesystem::path& file) {
     std::ifstream in(file, std::ios::binary);

@@ -9,7 +9,7 @@ namespace sonara::testing {
 
 // A fresh folder below the system's temporary folder, removed with the object.
 class TempDir {
-public:
+  public:
     TempDir();
     ~TempDir();
     TempDir(const TempDir&) = delete;
@@ -19,7 +19,7 @@ public:
     // path() / name as a string, the form the program's paths take.
     std::string file(const std::string& name) const;
 
-private:
+  private:
     std::filesystem::path path_;
 };
 

@@ -12,14 +12,14 @@ namespace sonara {
 // $XDG_DATA_HOME/sonara and Sonara.ini in $XDG_CONFIG_HOME/sonara.
 // Paths are built once and do not change while the program runs.
 struct DataPaths {
-    std::string programFolder;  // the data folder, without a trailing "/"
-    std::string configFolder;   // holds Sonara.ini
-    std::string library;        // Sonara.dat
-    std::string sources;        // Config.dat
-    std::string pathCache;      // DBCache.dat
+    std::string programFolder;    // the data folder, without a trailing "/"
+    std::string configFolder;     // holds Sonara.ini
+    std::string library;          // Sonara.dat
+    std::string sources;          // Config.dat
+    std::string pathCache;        // DBCache.dat
     std::string currentPlayList;  // CurrPl.snl
-    std::string preferences;    // Sonara.ini
-    std::string homeFolder;     // the user's home, with a trailing "/"
+    std::string preferences;      // Sonara.ini
+    std::string homeFolder;       // the user's home, with a trailing "/"
 
     // `homeOverride` is the --home argument (empty when not given).
     static DataPaths resolve(const std::string& homeOverride);

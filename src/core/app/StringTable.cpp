@@ -11,8 +11,9 @@ const std::unordered_map<int, std::string>& table() {
         {105, "Default"},
         {108, "Browse for Folder"},
         {109, "Sonara"},
-        {111, "Some of the items from the playlist could not be added.  Verify the names of the "
-              "files specified in the playlist and try again."},
+        {111,
+         "Some of the items from the playlist could not be added.  Verify the names of the "
+         "files specified in the playlist and try again."},
         {112, "The specified folder does not exist.  Would you like to create it?"},
         {114, "Finished checking availability"},
         {115, "Sonara"},
@@ -31,8 +32,9 @@ const std::unordered_map<int, std::string>& table() {
         {149, "This filename already exists"},
         {150, "Failed to add source"},
         {153, "This will reset your current library.  Do you wish to continue?"},
-        {154, "Unable to delete file.  The file may be read-only, is in use, or is on readonly "
-              "media."},
+        {154,
+         "Unable to delete file.  The file may be read-only, is in use, or is on readonly "
+         "media."},
         {178, "Report successfully generated."},
         {192, "Please select at least one column"},
         {196, "Preferences"},
@@ -50,12 +52,14 @@ const std::unordered_map<int, std::string>& table() {
         {2010, "Searching Drives"},
         {6144, "Sonara.ini"},
         {7168, "Unsupported MP3 player."},
-        {7169, "Unable to write to file %s  \n\nWould you like to remove the ''Read-only'' "
-               "attribute?"},
+        {7169,
+         "Unable to write to file %s  \n\nWould you like to remove the ''Read-only'' "
+         "attribute?"},
         {7171, "Error: Sonara is already the default MP3 player"},
         {7173, "Sonara was unable to determine the default MP3 player."},
-        {7175, "Random Add Failure!\n\nMake sure your removeable media is inserted, or rescan "
-               "your sources and try again."},
+        {7175,
+         "Random Add Failure!\n\nMake sure your removeable media is inserted, or rescan "
+         "your sources and try again."},
         {7176, "This will overwrite your current library.  Do you wish to continue?"},
         {7177, "MP3 - MPEG Layer 3 Audio File|*.mp3"},
     };

@@ -1,11 +1,11 @@
 #include "core/io/AtomicFile.h"
 
-#include <cerrno>
-#include <cstdlib>
-#include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
 
 namespace sonara {
 
@@ -35,7 +35,9 @@ void syncFolder(const std::string& folder) {
 
 AtomicFile::AtomicFile(std::string targetPath) : target_(std::move(targetPath)) {}
 
-AtomicFile::~AtomicFile() { discard(); }
+AtomicFile::~AtomicFile() {
+    discard();
+}
 
 void AtomicFile::discard() {
     if (file_ != nullptr) {

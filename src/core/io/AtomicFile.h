@@ -15,7 +15,7 @@ namespace sonara {
 // the target on commit(). Without commit() the temporary file is removed and
 // the target is untouched. An existing target's permission bits are kept.
 class AtomicFile {
-public:
+  public:
     explicit AtomicFile(std::string targetPath);
     ~AtomicFile();
     AtomicFile(const AtomicFile&) = delete;
@@ -29,7 +29,7 @@ public:
 
     const std::string& targetPath() const { return target_; }
 
-private:
+  private:
     void discard();
 
     std::string target_;

@@ -7,7 +7,7 @@
 // who could write anyway), and "normal plus archive" sets that bit again.
 namespace sonara::files {
 
-bool exists(const std::string& path);       // anything but a directory
+bool exists(const std::string& path);  // anything but a directory
 bool isDirectory(const std::string& path);
 bool isReadOnly(const std::string& path);
 // Sets the owner's write bit; false when that failed.

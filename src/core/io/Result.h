@@ -9,7 +9,7 @@ namespace sonara {
 // Outcome of an operation that can fail for an expected reason (a file that
 // cannot be read, a full disk). The error text is for people, not for parsing.
 class Status {
-public:
+  public:
     static Status success() { return Status(); }
     static Status failure(std::string error) { return Status(std::move(error)); }
 
@@ -20,7 +20,7 @@ public:
         return error_ ? *error_ : none;
     }
 
-private:
+  private:
     Status() = default;
     explicit Status(std::string error) : error_(std::move(error)) {}
     std::optional<std::string> error_;
@@ -29,7 +29,7 @@ private:
 // A value or the reason there is none.
 template <typename T>
 class Result {
-public:
+  public:
     Result(T value) : value_(std::move(value)) {}  // NOLINT: implicit by design
     static Result failure(std::string error) { return Result(std::move(error), 0); }
 
@@ -41,7 +41,7 @@ public:
     const T* operator->() const { return &*value_; }
     const std::string& error() const { return error_; }
 
-private:
+  private:
     Result(std::string error, int) : error_(std::move(error)) {}
     std::optional<T> value_;
     std::string error_;

@@ -7,7 +7,9 @@
 // "ignoring case" folds only the letters A to Z, byte by byte.
 namespace sonara::text {
 
-inline char foldAscii(char c) { return (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c; }
+inline char foldAscii(char c) {
+    return (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c;
+}
 
 // -1, 0 or 1, comparing bytes after folding A-Z to lower case.
 int compareNoCase(std::string_view a, std::string_view b);
@@ -30,7 +32,9 @@ std::string utf8ToLatin1(std::string_view utf8);
 std::string utf16ToUtf8(std::u16string_view units);
 
 // White space as the C library's isspace sees it in the "C" locale.
-inline bool isSpace(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
+inline bool isSpace(char c) {
+    return c == ' ' || (c >= '\t' && c <= '\r');
+}
 std::string_view trimLeft(std::string_view s);
 std::string_view trimRight(std::string_view s);
 std::string_view trim(std::string_view s);

@@ -14,14 +14,14 @@ bool read(ArchiveReader& in, std::vector<PlayListEntry>& entries) {
         PlayListEntry entry;
         int32_t state = 0;
         if (!in.readString(entry.path) || !in.readString(entry.artist) ||
-            !in.readString(entry.title) || !in.readInt32(entry.reserved) ||
-            !in.readInt32(state) || !in.readInt32(entry.length)) {
+            !in.readString(entry.title) || !in.readInt32(entry.reserved) || !in.readInt32(state) ||
+            !in.readInt32(entry.length)) {
             return false;
         }
         // Anything but Played starts afresh as Unplayed: nothing is current
         // after loading, and unknown states from a damaged file are harmless.
-        entry.state = state == int32_t(EntryState::Played) ? EntryState::Played
-                                                           : EntryState::Unplayed;
+        entry.state =
+            state == int32_t(EntryState::Played) ? EntryState::Played : EntryState::Unplayed;
         entries.push_back(std::move(entry));
     }
     return true;

@@ -23,8 +23,7 @@ namespace current_playlist_file {
 bool read(ArchiveReader& in, std::vector<PlayListEntry>& entries);
 void write(ArchiveWriter& out, const std::vector<PlayListEntry>& entries);
 LoadOutcome load(const std::string& path, std::vector<PlayListEntry>& entries);
-Status save(const std::string& path, const std::vector<PlayListEntry>& entries,
-            Prompter& prompter);
+Status save(const std::string& path, const std::vector<PlayListEntry>& entries, Prompter& prompter);
 
 }  // namespace current_playlist_file
 }  // namespace sonara

@@ -10,7 +10,7 @@ namespace {
 
 // Sets an environment variable for one test and restores it after.
 class ScopedEnv {
-public:
+  public:
     ScopedEnv(const char* name, const char* value) : name_(name) {
         if (const char* old = std::getenv(name)) {
             old_ = old;
@@ -29,7 +29,7 @@ public:
         }
     }
 
-private:
+  private:
     const char* name_;
     std::optional<std::string> old_;
 };
@@ -61,7 +61,8 @@ TEST(StringTable, FormatsAndUnknownIds) {
     EXPECT_EQ(stringText(109), "Sonara");
     EXPECT_EQ(stringText(4242), "");
     EXPECT_EQ(formatText(200, "a", "b"), "a in b");
-    EXPECT_EQ(formatText(129, "%s"), "Removable media not found:  %s \nPlease insert and try again ");
+    EXPECT_EQ(formatText(129, "%s"),
+              "Removable media not found:  %s \nPlease insert and try again ");
 }
 
 }  // namespace

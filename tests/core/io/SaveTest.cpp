@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
-#include <csignal>
-#include <filesystem>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <csignal>
+#include <filesystem>
 
 #include "core/io/ArchiveReader.h"
 #include "core/io/ArchiveWriter.h"
@@ -32,7 +32,7 @@ size_t filesIn(const std::filesystem::path& folder) {
 // The file size limit makes the kernel refuse writes past it, as a full disk
 // would, without needing a full disk.
 class FileSizeLimit {
-public:
+  public:
     explicit FileSizeLimit(rlim_t bytes) {
         std::signal(SIGXFSZ, SIG_IGN);
         getrlimit(RLIMIT_FSIZE, &old_);
@@ -42,7 +42,7 @@ public:
     }
     ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &old_); }
 
-private:
+  private:
     rlimit old_{};
 };
 
@@ -124,7 +124,8 @@ TEST(DataFileSave, ReadOnlyRefusalLeavesTheFileUnchanged) {
     writeText(file, "old");
     chmod(file.c_str(), 0444);
     ScriptedPrompter prompter(Answer::No);
-    const Status saved = saveDataFile(file, prompter, [](ArchiveWriter& out) { out.writeInt32(3); });
+    const Status saved =
+        saveDataFile(file, prompter, [](ArchiveWriter& out) { out.writeInt32(3); });
     EXPECT_FALSE(saved);
     EXPECT_EQ(readText(file), "old");
 }

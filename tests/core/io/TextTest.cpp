@@ -18,17 +18,22 @@ TEST(Text, CompareFoldsOnlyAsciiLetters) {
 
 TEST(Text, LegacyBytesBecomeUtf8) {
     EXPECT_EQ(fromLegacy("plain"), "plain");
-    EXPECT_EQ(fromLegacy("Caf\xC3\xA9"), "Caf\xC3\xA9");            // already UTF-8
-    EXPECT_EQ(fromLegacy("Caf\xE9"), "Caf\xC3\xA9");                // Windows-1252 é
-    EXPECT_EQ(fromLegacy("\x80uro"), "\xE2\x82\xAC" "uro");         // Windows-1252 €
-    EXPECT_EQ(fromLegacy("\xC3"), "\xC3\x83");                      // cut sequence
-    EXPECT_EQ(fromLegacy("\xED\xA0\x80"), "\xC3\xAD\xC2\xA0\xE2\x82\xAC");  // a surrogate is not UTF-8
+    EXPECT_EQ(fromLegacy("Caf\xC3\xA9"), "Caf\xC3\xA9");  // already UTF-8
+    EXPECT_EQ(fromLegacy("Caf\xE9"), "Caf\xC3\xA9");      // Windows-1252 é
+    EXPECT_EQ(fromLegacy("\x80uro"),
+              "\xE2\x82\xAC"
+              "uro");                           // Windows-1252 €
+    EXPECT_EQ(fromLegacy("\xC3"), "\xC3\x83");  // cut sequence
+    EXPECT_EQ(fromLegacy("\xED\xA0\x80"),
+              "\xC3\xAD\xC2\xA0\xE2\x82\xAC");  // a surrogate is not UTF-8
 }
 
 TEST(Text, Latin1RoundTripAndReplacement) {
     EXPECT_EQ(utf8ToLatin1("Caf\xC3\xA9"), "Caf\xE9");
     EXPECT_EQ(latin1ToUtf8("Caf\xE9"), "Caf\xC3\xA9");
-    EXPECT_EQ(utf8ToLatin1("\xE2\x82\xAC" "5"), "?5");
+    EXPECT_EQ(utf8ToLatin1("\xE2\x82\xAC"
+                           "5"),
+              "?5");
     EXPECT_EQ(utf8ToLatin1("\xF0\x9F\x8E\xB5!"), "?!");
 }
 

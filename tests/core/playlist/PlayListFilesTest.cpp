@@ -27,18 +27,18 @@ PlayListEntry entry(const std::string& path, EntryState state, const std::string
 }
 
 TEST(CurrentPlayListFile, LayoutStatesAndLongTitles) {
-    std::vector<PlayListEntry> entries = {entry("/p1.mp3", EntryState::Played),
-                                          entry("/p2.mp3", EntryState::Current,
-                                                std::string(300, 'T'))};
+    std::vector<PlayListEntry> entries = {
+        entry("/p1.mp3", EntryState::Played),
+        entry("/p2.mp3", EntryState::Current, std::string(300, 'T'))};
     std::vector<uint8_t> bytes;
     {
         ArchiveWriter out(bytes);
         current_playlist_file::write(out, entries);
     }
     // count, then path, artist (before the title), title, reserved, state, length.
-    const std::vector<uint8_t> first = {2, 0, 0, 0, 7, '/', 'p', '1', '.', 'm', 'p', '3',
-                                        1, 'a', 1, 't', 0xFF, 0xFF, 0xFF, 0xFF,
-                                        2, 0, 0, 0, 100, 0, 0, 0};
+    const std::vector<uint8_t> first = {2,   0,   0, 0,   7,   '/', 'p',  '1',  '.',  'm',
+                                        'p', '3', 1, 'a', 1,   't', 0xFF, 0xFF, 0xFF, 0xFF,
+                                        2,   0,   0, 0,   100, 0,   0,    0};
     ASSERT_GT(bytes.size(), first.size());
     EXPECT_TRUE(std::equal(first.begin(), first.end(), bytes.begin()));
     // The 300-character title uses the 0xFF + 16-bit form.
@@ -92,7 +92,7 @@ TEST(TextPlayList, ParsesLineEndingsCommentsAndRelativePaths) {
 }
 
 class TextPlayListRead : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         for (const char* name : {"a.mp3", "b.mp3"}) {
             testing::writeText(dir.path() / name, "x");
@@ -100,7 +100,11 @@ protected:
     }
     text_playlist::ReadReport read(const std::string& path) {
         return text_playlist::read(
-            path, [&] { list.clear(); ++clears; },
+            path,
+            [&] {
+                list.clear();
+                ++clears;
+            },
             [&](const std::string& file) {
                 list.push_back(file);
                 return true;
@@ -115,8 +119,8 @@ protected:
 
 TEST_F(TextPlayListRead, ReplacesTheListAndReportsMissingFiles) {
     const std::string file = dir.file("LIST.M3U");
-    testing::writeText(file, dir.file("a.mp3") + "\r\n/missing/x.mp3\r\n" + dir.file("b.mp3") +
-                                 "\r\n");
+    testing::writeText(file,
+                       dir.file("a.mp3") + "\r\n/missing/x.mp3\r\n" + dir.file("b.mp3") + "\r\n");
     const auto report = read(file);
     EXPECT_TRUE(report.replaced);
     EXPECT_EQ(report.added, 2);
