@@ -120,13 +120,13 @@ bool ArchiveReader::readString(std::string& text) {
     return appendString(text);
 }
 
-bool ArchiveReader::appendString(std::string& text) {
+bool ArchiveReader::readPrefix(uint64_t& length, bool& wide) {
     uint8_t first = 0;
     if (!readByte(first)) {
         return false;
     }
-    bool wide = false;
-    uint64_t length = first;
+    wide = false;
+    length = first;
     if (first == 0xFF) {
         uint16_t word = 0;
         if (!readUInt16(word)) {
@@ -136,10 +136,9 @@ bool ArchiveReader::appendString(std::string& text) {
         if (word == 0xFFFE) {
             // 16-bit characters: the prefix follows again, counted in characters.
             wide = true;
-            if (!readLength(length)) {
-                return false;
-            }
-        } else if (word == 0xFFFF) {
+            return readLength(length);
+        }
+        if (word == 0xFFFF) {
             uint32_t dword = 0;
             if (!readUInt32(dword)) {
                 return false;
@@ -147,20 +146,33 @@ bool ArchiveReader::appendString(std::string& text) {
             length = dword;
         }
     }
+    return true;
+}
+
+bool ArchiveReader::appendWide(std::string& text, uint64_t length) {
+    if (length > remaining() / 2) {
+        return fail();
+    }
+    std::u16string units(length, u'\0');
+    for (auto& unit : units) {
+        uint16_t u = 0;
+        if (!readUInt16(u)) {
+            return false;
+        }
+        unit = char16_t(u);
+    }
+    text += text::utf16ToUtf8(units);
+    return true;
+}
+
+bool ArchiveReader::appendString(std::string& text) {
+    uint64_t length = 0;
+    bool wide = false;
+    if (!readPrefix(length, wide)) {
+        return false;
+    }
     if (wide) {
-        if (length > remaining() / 2) {
-            return fail();
-        }
-        std::u16string units(length, u'\0');
-        for (auto& unit : units) {
-            uint16_t u = 0;
-            if (!readUInt16(u)) {
-                return false;
-            }
-            unit = char16_t(u);
-        }
-        text += text::utf16ToUtf8(units);
-        return true;
+        return appendWide(text, length);
     }
     const size_t start = text.size();
     if (!appendBytes(text, length)) {
@@ -173,6 +185,32 @@ bool ArchiveReader::appendString(std::string& text) {
         text.resize(start);
         text += converted;
     }
+    return true;
+}
+
+bool ArchiveReader::readStringViewSlowly(std::string_view& text, std::string& scratch) {
+    uint64_t length = 0;
+    bool wide = false;
+    if (!readPrefix(length, wide)) {
+        return false;
+    }
+    if (!wide && length <= uint64_t(end_ - cur_)) {
+        const std::string_view bytes(reinterpret_cast<const char*>(cur_), size_t(length));
+        if (text::isValidUtf8(bytes)) {
+            cur_ += length;
+            text = bytes;
+            return true;
+        }
+    }
+    scratch.clear();
+    const bool read = wide ? appendWide(scratch, length) : appendBytes(scratch, length);
+    if (!read) {
+        return false;
+    }
+    if (!wide) {
+        scratch = text::fromLegacy(scratch);
+    }
+    text = scratch;
     return true;
 }
 

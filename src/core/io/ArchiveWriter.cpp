@@ -6,9 +6,19 @@
 
 namespace sonara {
 
-ArchiveWriter::ArchiveWriter(AtomicFile& file) : file_(&file) {}
-ArchiveWriter::ArchiveWriter(std::vector<uint8_t>& memory) : memory_(&memory) {}
-ArchiveWriter::~ArchiveWriter() { flush(); }
+namespace {
+
+constexpr size_t kFileBufferSize = 256 * 1024;
+constexpr size_t kMemoryBufferSize = 4096;
+
+}  // namespace
+
+ArchiveWriter::ArchiveWriter(AtomicFile& file) : file_(&file), buffer_(kFileBufferSize) {}
+ArchiveWriter::ArchiveWriter(std::vector<uint8_t>& memory)
+    : memory_(&memory), buffer_(kMemoryBufferSize) {}
+ArchiveWriter::~ArchiveWriter() {
+    flush();
+}
 
 bool ArchiveWriter::flush() {
     if (used_ != 0) {
@@ -22,7 +32,7 @@ bool ArchiveWriter::flush() {
     return ok_;
 }
 
-void ArchiveWriter::writeBytes(const void* data, size_t size) {
+void ArchiveWriter::writeBytesSlowly(const void* data, size_t size) {
     const auto* bytes = static_cast<const uint8_t*>(data);
     while (size > 0) {
         if (used_ == buffer_.size()) {
@@ -37,7 +47,9 @@ void ArchiveWriter::writeBytes(const void* data, size_t size) {
     }
 }
 
-void ArchiveWriter::writeByte(uint8_t value) { writeBytes(&value, 1); }
+void ArchiveWriter::writeByte(uint8_t value) {
+    writeBytes(&value, 1);
+}
 
 void ArchiveWriter::writeUInt16(uint16_t value) {
     const uint8_t b[2] = {uint8_t(value), uint8_t(value >> 8)};

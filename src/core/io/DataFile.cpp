@@ -1,8 +1,12 @@
 #include "core/io/DataFile.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
 #include <cstdio>
 #include <filesystem>
-#include <sys/stat.h>
 
 #include "core/io/ArchiveReader.h"
 #include "core/io/ArchiveWriter.h"
@@ -16,6 +20,38 @@ namespace {
 struct FileCloser {
     void operator()(std::FILE* f) const { std::fclose(f); }
 };
+
+class Descriptor {
+  public:
+    explicit Descriptor(int fd) : fd_(fd) {}
+    Descriptor(const Descriptor&) = delete;
+    Descriptor& operator=(const Descriptor&) = delete;
+    ~Descriptor() {
+        if (fd_ >= 0) {
+            ::close(fd_);
+        }
+    }
+    int get() const { return fd_; }
+
+  private:
+    int fd_;
+};
+
+// Reads up to `size` bytes; fewer when the file shrank meanwhile.
+size_t readFully(int fd, char* data, size_t size) {
+    size_t done = 0;
+    while (done < size) {
+        const ssize_t got = ::read(fd, data + done, size - done);
+        if (got < 0 && errno == EINTR) {
+            continue;
+        }
+        if (got <= 0) {
+            break;
+        }
+        done += size_t(got);
+    }
+    return done;
+}
 
 }  // namespace
 
@@ -33,6 +69,31 @@ LoadOutcome loadDataFile(const std::string& path,
     const bool complete = parse(reader);
     file.reset();
     if (!complete) {
+        keepDamagedCopy(path);
+        return LoadOutcome::Damaged;
+    }
+    return LoadOutcome::Loaded;
+}
+
+LoadOutcome loadWholeDataFile(
+    const std::string& path, uint64_t wholeLimit,
+    const std::function<bool(std::unique_ptr<char[]> bytes, size_t size)>& parse,
+    const std::function<bool(ArchiveReader&)>& streamingParse) {
+    const Descriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    if (fd.get() < 0) {
+        return LoadOutcome::Missing;
+    }
+    struct stat st {};
+    if (::fstat(fd.get(), &st) != 0 || !S_ISREG(st.st_mode)) {
+        return LoadOutcome::Missing;
+    }
+    if (uint64_t(st.st_size) > wholeLimit) {
+        return loadDataFile(path, streamingParse);
+    }
+    const size_t size = size_t(st.st_size);
+    auto bytes = std::make_unique_for_overwrite<char[]>(size == 0 ? 1 : size);
+    const size_t got = readFully(fd.get(), bytes.get(), size);
+    if (!parse(std::move(bytes), got)) {
         keepDamagedCopy(path);
         return LoadOutcome::Damaged;
     }

@@ -1,6 +1,9 @@
 #pragma once
 
+#include <cstddef>
+#include <cstdint>
 #include <functional>
+#include <memory>
 #include <string>
 
 #include "core/io/Result.h"
@@ -22,6 +25,15 @@ enum class LoadOutcome {
 // "<path>.damaged", so the part that could not be read is not lost when the
 // file is next saved.
 LoadOutcome loadDataFile(const std::string& path, const std::function<bool(ArchiveReader&)>& parse);
+
+// The same for a parse that keeps views of the file's bytes: the whole file
+// is read into one buffer, handed over to `parse` with its size. A file
+// larger than `wholeLimit` is read through `streamingParse` instead, so a
+// huge file never needs its size in memory at once.
+LoadOutcome loadWholeDataFile(
+    const std::string& path, uint64_t wholeLimit,
+    const std::function<bool(std::unique_ptr<char[]> bytes, size_t size)>& parse,
+    const std::function<bool(ArchiveReader&)>& streamingParse);
 
 // Saves a binary data file: the writability check (which may ask the user),
 // then `write` into a temporary file that replaces the old one only when

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <new>
 #include <numeric>
 
 #include "core/io/FileAttributes.h"
@@ -57,7 +58,7 @@ long Library::findByName(const std::string& fileName) {
     return find(fileName, insertAt);
 }
 
-LibraryRecord* Library::placeAt(long insertAt, std::unique_ptr<LibraryRecord> record) {
+LibraryRecord* Library::placeAt(long insertAt, RecordPtr record) {
     LibraryRecord* placed = record.get();
     if (insertAt < 0) {
         records_.push_back(std::move(record));
@@ -80,7 +81,7 @@ AddResult Library::addSong(const std::string& path, const std::string& mediaName
     if (!record) {
         return {AddStatus::Failed, nullptr};
     }
-    return {AddStatus::Added, placeAt(insertAt, std::move(record))};
+    return {AddStatus::Added, placeAt(insertAt, RecordPtr(record.release()))};
 }
 
 LibraryRecord* Library::insert(std::unique_ptr<LibraryRecord> record) {
@@ -91,11 +92,18 @@ LibraryRecord* Library::insert(std::unique_ptr<LibraryRecord> record) {
     if (find(std::string(record->fileName()), insertAt) >= 0) {
         return nullptr;
     }
-    return placeAt(insertAt, std::move(record));
+    return placeAt(insertAt, RecordPtr(record.release()));
 }
 
 void Library::append(std::unique_ptr<LibraryRecord> record) {
-    records_.push_back(std::move(record));
+    records_.push_back(RecordPtr(record.release()));
+}
+
+void Library::reserveBlock(size_t count) {
+    blocks_.push_back(std::make_unique_for_overwrite<std::byte[]>(count * sizeof(LibraryRecord)));
+    blockUsed_ = 0;
+    blockSize_ = count;
+    records_.reserve(records_.size() + count);
 }
 
 void Library::removeAt(size_t index, size_t n) {
@@ -108,6 +116,9 @@ void Library::removeAt(size_t index, size_t n) {
 
 void Library::clear() {
     records_.clear();
+    blocks_.clear();
+    blockUsed_ = blockSize_ = 0;
+    bytes_.clear();
 }
 
 int64_t Library::totalSeconds() const {

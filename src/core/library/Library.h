@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <new>
 #include <string>
 #include <vector>
 
@@ -65,6 +66,21 @@ class Library {
     LibraryRecord* insert(std::unique_ptr<LibraryRecord> record);
     // Appends without any check; for loading the library file.
     void append(std::unique_ptr<LibraryRecord> record);
+    // For loading a whole file: keeps bytes that loaded records borrow their
+    // texts from, and makes room for `count` records in one block, until
+    // clear(). appendFromBlock() then hands out the block's records in turn
+    // (nullptr once they are used up).
+    void keepBytes(std::unique_ptr<char[]> bytes) { bytes_.push_back(std::move(bytes)); }
+    void reserveBlock(size_t count);
+    LibraryRecord* appendFromBlock() {
+        if (blockUsed_ == blockSize_) {
+            return nullptr;
+        }
+        void* place = blocks_.back().get() + blockUsed_++ * sizeof(LibraryRecord);
+        auto* record = new (place) LibraryRecord();
+        records_.push_back(RecordPtr(record, RecordDeleter{true}));
+        return record;
+    }
 
     void removeAt(size_t index, size_t n = 1);
     void clear();
@@ -77,9 +93,15 @@ class Library {
 
   private:
     // Inserts at a place find() gave (-1: append).
-    LibraryRecord* placeAt(long insertAt, std::unique_ptr<LibraryRecord> record);
+    LibraryRecord* placeAt(long insertAt, RecordPtr record);
 
-    std::vector<std::unique_ptr<LibraryRecord>> records_;
+    // Declared first so the records that borrow from them go before them.
+    std::vector<std::unique_ptr<char[]>> bytes_;
+    // Raw memory: records are made in it as they are handed out.
+    std::vector<std::unique_ptr<std::byte[]>> blocks_;
+    size_t blockUsed_ = 0;
+    size_t blockSize_ = 0;
+    std::vector<RecordPtr> records_;
     SortOrder sortOrder_ = SortOrder::Unsorted;
     int32_t version_ = 3;
 };

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstddef>
+#include <memory>
 #include <string>
 
 #include "core/io/DataFile.h"
@@ -20,6 +22,9 @@ namespace library_file {
 // record k keeps records 1..k-1. A file without a whole header leaves the
 // library unchanged. Afterwards the library is unsorted.
 bool read(ArchiveReader& in, Library& library);
+// The same from the whole file's bytes, which the library keeps: the records
+// borrow their texts from them instead of copying each one.
+bool read(std::unique_ptr<char[]> bytes, size_t size, Library& library);
 void write(ArchiveWriter& out, const Library& library);
 
 LoadOutcome load(const std::string& path, Library& library);

@@ -24,10 +24,12 @@ enum Availability : int32_t {
 // ignoring case; no folder is stored, so a song moved between folders or
 // disks stays the same record. Texts are UTF-8.
 //
-// The ten texts share one buffer, in the library file's order: a library of
-// 100,000 songs then costs one allocation per song for its texts, not ten,
-// and loads at close to the speed of reading the file. Setters rebuild the
-// buffer, which is cheap for texts this short.
+// The ten texts share one block, in the library file's order: one
+// allocation per song for its texts, not ten. A record loaded from the
+// library file borrows its texts from the file's bytes, which its Library
+// keeps (no allocation, no copy); its first change, or a copy, gives it a
+// block of its own. Setters rebuild the block, which is cheap for texts this
+// short.
 class LibraryRecord {
   public:
     enum class Text : uint8_t {
@@ -47,10 +49,13 @@ class LibraryRecord {
     LibraryRecord() = default;
     LibraryRecord(const LibraryRecord& other);
     LibraryRecord& operator=(const LibraryRecord& other);
-    LibraryRecord(LibraryRecord&&) noexcept = default;
-    LibraryRecord& operator=(LibraryRecord&&) noexcept = default;
+    LibraryRecord(LibraryRecord&& other) noexcept;
+    LibraryRecord& operator=(LibraryRecord&& other) noexcept;
+    ~LibraryRecord() = default;
 
     std::string_view text(Text which) const;
+    // All ten, in Text order.
+    std::array<std::string_view, kTextCount> texts() const;
     void setText(Text which, std::string_view value);
     // All ten at once, in Text order: one buffer built once.
     void setTexts(const std::array<std::string_view, kTextCount>& values);
@@ -91,13 +96,28 @@ class LibraryRecord {
     // buffer the caller keeps across records, so reading allocates once.
     void write(ArchiveWriter& out) const;
     bool read(ArchiveReader& in, std::string& scratch);
+    // The same from a reader over memory that outlives the record: a record
+    // whose texts are all plain ASCII borrows them where they lie.
+    bool readBorrowing(ArchiveReader& in, std::string& scratch);
 
   private:
     void assignTexts(std::string_view joined);
 
-    // The ten texts back to back, exactly as long as they are (ends_[9]).
-    std::unique_ptr<char[]> texts_;
+    // The ten texts: back to back in owned_, exactly as long as they are
+    // (ends_[9]), or borrowed in the library file's layout.
+    const char* texts_ = nullptr;
+    std::unique_ptr<char[]> owned_;
     std::array<uint32_t, kTextCount> ends_{};  // end of each text in texts_
+    bool borrowed_ = false;
 };
+
+// Owns a library record. A record made on its own is deleted with it; one
+// made in the block a library keeps for a whole loaded file is destroyed in
+// place, as the block's memory goes with the library.
+struct RecordDeleter {
+    bool inBlock = false;
+    void operator()(LibraryRecord* record) const;
+};
+using RecordPtr = std::unique_ptr<LibraryRecord, RecordDeleter>;
 
 }  // namespace sonara

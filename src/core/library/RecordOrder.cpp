@@ -91,7 +91,7 @@ void sortAny(std::vector<Ptr>& records, SortOrder order, const NormaliseOptions&
 
 }  // namespace
 
-void sortRecords(std::vector<std::unique_ptr<LibraryRecord>>& records, SortOrder order,
+void sortRecords(std::vector<RecordPtr>& records, SortOrder order,
                  const NormaliseOptions& options) {
     sortAny(records, order, options);
 }

@@ -12,8 +12,7 @@ struct NormaliseOptions;
 
 // Sorts records by one of the library's orders. Shared by the library and
 // the views that borrow its records (charts, reports).
-void sortRecords(std::vector<std::unique_ptr<LibraryRecord>>& records, SortOrder order,
-                 const NormaliseOptions& options);
+void sortRecords(std::vector<RecordPtr>& records, SortOrder order, const NormaliseOptions& options);
 void sortRecords(std::vector<LibraryRecord*>& records, SortOrder order,
                  const NormaliseOptions& options);
 

@@ -41,6 +41,25 @@ std::vector<uint8_t> serialise(const Library& library) {
     return bytes;
 }
 
+// Reads through the streaming reader, or as a whole file whose records
+// borrow their texts from the bytes (how load() reads).
+bool readBytesInto(const std::vector<uint8_t>& bytes, Library& library, bool whole) {
+    if (!whole) {
+        ArchiveReader in(bytes);
+        return library_file::read(in, library);
+    }
+    auto copy = std::make_unique<char[]>(bytes.size() + 1);
+    std::copy(bytes.begin(), bytes.end(), copy.get());
+    return library_file::read(std::move(copy), bytes.size(), library);
+}
+
+void expectSameRecord(const LibraryRecord& a, const LibraryRecord& b) {
+    EXPECT_EQ(a.texts(), b.texts()) << a.fileName();
+    EXPECT_EQ(a.playCount, b.playCount);
+    EXPECT_EQ(a.availability, b.availability);
+    EXPECT_EQ(a.lengthSeconds, b.lengthSeconds);
+}
+
 TEST(LibraryFile, EmptyLibraryIsEightBytes) {
     Library library;
     EXPECT_EQ(serialise(library), (std::vector<uint8_t>{3, 0, 0, 0, 0, 0, 0, 0}));
@@ -91,22 +110,113 @@ TEST(LibraryFile, CutInsideRecordKeepsTheRecordsBefore) {
     const auto whole = serialise(library);
     const size_t recordSize = (whole.size() - 8) / 5;
     // Cut in the middle of record 3 (index 2), and at every byte of it.
-    for (size_t cut = 8 + 2 * recordSize; cut < 8 + 3 * recordSize; ++cut) {
-        std::vector<uint8_t> bytes(whole.begin(), whole.begin() + long(cut));
-        Library loaded;
-        ArchiveReader in(bytes);
-        EXPECT_FALSE(library_file::read(in, loaded));
-        ASSERT_EQ(loaded.count(), 2u) << cut;
-        EXPECT_EQ(loaded.at(size_t(1))->fileName(), "song1.mp3");
+    for (bool wholeFile : {false, true}) {
+        for (size_t cut = 8 + 2 * recordSize; cut < 8 + 3 * recordSize; ++cut) {
+            std::vector<uint8_t> bytes(whole.begin(), whole.begin() + long(cut));
+            Library loaded;
+            EXPECT_FALSE(readBytesInto(bytes, loaded, wholeFile));
+            ASSERT_EQ(loaded.count(), 2u) << cut;
+            EXPECT_EQ(loaded.at(size_t(1))->fileName(), "song1.mp3");
+        }
     }
 }
 
 TEST(LibraryFile, HostileCountDoesNotAllocate) {
     const std::vector<uint8_t> bytes = {3, 0, 0, 0, 0xFF, 0xFF, 0xFF, 0xFF};
+    for (bool wholeFile : {false, true}) {
+        Library loaded;
+        EXPECT_FALSE(readBytesInto(bytes, loaded, wholeFile));
+        EXPECT_EQ(loaded.count(), 0u);
+    }
+}
+
+TEST(LibraryFile, WholeFileReadGivesTheSameRecordsAsStreaming) {
+    // Plain records borrow their texts; the others (non-ASCII, long, wide,
+    // near the end of the bytes) take the general path. Both must agree
+    // with what was saved, field by field, and save back byte for byte.
+    Library library;
+    for (int i = 0; i < 40; ++i) {
+        auto r = makeRecord("song" + std::to_string(i) + ".mp3", i);
+        if (i % 7 == 1) {
+            r->setArtist("Bj\xC3\xB6rk");  // UTF-8
+        }
+        if (i % 7 == 2) {
+            r->setTitle(std::string(64, 't'));  // the longest plain text
+        }
+        if (i % 7 == 3) {
+            r->setComment(std::string(65, 'c'));
+        }
+        if (i % 7 == 4) {
+            r->setTagAlbum(std::string(300, 'b'));  // a three-byte length
+        }
+        if (i % 7 == 5) {
+            r->availability = -1;
+            r->playCount = -2;
+        }
+        if (i % 7 == 6) {
+            for (size_t t = 0; t < LibraryRecord::kTextCount; ++t) {
+                r->setText(LibraryRecord::Text(t), "");
+            }
+        }
+        library.append(std::move(r));
+    }
+    const auto bytes = serialise(library);
+    Library streamed;
+    Library borrowed;
+    ASSERT_TRUE(readBytesInto(bytes, streamed, false));
+    ASSERT_TRUE(readBytesInto(bytes, borrowed, true));
+    ASSERT_EQ(borrowed.count(), library.count());
+    for (size_t i = 0; i < library.count(); ++i) {
+        expectSameRecord(*borrowed.at(i), *library.at(i));
+        expectSameRecord(*streamed.at(i), *library.at(i));
+    }
+    EXPECT_EQ(serialise(borrowed), bytes);
+}
+
+TEST(LibraryFile, WholeFileReadConvertsLegacyText) {
+    Library library;
+    library.append(makeRecord("a.mp3"));
+    library.append(makeRecord("b.mp3"));
+    library.append(makeRecord("c.mp3"));
+    auto bytes = serialise(library);
+    // The first record's genre "Rock" becomes Windows-1252 "R\xF6ck".
+    const size_t genre = 8 + 6 + 5 + 8 + 1;
+    ASSERT_EQ(bytes[genre + 1], 'o');
+    bytes[genre + 1] = 0xF6;
     Library loaded;
-    ArchiveReader in(bytes);
-    EXPECT_FALSE(library_file::read(in, loaded));
-    EXPECT_EQ(loaded.count(), 0u);
+    ASSERT_TRUE(readBytesInto(bytes, loaded, true));
+    EXPECT_EQ(loaded.at(size_t(0))->genre(),
+              "R\xC3\xB6"
+              "ck");
+    EXPECT_EQ(loaded.at(size_t(1))->genre(), "Rock");
+}
+
+TEST(LibraryFile, BorrowedRecordsOwnTheirTextsOnceChangedOrCopied) {
+    Library library;
+    for (int i = 0; i < 10; ++i) {
+        library.append(makeRecord("song" + std::to_string(i) + ".mp3"));
+    }
+    const auto bytes = serialise(library);
+    auto loaded = std::make_unique<Library>();
+    ASSERT_TRUE(readBytesInto(bytes, *loaded, true));
+
+    LibraryRecord* changed = loaded->at(size_t(2));
+    changed->setTitle("A longer title than before");
+    changed->setFileName(changed->fileName());  // from its own texts
+    EXPECT_EQ(changed->title(), "A longer title than before");
+    EXPECT_EQ(changed->fileName(), "song2.mp3");
+    EXPECT_EQ(changed->tagAlbum(), "tb");
+    EXPECT_EQ(loaded->at(size_t(3))->title(), "T");
+
+    // Copies outlive the library and its bytes (AddressSanitizer watches).
+    const LibraryRecord copy = *loaded->at(size_t(4));
+    LibraryRecord assigned;
+    assigned = *loaded->at(size_t(5));
+    loaded->removeAt(0, 2);
+    loaded.reset();
+    EXPECT_EQ(copy.fileName(), "song4.mp3");
+    EXPECT_EQ(copy.reserved(), "r");
+    EXPECT_EQ(assigned.tagArtist(), "ta");
 }
 
 TEST(LibraryFile, LoadReplacesRecordsInMemoryAndLeavesThemUnsorted) {
