@@ -14,6 +14,11 @@ int runRemove(Context& context, Args& args);
 int runTag(Context& context, Args& args);
 int runPrefs(Context& context, Args& args);
 int runPlaylist(Context& context, Args& args);
+int runInfo(Context& context, Args& args);
+int runPlay(Context& context, Args& args);
+int runDevices(Context& context, Args& args);
+int runVolume(Context& context, Args& args);
+int runToWav(Context& context, Args& args);
 
 // Prints "usage: sonara-cli <line>" on stderr and returns kUsage.
 int usage(Context& context, const char* line, const std::string& problem = {});

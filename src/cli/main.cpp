@@ -19,7 +19,12 @@ constexpr const char* kUsageText =
     "  tag set FILE [--title T] [--artist A] [--album B] [--year Y] [--comment C] "
     "[--genre NAME|INDEX]\n"
     "  prefs list | prefs get KEY | prefs set KEY VALUE\n"
-    "  playlist show [--json] | playlist save FILE | playlist load FILE\n";
+    "  playlist show [--json] | playlist save FILE | playlist load FILE\n"
+    "  info FILE\n"
+    "  play [--device INDEX] FILE...\n"
+    "  devices\n"
+    "  volume | volume set VALUE\n"
+    "  towav --dest DIR [--jobs N] FILE...\n";
 
 }  // namespace
 
@@ -58,8 +63,10 @@ int main(int argc, char** argv) {
         int (*run)(Context&, Args&);
     };
     static const Entry commands[] = {
-        {"add", runAdd}, {"list", runList},   {"totals", runTotals},     {"remove", runRemove},
-        {"tag", runTag}, {"prefs", runPrefs}, {"playlist", runPlaylist},
+        {"add", runAdd},           {"list", runList},     {"totals", runTotals},
+        {"remove", runRemove},     {"tag", runTag},       {"prefs", runPrefs},
+        {"playlist", runPlaylist}, {"info", runInfo},     {"play", runPlay},
+        {"devices", runDevices},   {"volume", runVolume}, {"towav", runToWav},
     };
     for (const Entry& entry : commands) {
         if (command == entry.name) {

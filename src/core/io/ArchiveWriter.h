@@ -29,7 +29,9 @@ class ArchiveWriter {
     void writeString(std::string_view text);
     void writeBytes(const void* data, size_t size) {
         if (size <= buffer_.size() - used_) {
-            std::memcpy(buffer_.data() + used_, data, size);
+            if (size != 0) {  // an empty text may have no data pointer at all
+                std::memcpy(buffer_.data() + used_, data, size);
+            }
             used_ += size;
             return;
         }
