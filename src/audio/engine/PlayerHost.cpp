@@ -78,9 +78,10 @@ void PlayerHost::chooseOutputDevice() {
 
 PlayOutcome PlayerHost::classify(const ComponentResult& result) {
     if (result.description.rfind(kDeviceFailurePrefix, 0) == 0) {
-        prompter_.message("Sonara is unable to use the Output Device: " +
-                              player_.deviceName(prefs_.values().waveoutDeviceId),
-                          Icon::Exclamation);
+        // The device in use: what "WaveoutDeviceID" holds once one was chosen.
+        prompter_.message(
+            "Sonara is unable to use the Output Device: " + player_.deviceName(player_.deviceId()),
+            Icon::Exclamation);
         return PlayOutcome::DeviceFailure;
     }
     return PlayOutcome::ComponentFailure;

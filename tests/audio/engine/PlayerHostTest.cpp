@@ -251,10 +251,11 @@ TEST_F(PlayerHostTest, TheLengthProbePlayerMeasuresWithoutPlaying) {
     vbr.seconds = 4;
     vbr.vbr = Mp3Spec::Vbr::Xing;
     sonara::testing::writeMp3(dir.file("vbr.mp3"), vbr);
-    EXPECT_EQ(probe.lengthMilliseconds(dir.file("cbr.mp3")),
-              sonara::testing::expectedMilliseconds(cbr));
-    EXPECT_EQ(probe.lengthMilliseconds(dir.file("vbr.mp3")),
-              sonara::testing::expectedMilliseconds(vbr));
+    // As the decoder plays them: gapless decoding trims a few milliseconds.
+    EXPECT_NEAR(double(probe.lengthMilliseconds(dir.file("cbr.mp3"))),
+                double(sonara::testing::expectedMilliseconds(cbr)), 60.0);
+    EXPECT_NEAR(double(probe.lengthMilliseconds(dir.file("vbr.mp3"))),
+                double(sonara::testing::expectedMilliseconds(vbr)), 60.0);
     sonara::testing::writeBytes(dir.file("junk.mp3"), std::vector<uint8_t>(3000, 1));
     EXPECT_EQ(probe.lengthMilliseconds(dir.file("junk.mp3")), 0);
     EXPECT_EQ(probe.lengthMilliseconds(dir.file("nothing.mp3")), 0);
