@@ -25,8 +25,18 @@ Mpg123Decoder::Mpg123Decoder() {
     }
     int error = MPG123_OK;
     handle_.reset(mpg123_new(nullptr, &error));
-    if (handle_) {
-        mpg123_param(handle_.get(), MPG123_ADD_FLAGS, MPG123_QUIET, 0);
+    if (!handle_) {
+        return;
+    }
+    mpg123_handle* h = handle_.get();
+    // ID3v2 tags are read elsewhere; skipping them spares libmpg123 a copy
+    // of every tag, however large it claims to be.
+    mpg123_param(h, MPG123_ADD_FLAGS, MPG123_QUIET | MPG123_SKIP_ID3V2, 0);
+    // Signed 16-bit at every rate, mono or stereo as the stream is: the format
+    // table persists across opens of this handle.
+    if (mpg123_format_none(h) != MPG123_OK ||
+        mpg123_format2(h, 0, MPG123_MONO | MPG123_STEREO, MPG123_ENC_SIGNED_16) != MPG123_OK) {
+        handle_.reset();
     }
 }
 
@@ -49,6 +59,7 @@ void Mpg123Decoder::close() {
         mpg123_close(handle_.get());
         open_ = false;
     }
+    format_.reset();
 }
 
 std::optional<Mpg123Decoder::Format> Mpg123Decoder::format() {
@@ -59,7 +70,19 @@ std::optional<Mpg123Decoder::Format> Mpg123Decoder::format() {
         rate <= 0 || channels <= 0) {
         return std::nullopt;
     }
-    return Format{rate, channels, mpg123_encsize(encoding)};
+    const Format f{rate, channels, mpg123_encsize(encoding)};
+    if (!format_) {
+        format_ = f;
+    }
+    return f;
+}
+
+std::optional<Mpg123Decoder::FrameInfo> Mpg123Decoder::frameInfo() {
+    mpg123_frameinfo2 info{};
+    if (!open_ || mpg123_info2(handle_.get(), &info) != MPG123_OK) {
+        return std::nullopt;
+    }
+    return FrameInfo{info.layer, info.bitrate, info.rate, info.mode == MPG123_M_MONO ? 1 : 2};
 }
 
 std::optional<int64_t> Mpg123Decoder::lengthSamples() {
@@ -77,21 +100,51 @@ bool Mpg123Decoder::scan() {
     return open_ && mpg123_scan(handle_.get()) == MPG123_OK;
 }
 
+std::optional<int64_t> Mpg123Decoder::seek(int64_t sample) {
+    if (!open_ || sample < 0) {
+        return std::nullopt;
+    }
+    const off_t reached = mpg123_seek(handle_.get(), off_t(sample), SEEK_SET);
+    if (reached < 0) {
+        return std::nullopt;
+    }
+    return int64_t(reached);
+}
+
 long Mpg123Decoder::read(uint8_t* out, size_t size) {
     if (!open_) {
         return -1;
     }
-    size_t done = 0;
-    while (true) {
+    // libmpg123 reports each format change once, with no data; a bound keeps
+    // a misbehaving stream from spinning here.
+    for (int formatReports = 0; formatReports < 4; ++formatReports) {
+        size_t done = 0;
         const int rc = mpg123_read(handle_.get(), out, size, &done);
-        if (rc == MPG123_NEW_FORMAT && done == 0) {
-            continue;  // the first call only reports the format
+        if (rc == MPG123_NEW_FORMAT) {
+            const std::optional<Format> before = format_;
+            const auto now = format();
+            if (before && now &&
+                (now->sampleRate != before->sampleRate || now->channels != before->channels)) {
+                return -1;
+            }
+            if (done == 0) {
+                continue;
+            }
+            return long(done);
         }
-        if (rc == MPG123_OK || rc == MPG123_NEW_FORMAT || rc == MPG123_DONE) {
+        if (rc == MPG123_OK || rc == MPG123_DONE) {
             return long(done);
         }
         return -1;
     }
+    return -1;
+}
+
+std::string Mpg123Decoder::lastError() const {
+    if (!handle_) {
+        return "libmpg123 could not be initialised";
+    }
+    return mpg123_strerror(handle_.get());
 }
 
 }  // namespace sonara::audio
