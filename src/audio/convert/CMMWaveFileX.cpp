@@ -1,0 +1,135 @@
+#include "audio/convert/CMMWaveFileX.h"
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+
+namespace sonara::audio {
+
+namespace {
+
+std::string folderOf(const std::string& path) {
+    const size_t slash = path.rfind('/');
+    if (slash == std::string::npos) {
+        return ".";
+    }
+    return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+std::string baseOf(const std::string& path) {
+    const size_t slash = path.rfind('/');
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+// A fresh hidden name beside `target`: writers of several jobs, or of several
+// processes, never share one. Created with O_EXCL, mode 0666 less the umask.
+int createTemporary(const std::string& target, std::string& name) {
+    static std::atomic<unsigned> counter{0};
+    const std::string stem =
+        folderOf(target) + "/." + baseOf(target) + ".part-" + std::to_string(::getpid()) + "-";
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        name = stem + std::to_string(counter.fetch_add(1));
+        const int fd =
+            ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOCTTY, 0666);
+        if (fd >= 0 || errno != EEXIST) {
+            return fd;
+        }
+    }
+    return -1;
+}
+
+void syncFolder(const std::string& folder) {
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd >= 0) {
+        ::fsync(fd);
+        ::close(fd);
+    }
+}
+
+}  // namespace
+
+CMMWaveFileX::~CMMWaveFileX() {
+    abandon();
+}
+
+Status CMMWaveFileX::fail(const std::string& what, int error) {
+    abandon();
+    return Status::failure(what + " " + target_ + ": " + std::strerror(error));
+}
+
+Status CMMWaveFileX::begin(int sampleRate, int channels) {
+    abandon();
+    if (target_.empty()) {
+        return Status::failure("no WAV file name was given");
+    }
+    fd_ = createTemporary(target_, temp_);
+    if (fd_ < 0) {
+        const int error = errno;
+        temp_.clear();
+        return fail("Unable to create", error);
+    }
+    Result<SndFile> sound = SndFile::createWav16(fd_, sampleRate, channels);
+    if (!sound) {
+        abandon();
+        return Status::failure("Unable to write " + target_ + ": " + sound.error());
+    }
+    sound_.emplace(std::move(sound.value()));
+    return Status::success();
+}
+
+Status CMMWaveFileX::write(const int16_t* frames, size_t count) {
+    if (!sound_) {
+        return Status::failure("no WAV file is open");
+    }
+    const Status written = sound_->writeFrames(frames, count);
+    if (!written) {
+        const std::string why = written.error();
+        abandon();
+        return Status::failure("Unable to write " + target_ + ": " + why);
+    }
+    return Status::success();
+}
+
+Status CMMWaveFileX::finish() {
+    if (!sound_) {
+        return Status::failure("no WAV file is open");
+    }
+    const Status closed = sound_->close();
+    sound_.reset();
+    if (!closed) {
+        abandon();
+        return Status::failure("Unable to write " + target_ + ": " + closed.error());
+    }
+    if (::fsync(fd_) != 0) {
+        return fail("Unable to write", errno);
+    }
+    const int fd = fd_;
+    fd_ = -1;
+    if (::close(fd) != 0) {
+        return fail("Unable to write", errno);
+    }
+    if (::rename(temp_.c_str(), target_.c_str()) != 0) {
+        return fail("Unable to replace", errno);
+    }
+    temp_.clear();
+    syncFolder(folderOf(target_));
+    return Status::success();
+}
+
+void CMMWaveFileX::abandon() {
+    sound_.reset();
+    if (fd_ >= 0) {
+        ::close(fd_);
+        fd_ = -1;
+    }
+    if (!temp_.empty()) {
+        ::unlink(temp_.c_str());
+        temp_.clear();
+    }
+}
+
+}  // namespace sonara::audio
