@@ -1,9 +1,10 @@
-// sonara-bench: the library scan and library file figures, each beside its
+// sonara-bench: the library scan, library file and visualisation figures, each beside its
 // baseline measured in the same run. Generates its corpus in a temporary
 // folder and removes it afterwards. Exit status 1 when a target is missed.
 #include <cstdio>
 #include <cstdlib>
 
+#include "AnalysisBench.h"
 #include "BenchCorpus.h"
 #include "LibraryFileBench.h"
 #include "ResultTable.h"
@@ -19,6 +20,7 @@ int main(int argc, char** argv) {
         sonara::bench::runScanBench(corpus, table);
     }
     sonara::bench::runLibraryFileBench(records, table);
+    sonara::bench::runAnalysisBench(table);
     std::printf("\n");
     return table.print() ? 0 : 1;
 }
