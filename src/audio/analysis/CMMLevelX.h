@@ -29,7 +29,7 @@ enum class LevelChannel {
 //   PeakDelay  updates a peak holds, 0 … 1000;
 //   PeekSpeed  percent of the full height a released peak drops per update,
 //              1 … 100;
-//   Decay      percent per update, 0 … 100 (0: no fall);
+//   Decay      percent per update, 0 … 100 (0: the bar drops at once);
 //   Point1, Point2  the colour change points, percent of the height;
 //   LogAmp     the height shows 60 dB of range (a dB meter) instead of the
 //              linear peak.

@@ -42,7 +42,7 @@ enum class SpectrumMode {
 //   VerticalScale  percent applied to the heights after the gain, 1 … 1000;
 //   RefFreq     the lowest frequency (Hz) of logarithmic bands, at least one
 //               bin and at most a quarter of the rate;
-//   Decay       percent per update, 0 … 100 (0: no fall);
+//   Decay       percent per update, 0 … 100 (0: bars drop at once);
 //   PeekSpeed   percent of the full height a released peak drops per
 //               update, 1 … 100;  PeakDelay  updates a peak holds, 0 … 1000;
 //   LogAmp      heights show 60 dB of range instead of linear amplitude;
