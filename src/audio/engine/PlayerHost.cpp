@@ -37,6 +37,12 @@ PlayerHost::PlayerHost(Dispatcher& dispatcher, OutputFactory& outputs, Preferenc
     lengthProbe_.setBufferSize(2048);
     fastTimer_.setInterval(20);
     fastTimer_.setPriority(6);
+    firstConnector_.setInput(&player_);
+    secondConnector_.setInput(&firstConnector_);
+    onVisualisationTick = [this] {
+        firstConnector_.trigger();
+        secondConnector_.trigger();
+    };
     fastTimer_.onTick = [this] {
         if (window_ != nullptr && window_->exists() && isPlaying() && onVisualisationTick) {
             onVisualisationTick();

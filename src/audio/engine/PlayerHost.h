@@ -3,6 +3,7 @@
 #include <functional>
 #include <string>
 
+#include "audio/analysis/CMMConnectorX.h"
 #include "audio/engine/PlayListControl.h"
 #include "audio/engine/PlayOutcome.h"
 #include "audio/player/CMMAudioPlayerX.h"
@@ -45,6 +46,10 @@ class PlayerHost {
     CMMAudioPlayerX& player() { return player_; }
     CMMAudioPlayerX& lengthProbe() { return lengthProbe_; }
     CMMHiTimerX& fastTimer() { return fastTimer_; }
+    // The player feeds the first connector, which feeds the second; the main
+    // window points their outputs at its displays while it is open.
+    CMMConnectorX& firstConnector() { return firstConnector_; }
+    CMMConnectorX& secondConnector() { return secondConnector_; }
 
     // When the host starts: the fast timer off, buffering and the timer's
     // priority from the preferences, the stream volume and balance.
@@ -75,8 +80,8 @@ class PlayerHost {
 
     void command(int id);
 
-    // What the fast timer feeds while the main window exists and a song
-    // plays (the visualisations' connectors).
+    // What the fast timer runs while the main window exists and a song
+    // plays: by default, a transfer through both connectors.
     std::function<void()> onVisualisationTick;
 
     // The engine's flags, for the window and for tests.
@@ -100,6 +105,8 @@ class PlayerHost {
     CMMAudioPlayerX player_;
     CMMAudioPlayerX lengthProbe_;
     CMMHiTimerX fastTimer_;
+    CMMConnectorX firstConnector_;
+    CMMConnectorX secondConnector_;
     bool starting_ = false;
     bool started_ = false;
     bool stopping_ = false;

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "FakeOutput.h"
+#include "audio/analysis/CMMLevelX.h"
 #include "audio/player/PlayerLengthProbe.h"
 #include "core/app/EventQueue.h"
 #include "core/settings/PreferenceStore.h"
@@ -264,6 +265,42 @@ TEST_F(PlayerHostTest, TheLengthProbePlayerMeasuresWithoutPlaying) {
     EXPECT_NEAR(double(probe.lengthMilliseconds(dir.file("tone.wav"))), 2000.0, 1.0);
     EXPECT_EQ(engine.lengthProbe().state(), 0);
     EXPECT_EQ(outputs.lastDevice, -2);  // never played
+}
+
+}  // namespace
+}  // namespace sonara::audio
+
+namespace sonara::audio {
+namespace {
+
+class FakeWindow final : public PlayerWindow {
+  public:
+    bool exists() const override { return open; }
+    void pressStop() override {}
+    bool open = true;
+};
+
+TEST_F(PlayerHostTest, TheFastTimerFeedsTheDisplaysOnlyWhileTheWindowIsThere) {
+    PlayerHost& engine = makeHost();
+    FakeWindow window;
+    engine.setWindow(&window);
+    const std::string tone = dir.file("tone.wav");
+    sonara::testing::writeBytes(tone, sonara::testing::makeWav(44100, 2, 5.0));
+    FakePlayList list(engine, {tone});
+    engine.setPlayList(&list);
+    CMMLevelX meter;
+    engine.secondConnector().setFirstLevel(&meter);
+    ASSERT_TRUE(list.playCurrent());
+    ASSERT_TRUE(queue.runUntil([&] { return meter.level() > 0; }, 5s));
+
+    // The window gone: the meter is no longer fed and stays where it was.
+    window.open = false;
+    queue.runFor(50ms);
+    meter.reset();
+    queue.runFor(200ms);
+    EXPECT_EQ(meter.level(), 0);
+    engine.secondConnector().setFirstLevel(nullptr);
+    engine.stop();
 }
 
 }  // namespace
