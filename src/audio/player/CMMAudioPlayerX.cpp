@@ -271,9 +271,8 @@ void CMMAudioPlayerX::playback(int64_t startFrame) {
 }
 
 void CMMAudioPlayerX::waitUntilHeard(int64_t framesWritten) {
-    // Interruptible, unlike a drain: a stop during the last second of a song
-    // is taken at once. A stalled output gives up after what it held plus a
-    // margin.
+    // Watched rather than drained, so a stop in the last second of a song is
+    // taken at once. An output that stalls for good gives up at the limit.
     const auto limit = std::chrono::steady_clock::now() +
                        std::chrono::milliseconds(framesWritten * 1000 / std::max(rate_, 1) + 2000);
     int64_t lastHeard = -1;
@@ -284,11 +283,18 @@ void CMMAudioPlayerX::waitUntilHeard(int64_t framesWritten) {
             return;
         }
         const auto now = std::chrono::steady_clock::now();
-        if (heard != lastHeard) {
+        if (heard != lastHeard || paused_) {
             lastHeard = heard;
             lastMove = now;
         }
-        if (now > limit || (!paused_ && now - lastMove > std::chrono::seconds(2))) {
+        if (now > limit && !paused_) {
+            return;
+        }
+        // Stalled within the last 50 ms: a sound server may hold the tail of
+        // a stream until it is told no more will come; a drain would take a
+        // second or two more.
+        if (now - lastMove > std::chrono::milliseconds(100) &&
+            framesWritten - heard <= std::max(rate_, 1) / 20) {
             return;
         }
         std::unique_lock lock(wakeMutex_);
