@@ -50,7 +50,7 @@ test: layering unit-tests asan-tests fuzz-run
 bench: deps
 	cmake -S . -B $(RELEASE_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release
 	cmake --build $(RELEASE_BUILD) -j $(JOBS) --target sonara-bench
-	$(RELEASE_BUILD)/bench/sonara-bench
+	scripts/with-pulse $(RELEASE_BUILD)/bench/sonara-bench
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i

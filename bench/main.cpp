@@ -1,4 +1,4 @@
-// sonara-bench: the library scan, library file and visualisation figures, each beside its
+// sonara-bench: the library scan, library file, visualisation and playback figures, each beside its
 // baseline measured in the same run. Generates its corpus in a temporary
 // folder and removes it afterwards. Exit status 1 when a target is missed.
 #include <cstdio>
@@ -7,6 +7,7 @@
 #include "AnalysisBench.h"
 #include "BenchCorpus.h"
 #include "LibraryFileBench.h"
+#include "PlaybackBench.h"
 #include "ResultTable.h"
 #include "ScanBench.h"
 
@@ -21,6 +22,7 @@ int main(int argc, char** argv) {
     }
     sonara::bench::runLibraryFileBench(records, table);
     sonara::bench::runAnalysisBench(table);
+    sonara::bench::runPlaybackBench(table);
     std::printf("\n");
     return table.print() ? 0 : 1;
 }

@@ -19,8 +19,9 @@ struct OutputStatus {
 };
 
 // One audio output backend (PulseAudio, null). Owned and driven by one
-// player's output thread: every member is called from that thread only,
-// except where noted.
+// player's output thread: open, write, drain and close are called from that
+// thread only; pause, flush, setVolume and framesHeard from any thread, also
+// while a write or drain waits (a pause holds the wait, a flush ends it).
 class AudioOutput {
   public:
     virtual ~AudioOutput() = default;
@@ -33,15 +34,16 @@ class AudioOutput {
     // Frames the listener has heard since open() or the last flush(): written
     // frames minus what still waits in the output. Any thread.
     virtual int64_t framesHeard() const = 0;
-    // Pause and resume in place, keeping what waits.
+    // Pause and resume in place, keeping what waits. Any thread.
     virtual void pause(bool paused) = 0;
     // Drops what waits (for a stop or a seek); framesHeard() restarts at 0.
+    // Any thread.
     virtual void flush() = 0;
     // Waits until everything written has been heard (the end of a song).
     virtual void drain() = 0;
     virtual void close() = 0;
     // Stream volume 0..32768 (16384 is the neutral "PCM level") and balance
-    // -32768..32768 (0 centred); applied from the next write on.
+    // -32768..32768 (0 centred); applied from the next write on. Any thread.
     virtual void setVolume(int volume, int balance) = 0;
 };
 

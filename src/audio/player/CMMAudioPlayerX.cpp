@@ -343,17 +343,26 @@ void CMMAudioPlayerX::stop() {
 }
 
 void CMMAudioPlayerX::pause() {
-    if (playing_) {
+    if (playing_ && !paused_) {
         paused_ = true;
-        nudge();
+        // At once, not when the thread's current block is taken.
+        std::lock_guard lock(outputMutex_);
+        if (output_ && finalHeard_ < 0) {
+            output_->pause(true);
+        }
     }
+    nudge();
 }
 
 void CMMAudioPlayerX::resume() {
     if (paused_) {
         paused_ = false;
-        nudge();
+        std::lock_guard lock(outputMutex_);
+        if (output_ && finalHeard_ < 0) {
+            output_->pause(false);
+        }
     }
+    nudge();
 }
 
 void CMMAudioPlayerX::close() {
