@@ -14,6 +14,10 @@
 #include "Stopwatch.h"
 #include "audio/Mpg123Decoder.h"
 #include "audio/Mpg123LengthProbe.h"
+#include "audio/NullOutput.h"
+#include "audio/player/CMMAudioPlayerX.h"
+#include "audio/player/PlayerLengthProbe.h"
+#include "core/app/EventQueue.h"
 #include "core/library/RecordFactory.h"
 
 namespace sonara::bench {
@@ -109,6 +113,12 @@ void runScanBench(const BenchCorpus& corpus, ResultTable& table) {
     audio::Mpg123LengthProbe probe;
     const long long totalMs = probeAll(corpus, probe);
     const double probed = bestMilliseconds(kRuns, [&] { probeAll(corpus, probe); });
+    // The same through the engine's length-probe player, as the library asks.
+    EventQueue queue;
+    audio::NullOutputFactory outputs;
+    audio::CMMAudioPlayerX probePlayer(queue, outputs);
+    audio::PlayerLengthProbe playerProbe(probePlayer);
+    const double probedByPlayer = bestMilliseconds(kRuns, [&] { probeAll(corpus, playerProbe); });
 
     RecordFactory factory(&probe, false);
     const double records = bestMilliseconds(kRuns, [&] { buildRecords(corpus, factory); });
@@ -120,6 +130,8 @@ void runScanBench(const BenchCorpus& corpus, ResultTable& table) {
     table.add({"peer: libmpg123 open + length estimate", naive, raw, "ms", rawName, {}, {}, {}});
     table.add(
         {"length probe, " + n + " files", probed, raw, "ms", rawName, {}, naive, "libmpg123"});
+    table.add({"length probe player, " + n + " files", probedByPlayer, raw, "ms", rawName, 2.5,
+               naive, "libmpg123"});
     // "UseID3v2Tags" is on by default: that is the figure users get.
     table.add({"(c) record factory (tags, names, lengths)", recordsId3v2, raw, "ms", rawName, 2.5,
                tagLib, "TagLib"});
