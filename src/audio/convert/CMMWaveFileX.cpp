@@ -78,6 +78,8 @@ Status CMMWaveFileX::begin(int sampleRate, int channels) {
         return Status::failure("Unable to write " + target_ + ": " + sound.error());
     }
     sound_.emplace(std::move(sound.value()));
+    written_ = 0;
+    writebackEnd_ = 0;
     return Status::success();
 }
 
@@ -91,7 +93,26 @@ Status CMMWaveFileX::write(const int16_t* frames, size_t count) {
         abandon();
         return Status::failure("Unable to write " + target_ + ": " + why);
     }
+    written_ += uint64_t(count) * uint64_t(sound_->format().channels) * sizeof(int16_t);
+    startWriteback();
     return Status::success();
+}
+
+void CMMWaveFileX::startWriteback() {
+    // The disk writes each window while the next is decoded, and the one
+    // before must be on disk before a third is dirtied: finish()'s fsync then
+    // waits for one window, not the whole file, and a long conversion never
+    // fills the page cache. Failures here only cost speed; fsync reports.
+    while (written_ >= writebackEnd_ + kWritebackWindow) {
+        const auto start = off_t(writebackEnd_);
+        ::sync_file_range(fd_, start, off_t(kWritebackWindow), SYNC_FILE_RANGE_WRITE);
+        if (start >= off_t(kWritebackWindow)) {
+            ::sync_file_range(
+                fd_, start - off_t(kWritebackWindow), off_t(kWritebackWindow),
+                SYNC_FILE_RANGE_WAIT_BEFORE | SYNC_FILE_RANGE_WRITE | SYNC_FILE_RANGE_WAIT_AFTER);
+        }
+        writebackEnd_ += kWritebackWindow;
+    }
 }
 
 Status CMMWaveFileX::finish() {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 
@@ -39,13 +40,18 @@ class CMMWaveFileX final : public AudioSink {
     void abandon() override;
 
   private:
+    static constexpr uint64_t kWritebackWindow = 8 << 20;
+
     Status fail(const std::string& what, int error);
+    void startWriteback();
 
     std::string target_;
     AudioSource* input_ = nullptr;
     std::string temp_;
     int fd_ = -1;
     std::optional<SndFile> sound_;
+    uint64_t written_ = 0;       // sample bytes written, about the file's size
+    uint64_t writebackEnd_ = 0;  // where the disk has been asked to write up to
 };
 
 }  // namespace sonara::audio
