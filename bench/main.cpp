@@ -6,6 +6,7 @@
 
 #include "AnalysisBench.h"
 #include "BenchCorpus.h"
+#include "ConvertBench.h"
 #include "LibraryFileBench.h"
 #include "PlaybackBench.h"
 #include "ResultTable.h"
@@ -22,6 +23,7 @@ int main(int argc, char** argv) {
     }
     sonara::bench::runLibraryFileBench(records, table);
     sonara::bench::runAnalysisBench(table);
+    sonara::bench::runConvertBench(table);
     sonara::bench::runPlaybackBench(table);
     std::printf("\n");
     return table.print() ? 0 : 1;
