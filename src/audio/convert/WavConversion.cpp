@@ -94,7 +94,8 @@ WavConversion::StartResult WavConversion::start(const std::string& folder) {
         result.preferencesError = saved.error();
     }
     std::filesystem::create_directories(destination, error);
-    if (!std::filesystem::is_directory(destination)) {
+    std::error_code unused;
+    if (!std::filesystem::is_directory(destination, unused)) {
         result.error = "Unable to create the folder " + destination +
                        (error ? ": " + error.message() : std::string());
         return result;

@@ -173,15 +173,5 @@ TEST_F(ComponentsTest, AFullDiskIsAnErrorAndKeepsTheOldTarget) {
     EXPECT_EQ(testing::filesIn(dir.path()), (std::set<std::string>{"in.mp3", "out.wav"}));
 }
 
-TEST_F(ComponentsTest, TheWriterReportsAMissingFolder) {
-    testing::writeMp3(dir.file("in.mp3"), song(1, 128, 44100, true));
-    ASSERT_TRUE(reader.setFileName(dir.file("in.mp3")));
-    writer.setFileName(dir.file("no such folder/out.wav"));
-    ASSERT_TRUE(trigger.start());
-    ASSERT_TRUE(runToEvent());
-    ASSERT_EQ(errors.size(), 1u);
-    EXPECT_NE(errors[0].find("Unable to create"), std::string::npos) << errors[0];
-}
-
 }  // namespace
 }  // namespace sonara::audio
