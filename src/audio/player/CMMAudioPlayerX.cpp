@@ -273,8 +273,10 @@ void CMMAudioPlayerX::playback(int64_t startFrame) {
 void CMMAudioPlayerX::waitUntilHeard(int64_t framesWritten) {
     // Watched rather than drained, so a stop in the last second of a song is
     // taken at once. An output that stalls for good gives up at the limit.
+    // What is still to be heard, plus a margin.
+    const int64_t unheard = framesWritten - output_->framesHeard();
     const auto limit = std::chrono::steady_clock::now() +
-                       std::chrono::milliseconds(framesWritten * 1000 / std::max(rate_, 1) + 2000);
+                       std::chrono::milliseconds(unheard * 1000 / std::max(rate_, 1) + 2000);
     int64_t lastHeard = -1;
     auto lastMove = std::chrono::steady_clock::now();
     while (!stopRequested_ && seekRequest_ < 0) {
@@ -290,11 +292,11 @@ void CMMAudioPlayerX::waitUntilHeard(int64_t framesWritten) {
         if (now > limit && !paused_) {
             return;
         }
-        // Stalled within the last 50 ms: a sound server may hold the tail of
-        // a stream until it is told no more will come; a drain would take a
-        // second or two more.
+        // Stalled within the last 200 ms: a sound server may hold the tail
+        // of a stream (about 60 ms here) until it is told no more will come;
+        // a drain would take a second or two more.
         if (now - lastMove > std::chrono::milliseconds(100) &&
-            framesWritten - heard <= std::max(rate_, 1) / 20) {
+            framesWritten - heard <= std::max(rate_, 1) / 5) {
             return;
         }
         std::unique_lock lock(wakeMutex_);

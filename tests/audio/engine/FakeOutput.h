@@ -17,7 +17,7 @@ namespace sonara::audio::testing {
 // list whose opens may be told to fail.
 class FakeOutput final : public AudioOutput {
   public:
-    explicit FakeOutput(double speed) : speed_(speed) {}
+    FakeOutput(double speed, int64_t holdTailFrames) : speed_(speed), holdTail(holdTailFrames) {}
 
     OutputStatus open(int sampleRate, int channels, size_t) override {
         rate_ = sampleRate;
@@ -68,12 +68,15 @@ class FakeOutput final : public AudioOutput {
         const auto now = Clock::now();
         if (!paused_) {
             const double seconds = std::chrono::duration<double>(now - since_).count() * speed_;
-            heard_ = std::min(written_, heard_ + int64_t(seconds * rate_));
+            // A sound server may keep a stream's tail until more comes.
+            heard_ = std::min(written_ - holdTail, heard_ + int64_t(seconds * rate_));
+            heard_ = std::max<int64_t>(heard_, 0);
         }
         since_ = now;
     }
 
     const double speed_;
+    const int64_t holdTail;
     mutable std::mutex mutex_;
     int rate_ = 44100;
     int channels_ = 2;
@@ -90,7 +93,7 @@ class FakeOutputFactory final : public OutputFactory {
         if (failOpen) {
             return std::make_unique<FailingOutput>();
         }
-        auto output = std::make_unique<FakeOutput>(speed);
+        auto output = std::make_unique<FakeOutput>(speed, holdTailFrames);
         last = output.get();
         return output;
     }
@@ -101,6 +104,7 @@ class FakeOutputFactory final : public OutputFactory {
     std::vector<std::string> devices = {"Fake sound card"};
     double speed = 1.0;
     bool failOpen = false;
+    int64_t holdTailFrames = 0;  // never heard until more is written
     int lastDevice = -2;
     FakeOutput* last = nullptr;
 

@@ -107,6 +107,19 @@ TEST_F(PlayerHostTest, SongsThatRunOutAdvanceAndTheLastOneStops) {
     EXPECT_EQ(engine.player().state(), 0);  // closed after its end
 }
 
+TEST_F(PlayerHostTest, ASongEndsEvenWhenTheOutputKeepsItsTail) {
+    outputs.speed = 20;
+    outputs.holdTailFrames = 44100 * 60 / 1000;  // 60 ms, as a sound server may
+    PlayerHost& engine = makeHost();
+    FakePlayList list(engine, {song("a.mp3", 2)});
+    engine.setPlayList(&list);
+    ASSERT_TRUE(list.playCurrent());
+    // Playing takes 100 ms here; waiting out a whole-song limit would take
+    // seconds.
+    EXPECT_TRUE(queue.runUntil([&] { return list.advances.size() == 1; }, 1500ms));
+    EXPECT_EQ(engine.player().state(), 0);
+}
+
 TEST_F(PlayerHostTest, AStopByTheUserDoesNotAdvance) {
     PlayerHost& engine = makeHost();
     FakePlayList list(engine, {song("long.mp3", 10), song("next.mp3", 1)});
