@@ -8,29 +8,18 @@
 #include <cstdio>
 #include <cstring>
 
+#include "core/io/FileAttributes.h"
+
 namespace sonara::audio {
 
 namespace {
-
-std::string folderOf(const std::string& path) {
-    const size_t slash = path.rfind('/');
-    if (slash == std::string::npos) {
-        return ".";
-    }
-    return slash == 0 ? "/" : path.substr(0, slash);
-}
-
-std::string baseOf(const std::string& path) {
-    const size_t slash = path.rfind('/');
-    return slash == std::string::npos ? path : path.substr(slash + 1);
-}
 
 // A fresh hidden name beside `target`: writers of several jobs, or of several
 // processes, never share one. Created with O_EXCL, mode 0666 less the umask.
 int createTemporary(const std::string& target, std::string& name) {
     static std::atomic<unsigned> counter{0};
-    const std::string stem =
-        folderOf(target) + "/." + baseOf(target) + ".part-" + std::to_string(::getpid()) + "-";
+    const std::string stem = files::containingFolder(target) + "/." + files::namePart(target) +
+                             ".part-" + std::to_string(::getpid()) + "-";
     for (int attempt = 0; attempt < 100; ++attempt) {
         name = stem + std::to_string(counter.fetch_add(1));
         const int fd =
@@ -40,14 +29,6 @@ int createTemporary(const std::string& target, std::string& name) {
         }
     }
     return -1;
-}
-
-void syncFolder(const std::string& folder) {
-    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd >= 0) {
-        ::fsync(fd);
-        ::close(fd);
-    }
 }
 
 }  // namespace
@@ -137,7 +118,7 @@ Status CMMWaveFileX::finish() {
         return fail("Unable to replace", errno);
     }
     temp_.clear();
-    syncFolder(folderOf(target_));
+    files::syncFolder(files::containingFolder(target_));
     return Status::success();
 }
 

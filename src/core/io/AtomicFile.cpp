@@ -7,28 +7,14 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "core/io/FileAttributes.h"
+
 namespace sonara {
 
 namespace {
 
-std::string folderOf(const std::string& path) {
-    const size_t slash = path.rfind('/');
-    if (slash == std::string::npos) {
-        return ".";
-    }
-    return slash == 0 ? "/" : path.substr(0, slash);
-}
-
 std::string describe(const std::string& what, const std::string& path, int err) {
     return what + " " + path + ": " + std::strerror(err);
-}
-
-void syncFolder(const std::string& folder) {
-    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd >= 0) {
-        ::fsync(fd);
-        ::close(fd);
-    }
 }
 
 }  // namespace
@@ -54,7 +40,7 @@ Status AtomicFile::open() {
     discard();
     writeErrno_ = 0;
     // Hidden name beside the target, so the rename stays on one filesystem.
-    const std::string folder = folderOf(target_);
+    const std::string folder = files::containingFolder(target_);
     const size_t slash = target_.rfind('/');
     const std::string base = slash == std::string::npos ? target_ : target_.substr(slash + 1);
     std::string pattern = folder + "/." + base + ".tmp-XXXXXX";
@@ -116,7 +102,7 @@ Status AtomicFile::commit() {
         return Status::failure(describe("Unable to write", target_, err));
     }
     temp_.clear();
-    syncFolder(folderOf(target_));
+    files::syncFolder(files::containingFolder(target_));
     return Status::success();
 }
 

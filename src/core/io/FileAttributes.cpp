@@ -1,5 +1,8 @@
 #include "core/io/FileAttributes.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <sys/stat.h>
 
 namespace sonara::files {
@@ -35,6 +38,22 @@ std::string folderPart(const std::string& path) {
 std::string namePart(const std::string& path) {
     const size_t slash = path.rfind('/');
     return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+std::string containingFolder(const std::string& path) {
+    const size_t slash = path.rfind('/');
+    if (slash == std::string::npos) {
+        return ".";
+    }
+    return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+void syncFolder(const std::string& folder) {
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd >= 0) {
+        ::fsync(fd);
+        ::close(fd);
+    }
 }
 
 }  // namespace sonara::files

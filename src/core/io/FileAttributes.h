@@ -16,5 +16,10 @@ bool makeWritable(const std::string& path);
 std::string folderPart(const std::string& path);
 // The part after the last "/" (the whole path when it has none).
 std::string namePart(const std::string& path);
+// The folder holding `path`, to open or sync: "." when the path has no "/",
+// "/" for a file in the root.
+std::string containingFolder(const std::string& path);
+// Flushes a folder's entries (a rename into it) to the disk; best effort.
+void syncFolder(const std::string& folder);
 
 }  // namespace sonara::files
