@@ -14,6 +14,7 @@ namespace sonara::audio {
 namespace {
 
 using testing::Mp3Spec;
+using testing::songSpec;
 using testing::TempDir;
 using Vbr = Mp3Spec::Vbr;
 
@@ -39,41 +40,31 @@ class Mpg123LengthProbeTest : public ::testing::Test {
     Mpg123LengthProbe probe;
 };
 
-Mp3Spec song(double seconds, int kbps, int rate, bool stereo, Vbr vbr = Vbr::None) {
-    Mp3Spec s;
-    s.seconds = seconds;
-    s.bitrateKbps = kbps;
-    s.sampleRate = rate;
-    s.stereo = stereo;
-    s.vbr = vbr;
-    return s;
-}
-
 TEST_F(Mpg123LengthProbeTest, MatchesTheDecoderForCbrAndHeaderedFiles) {
     struct Case {
         const char* name;
         Mp3Spec spec;
     };
-    Mp3Spec lame = song(95.3, 192, 44100, true, Vbr::Xing);
+    Mp3Spec lame = songSpec(95.3, 192, 44100, true, Vbr::Xing);
     lame.lameDelay = 576;
     lame.lamePadding = 1500;
-    Mp3Spec info = song(61, 128, 44100, true);
+    Mp3Spec info = songSpec(61, 128, 44100, true);
     info.infoHeader = true;
     info.lameDelay = 576;
     info.lamePadding = 300;
     const Case cases[] = {
-        {"cbr 128", song(62.5, 128, 44100, true)},
-        {"cbr 320 48k", song(31, 320, 48000, true)},
-        {"cbr 32 32k", song(45, 32, 32000, true)},
-        {"cbr 64 mono", song(70, 64, 44100, false)},
-        {"mpeg2 24k", song(40, 48, 24000, true)},
-        {"mpeg2.5 11k mono", song(33, 16, 11025, false)},
-        {"layer 2", song(20, 224, 48000, true)},
-        {"xing", song(123.4, 128, 44100, true, Vbr::Xing)},
-        {"xing mono 22k", song(50, 64, 22050, false, Vbr::Xing)},
+        {"cbr 128", songSpec(62.5, 128, 44100, true)},
+        {"cbr 320 48k", songSpec(31, 320, 48000, true)},
+        {"cbr 32 32k", songSpec(45, 32, 32000, true)},
+        {"cbr 64 mono", songSpec(70, 64, 44100, false)},
+        {"mpeg2 24k", songSpec(40, 48, 24000, true)},
+        {"mpeg2.5 11k mono", songSpec(33, 16, 11025, false)},
+        {"layer 2", songSpec(20, 224, 48000, true)},
+        {"xing", songSpec(123.4, 128, 44100, true, Vbr::Xing)},
+        {"xing mono 22k", songSpec(50, 64, 22050, false, Vbr::Xing)},
         {"lame", lame},
         {"info", info},
-        {"vbri", song(77.7, 160, 44100, true, Vbr::Vbri)},
+        {"vbri", songSpec(77.7, 160, 44100, true, Vbr::Vbri)},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -86,7 +77,7 @@ TEST_F(Mpg123LengthProbeTest, MatchesTheDecoderForCbrAndHeaderedFiles) {
 }
 
 TEST_F(Mpg123LengthProbeTest, TagsAtEitherEndDoNotCount) {
-    Mp3Spec s = song(90, 128, 44100, true);
+    Mp3Spec s = songSpec(90, 128, 44100, true);
     const int64_t plain = probeAndDecode(s);
     s.head = testing::id3v2Block("Title", "Artist", "Album", 70000);
     s.tail = testing::id3v1Block("Title", "Artist", "Album", "1999", "", 12);
@@ -98,7 +89,7 @@ TEST_F(Mpg123LengthProbeTest, TagsAtEitherEndDoNotCount) {
     s.tail.insert(s.tail.begin(), extended.begin(), extended.end());
     EXPECT_EQ(probeAndDecode(s), plain);
 
-    Mp3Spec xing = song(90, 128, 44100, true, Vbr::Xing);
+    Mp3Spec xing = songSpec(90, 128, 44100, true, Vbr::Xing);
     const int64_t xingPlain = probeAndDecode(xing);
     xing.head = s.head;
     xing.tail = s.tail;
@@ -109,7 +100,7 @@ TEST_F(Mpg123LengthProbeTest, VbrWithoutHeaderIsWalked) {
     for (double seconds : {3.0, 47.0, 180.0}) {
         SCOPED_TRACE(seconds);
         int64_t decoded = 0;
-        const Mp3Spec s = song(seconds, 128, 44100, true, Vbr::NoHeader);
+        const Mp3Spec s = songSpec(seconds, 128, 44100, true, Vbr::NoHeader);
         EXPECT_EQ(probeAndDecode(s, &decoded), decoded);
         EXPECT_EQ(probeAndDecode(s) / 1000, testing::expectedMilliseconds(s) / 1000);
     }
@@ -118,7 +109,7 @@ TEST_F(Mpg123LengthProbeTest, VbrWithoutHeaderIsWalked) {
 TEST_F(Mpg123LengthProbeTest, TruncatedFilesGetWhatIsLeft) {
     for (Vbr vbr : {Vbr::None, Vbr::Xing, Vbr::NoHeader}) {
         SCOPED_TRACE(int(vbr));
-        auto bytes = testing::makeMp3(song(120, 128, 44100, true, vbr));
+        auto bytes = testing::makeMp3(songSpec(120, 128, 44100, true, vbr));
         bytes.resize(bytes.size() / 3 + 77);  // about 40 s, cut inside a frame
         const int64_t ms = probeBytes(bytes);
         EXPECT_NEAR(double(ms), 40000.0, 1000.0);
@@ -141,10 +132,10 @@ TEST_F(Mpg123LengthProbeTest, BadInputGetsZero) {
     EXPECT_EQ(probeBytes(testing::makeWav(44100, 2, 3.0)), 0);
     EXPECT_EQ(probeBytes(testing::makeWav(22050, 1, 1.0)), 0);
 
-    Mp3Spec free = song(10, 128, 44100, true);
+    Mp3Spec free = songSpec(10, 128, 44100, true);
     free.freeFormat = true;
     EXPECT_EQ(probeAndDecode(free), 0);
-    Mp3Spec one = song(0, 128, 44100, true);
+    Mp3Spec one = songSpec(0, 128, 44100, true);
     one.frames = 1;
     EXPECT_EQ(probeAndDecode(one), 0);
 
@@ -160,12 +151,12 @@ TEST_F(Mpg123LengthProbeTest, BadInputGetsZero) {
 
 TEST_F(Mpg123LengthProbeTest, OneProbeServesManyFiles) {
     // A failed or scanned file must leave the shared decoder usable.
-    const Mp3Spec cbr = song(30, 128, 44100, true);
+    const Mp3Spec cbr = songSpec(30, 128, 44100, true);
     const int64_t expected = probeAndDecode(cbr);
     EXPECT_GT(expected, 0);
     for (int round = 0; round < 3; ++round) {
         EXPECT_EQ(probeBytes(testing::makeWav(44100, 2, 1.0)), 0);
-        EXPECT_GT(probeAndDecode(song(20, 128, 44100, true, Vbr::NoHeader)), 19000);
+        EXPECT_GT(probeAndDecode(songSpec(20, 128, 44100, true, Vbr::NoHeader)), 19000);
         EXPECT_EQ(probeAndDecode(cbr), expected);
     }
 }

@@ -273,6 +273,16 @@ int64_t expectedMilliseconds(const Mp3Spec& spec) {
     return int64_t(audioFrames(spec)) * samplesPerFrame(spec) * 1000 / spec.sampleRate;
 }
 
+Mp3Spec songSpec(double seconds, int kbps, int rate, bool stereo, Mp3Spec::Vbr vbr) {
+    Mp3Spec s;
+    s.seconds = seconds;
+    s.bitrateKbps = kbps;
+    s.sampleRate = rate;
+    s.stereo = stereo;
+    s.vbr = vbr;
+    return s;
+}
+
 std::vector<uint8_t> makeMp3(const Mp3Spec& spec) {
     const Layout l = layoutOf(spec);
     bitrateIndex(l, spec.bitrateKbps);  // throws on a rate the format lacks

@@ -43,6 +43,10 @@ struct Mp3Spec {
     std::vector<uint8_t> tail;
 };
 
+// The spec of a song of `seconds` at the given rate and channels (layer 3).
+Mp3Spec songSpec(double seconds, int kbps = 128, int rate = 44100, bool stereo = true,
+                 Mp3Spec::Vbr vbr = Mp3Spec::Vbr::None);
+
 std::vector<uint8_t> makeMp3(const Mp3Spec& spec);
 void writeMp3(const std::filesystem::path& file, const Mp3Spec& spec);
 

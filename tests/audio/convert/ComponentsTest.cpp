@@ -16,16 +16,8 @@ namespace sonara::audio {
 namespace {
 
 using testing::Mp3Spec;
+using testing::songSpec;
 using testing::TempDir;
-
-Mp3Spec song(double seconds, int kbps, int rate, bool stereo) {
-    Mp3Spec s;
-    s.seconds = seconds;
-    s.bitrateKbps = kbps;
-    s.sampleRate = rate;
-    s.stereo = stereo;
-    return s;
-}
 
 // A source that fails after a few blocks, as a damaged file does.
 class FailingSource final : public AudioSource {
@@ -68,7 +60,7 @@ class ComponentsTest : public ::testing::Test {
 };
 
 TEST_F(ComponentsTest, ConvertsToA16BitWavInTheSourcesFormat) {
-    for (const Mp3Spec& spec : {song(3.3, 128, 44100, true), song(2.1, 32, 22050, false)}) {
+    for (const Mp3Spec& spec : {songSpec(3.3, 128, 44100, true), songSpec(2.1, 32, 22050, false)}) {
         SCOPED_TRACE(spec.sampleRate);
         testing::writeMp3(dir.file("in.mp3"), spec);
         ASSERT_TRUE(reader.setFileName(dir.file("in.mp3")));
@@ -111,7 +103,7 @@ TEST_F(ComponentsTest, TheReaderTellsWhyAFileWillNotOpenAndTheTriggerWillNotStar
 }
 
 TEST_F(ComponentsTest, AStoppedRunLeavesNoFileAndRaisesNoEvent) {
-    testing::writeMp3(dir.file("long.mp3"), song(600, 32, 44100, true));
+    testing::writeMp3(dir.file("long.mp3"), songSpec(600, 32, 44100, true));
     testing::writeText(dir.file("out.wav"), "the old file");
     ASSERT_TRUE(reader.setFileName(dir.file("long.mp3")));
     writer.setFileName(dir.file("out.wav"));
@@ -125,7 +117,7 @@ TEST_F(ComponentsTest, AStoppedRunLeavesNoFileAndRaisesNoEvent) {
     EXPECT_EQ(testing::filesIn(dir.path()), (std::set<std::string>{"long.mp3", "out.wav"}));
 
     // The same components run again after a stop.
-    testing::writeMp3(dir.file("short.mp3"), song(1, 128, 44100, true));
+    testing::writeMp3(dir.file("short.mp3"), songSpec(1, 128, 44100, true));
     ASSERT_TRUE(reader.setFileName(dir.file("short.mp3")));
     ASSERT_TRUE(trigger.start());
     ASSERT_TRUE(runToEvent());
@@ -147,7 +139,7 @@ TEST_F(ComponentsTest, ADecodingErrorMidwayLeavesNoPartialWav) {
 }
 
 TEST_F(ComponentsTest, AFullDiskIsAnErrorAndKeepsTheOldTarget) {
-    testing::writeMp3(dir.file("in.mp3"), song(5, 128, 44100, true));
+    testing::writeMp3(dir.file("in.mp3"), songSpec(5, 128, 44100, true));
     testing::writeText(dir.file("out.wav"), "the old file");
     ASSERT_TRUE(reader.setFileName(dir.file("in.mp3")));
     writer.setFileName(dir.file("out.wav"));

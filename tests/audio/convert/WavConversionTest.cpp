@@ -15,16 +15,8 @@ namespace sonara::audio {
 namespace {
 
 using testing::Mp3Spec;
+using testing::songSpec;
 using testing::TempDir;
-
-Mp3Spec song(double seconds, int kbps = 128, int rate = 44100, bool stereo = true) {
-    Mp3Spec s;
-    s.seconds = seconds;
-    s.bitrateKbps = kbps;
-    s.sampleRate = rate;
-    s.stereo = stereo;
-    return s;
-}
 
 class Recorder final : public WavConversionListener {
   public:
@@ -95,7 +87,7 @@ TEST(WavTargetPath, ReplacesTheTextAfterTheLastDot) {
 
 TEST_F(WavConversionTest, ConvertsIntoANewFolderAndRemembersIt) {
     const std::string folder = out.file("Wav");
-    convert({source("Song.mp3", song(2.5))}, folder);
+    convert({source("Song.mp3", songSpec(2.5))}, folder);
     ASSERT_EQ(started.outcome, WavConversion::Start::Started);
     EXPECT_EQ(prompter.questions, std::vector<std::string>{stringText(112)});
     EXPECT_EQ(recorder.statuses, std::vector<std::string>{"File 1 of 1 : Song.mp3"});
@@ -117,7 +109,7 @@ TEST_F(WavConversionTest, ConvertsIntoANewFolderAndRemembersIt) {
 
 TEST_F(WavConversionTest, AFolderAnsweredNoConvertsNothing) {
     testing::ScriptedPrompter no(Answer::No);
-    WavConversion declined(queue, no, prefs, {source("Song.mp3", song(1))});
+    WavConversion declined(queue, no, prefs, {source("Song.mp3", songSpec(1))});
     declined.setListener(&recorder);
     const std::string folder = out.file("deep/new/folder");
     EXPECT_EQ(declined.start(folder).outcome, WavConversion::Start::Declined);
@@ -131,21 +123,21 @@ TEST_F(WavConversionTest, AFolderAnsweredNoConvertsNothing) {
 }
 
 TEST_F(WavConversionTest, AnExistingFolderIsNotAskedForAndEveryLevelIsMade) {
-    convert({source("a.mp3", song(1))}, out.path().string() + "/");
+    convert({source("a.mp3", songSpec(1))}, out.path().string() + "/");
     EXPECT_TRUE(prompter.questions.empty());
     EXPECT_EQ(prefs.values().wavFilesFolder, out.path().string() + "/");
 
     recorder = Recorder();
-    convert({source("a.mp3", song(1))}, out.file("x/y/z"));
+    convert({source("a.mp3", songSpec(1))}, out.file("x/y/z"));
     EXPECT_EQ(prompter.questions.size(), 1u);
     EXPECT_TRUE(testing::readWav(out.file("x/y/z/a.wav")).valid);
 }
 
 TEST_F(WavConversionTest, ABadFolderFailsBeforeAnythingStarts) {
-    convert({source("a.mp3", song(1))}, "");
+    convert({source("a.mp3", songSpec(1))}, "");
     EXPECT_EQ(started.outcome, WavConversion::Start::Failed);
     testing::writeText(out.file("plain"), "a file, not a folder");
-    convert({source("a.mp3", song(1))}, out.file("plain"));
+    convert({source("a.mp3", songSpec(1))}, out.file("plain"));
     EXPECT_EQ(started.outcome, WavConversion::Start::Failed);
     EXPECT_NE(started.error.find("Unable to create the folder " + out.file("plain") + "/"),
               std::string::npos);
@@ -154,8 +146,8 @@ TEST_F(WavConversionTest, ABadFolderFailsBeforeAnythingStarts) {
 
 TEST_F(WavConversionTest, ABrokenSourceIsCountedAndTheOthersStillConvert) {
     testing::writeBytes(music.file("broken.mp3"), std::vector<uint8_t>(5000, 0x5A));
-    convert({source("one.mp3", song(1)), music.file("broken.mp3"),
-             source("three.mp3", song(1, 64, 22050, false))},
+    convert({source("one.mp3", songSpec(1)), music.file("broken.mp3"),
+             source("three.mp3", songSpec(1, 64, 22050, false))},
             out.path().string());
     EXPECT_EQ(recorder.messages,
               std::vector<std::string>{"Some errors occured while converting files"});
@@ -181,8 +173,9 @@ TEST_F(WavConversionTest, OnlyFailuresAndAnEmptyListHaveTheirOwnMessages) {
 }
 
 TEST_F(WavConversionTest, CancellingWhenTheSecondFileStartsEndsTheConversion) {
-    const std::vector<std::string> sources = {
-        source("1.mp3", song(1)), source("2.mp3", song(180, 32)), source("3.mp3", song(1))};
+    const std::vector<std::string> sources = {source("1.mp3", songSpec(1)),
+                                              source("2.mp3", songSpec(180, 32)),
+                                              source("3.mp3", songSpec(1))};
     recorder.onStatus = [&](const std::string& text) {
         if (text.rfind("File 2 of 3", 0) == 0) {
             conversion->cancel();
@@ -196,8 +189,9 @@ TEST_F(WavConversionTest, CancellingWhenTheSecondFileStartsEndsTheConversion) {
 }
 
 TEST_F(WavConversionTest, CancellingDuringTheSecondFileRemovesItsPartialWav) {
-    const std::vector<std::string> sources = {
-        source("1.mp3", song(1)), source("2.mp3", song(180, 32)), source("3.mp3", song(1))};
+    const std::vector<std::string> sources = {source("1.mp3", songSpec(1)),
+                                              source("2.mp3", songSpec(180, 32)),
+                                              source("3.mp3", songSpec(1))};
     // Posted now, run once the second file is under way.
     recorder.onStatus = [&](const std::string& text) {
         if (text.rfind("File 2 of 3", 0) == 0) {
@@ -212,7 +206,7 @@ TEST_F(WavConversionTest, CancellingDuringTheSecondFileRemovesItsPartialWav) {
 
 TEST_F(WavConversionTest, AnExistingTargetIsReplaced) {
     testing::writeText(out.file("Song.wav"), "an older file of the same name");
-    convert({source("Song.mp3", song(1.5))}, out.path().string());
+    convert({source("Song.mp3", songSpec(1.5))}, out.path().string());
     EXPECT_EQ(recorder.messages, std::vector<std::string>{"File(s) converted successfully!"});
     EXPECT_TRUE(testing::readWav(out.file("Song.wav")).valid);
     EXPECT_EQ(testing::filesIn(out.path()), std::set<std::string>{"Song.wav"});
@@ -221,7 +215,7 @@ TEST_F(WavConversionTest, AnExistingTargetIsReplaced) {
 TEST_F(WavConversionTest, ParallelJobsWriteTheSameFilesInTheSameOrder) {
     std::vector<std::string> sources;
     for (int i = 0; i < 5; ++i) {
-        sources.push_back(source("s" + std::to_string(i) + ".mp3", song(1 + i * 0.7)));
+        sources.push_back(source("s" + std::to_string(i) + ".mp3", songSpec(1 + i * 0.7)));
     }
     TempDir serial;
     convert(sources, serial.path().string(), 1);
@@ -239,7 +233,7 @@ TEST_F(WavConversionTest, ParallelJobsWriteTheSameFilesInTheSameOrder) {
 }
 
 TEST_F(WavConversionTest, ProgressStaysWithinItsRange) {
-    convert({source("long.mp3", song(120, 32))}, out.path().string());
+    convert({source("long.mp3", songSpec(120, 32))}, out.path().string());
     for (size_t k = 0; k < recorder.progress.size(); ++k) {
         EXPECT_GE(recorder.progress[k], k == 0 ? 0 : recorder.progress[k - 1]);
         EXPECT_LE(recorder.progress[k], 100);
@@ -251,8 +245,8 @@ TEST_F(WavConversionTest, ProgressStaysWithinItsRange) {
 }
 
 TEST_F(WavConversionTest, ADestroyedConversionLeavesNoPartialFile) {
-    conversion = std::make_unique<WavConversion>(queue, prompter, prefs,
-                                                 std::vector{source("long.mp3", song(300, 32))});
+    conversion = std::make_unique<WavConversion>(
+        queue, prompter, prefs, std::vector{source("long.mp3", songSpec(300, 32))});
     conversion->setListener(&recorder);
     ASSERT_EQ(conversion->start(out.path().string()).outcome, WavConversion::Start::Started);
     queue.runUntil([&] { return !recorder.statuses.empty(); }, testing::kPatience);
