@@ -116,7 +116,6 @@ bool PlayerHost::play(PlayOutcome& outcome) {
     starting_ = true;
     ComponentResult result;
     try {
-        (void)player_.fileName();
         result = player_.play();
     } catch (const std::exception&) {
         started_ = starting_ = false;
