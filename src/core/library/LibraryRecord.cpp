@@ -5,6 +5,10 @@
 #include <span>
 #include <utility>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 #include "core/io/ArchiveReader.h"
 #include "core/io/ArchiveWriter.h"
 #include "core/metadata/Normaliser.h"
@@ -174,97 +178,139 @@ bool LibraryRecord::read(ArchiveReader& in, std::string& scratch) {
 
 namespace {
 
-inline uint64_t loadWord(const uint8_t* at) {
-    uint64_t word;
-    std::memcpy(&word, at, 8);
-    return word;
+// A plain record: every text shorter than 128 bytes, so its length is one
+// byte below 0x80, and plain ASCII. Such a record can borrow its texts
+// where they lie. A plain record is never longer than this, with 16 bytes
+// after it for the last wide load; only a record this far from the end is
+// walked without the reader's general path, which checks each field's form
+// and bounds one by one.
+constexpr size_t kPlainLookahead = LibraryRecord::kTextCount * 128 + 3 * 4 + 16;
+
+inline uint32_t loadUInt32(const uint8_t* at) {
+    return uint32_t(at[0]) | (uint32_t(at[1]) << 8) | (uint32_t(at[2]) << 16) |
+           (uint32_t(at[3]) << 24);
 }
 
-// Texts are checked for ASCII as whole windows of this many bytes, masked to
-// the text: a fixed count of steps, with no loop whose exit would be
-// mispredicted, which costs more here than the checking itself.
-constexpr size_t kWindow = 64;
-
-// Where the fields of a record at `at` lie, when it is plain: every text a
-// short ASCII one with a one-byte length, all of it at hand. Such a record
-// can borrow its texts where they lie, and is read without the reader's
-// general path, which checks each field's form and bounds one by one. The
-// text ends go straight to the record: gathering them elsewhere and copying
-// them over costs a stalled wide load per record.
-struct PlainRecord {
-    std::array<uint32_t, LibraryRecord::kTextCount>& ends;  // from the first text on
-    int32_t numbers[3];
-    size_t size;
-};
-
-inline int32_t loadInt32(const uint8_t* at) {
-    return int32_t(uint32_t(at[0]) | (uint32_t(at[1]) << 8) | (uint32_t(at[2]) << 16) |
-                   (uint32_t(at[3]) << 24));
+inline uint32_t highBitCount(uint32_t value) {
+    return (((value >> 7) & 0x01010101U) * 0x01010101U) >> 24;
 }
 
-inline bool scanPlainRecord(std::span<const uint8_t> at, PlainRecord& record) {
-    const uint8_t* p = at.data();
-    const uint8_t* const end = p + at.size();
-    const uint8_t* const first = p + 1;
-    bool plain = true;
-    size_t text = 0;
-    size_t number = 0;
-    auto textField = [&]() {
-        if (!plain || end - p < 1 + std::ptrdiff_t(kWindow) || *p > kWindow) {
-            plain = false;
-            return;
-        }
-        const size_t length = *p;
-        const uint8_t* bytes = p + 1;
-        uint64_t high = 0;
-        for (size_t i = 0; i < kWindow; i += 8) {
-            const size_t valid = length > i ? std::min<size_t>(length - i, 8) : 0;
-            const uint64_t mask = valid == 8 ? ~uint64_t(0) : (uint64_t(1) << (8 * valid)) - 1;
-            high |= loadWord(bytes + i) & mask;
-        }
-        plain = (high & 0x8080808080808080ULL) == 0;
-        p = bytes + length;
-        record.ends[text++] = uint32_t(p - first);
+// How many of the `size` bytes at `at` have their high bit set; 16 bytes
+// past them must be readable.
+inline uint64_t highBitCount(const uint8_t* at, size_t size) {
+#if defined(__SSE2__)
+    static const uint8_t kTailMask[32] = {0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF,
+                                          0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF};
+    const __m128i ones = _mm_set1_epi8(1);
+    const __m128i zero = _mm_setzero_si128();
+    auto count = [&](__m128i bytes) {
+        return _mm_sad_epu8(_mm_and_si128(_mm_srli_epi16(bytes, 7), ones), zero);
     };
-    auto numberField = [&]() {
-        if (!plain || end - p < 4) {
-            plain = false;
-            return;
-        }
-        record.numbers[number++] = loadInt32(p);
-        p += 4;
-    };
-    textField();
-    textField();
-    numberField();
-    numberField();
-    textField();
-    textField();
-    numberField();
-    for (int i = 0; i < 6; ++i) {
-        textField();
+    __m128i sum = zero;
+    size_t i = 0;
+    for (; i + 16 <= size; i += 16) {
+        sum = _mm_add_epi64(sum, count(_mm_loadu_si128(reinterpret_cast<const __m128i*>(at + i))));
     }
-    record.size = size_t(p - at.data());
-    return plain;
+    const __m128i tail = _mm_and_si128(
+        _mm_loadu_si128(reinterpret_cast<const __m128i*>(at + i)),
+        _mm_loadu_si128(reinterpret_cast<const __m128i*>(kTailMask + 16 - (size - i))));
+    sum = _mm_add_epi64(sum, count(tail));
+    return uint64_t(_mm_cvtsi128_si64(sum)) +
+           uint64_t(_mm_cvtsi128_si64(_mm_unpackhi_epi64(sum, sum)));
+#else
+    uint64_t high = 0;
+    for (size_t i = 0; i < size; ++i) {
+        high += at[i] >> 7;
+    }
+    return high;
+#endif
 }
 
 }  // namespace
 
-bool LibraryRecord::readBorrowing(ArchiveReader& in, std::string& scratch) {
-    deleteMark = 0;
-    const std::span<const uint8_t> at = in.bytesAtHand();
-    PlainRecord plain{ends_, {}, 0};
-    if (!scanPlainRecord(at, plain)) {
-        return read(in, scratch);
+// Walks the fields of a record that may be plain, with no check on the way:
+// each field's place follows from the length before it, a chain of loads
+// that is as long as the walk takes. Whether the record was plain is known
+// at the end, from the lengths seen and one count of high bits over the
+// whole record, less those of its numbers.
+class PlainRecordWalk {
+  public:
+    PlainRecordWalk(const uint8_t* at, std::array<uint32_t, LibraryRecord::kTextCount>& ends)
+        : start_(at), at_(at), ends_(ends) {}
+
+    void text() {
+        const uint8_t length = *at_;
+        lengths_ |= length;
+        // A longer length makes the record not plain; the walk stays within
+        // the lookahead all the same.
+        at_ += 1 + (length & 0x7F);
+        ends_[texts_++] = uint32_t(at_ - (start_ + 1));  // the text ends go straight to the record
     }
-    playCount = plain.numbers[0];
-    availability = plain.numbers[1];
-    lengthSeconds = plain.numbers[2];
+    void number() {
+        const uint32_t value = loadUInt32(at_);
+        numbers_[count_++] = int32_t(value);
+        numberHighBits_ += highBitCount(value);
+        at_ += 4;
+    }
+    void finish() { plain_ = lengths_ < 0x80 && highBitCount(start_, size()) == numberHighBits_; }
+
+    bool plain() const { return plain_; }
+    size_t size() const { return size_t(at_ - start_); }
+    int32_t number(size_t i) const { return numbers_[i]; }
+
+  private:
+    const uint8_t* start_;
+    const uint8_t* at_;
+    std::array<uint32_t, LibraryRecord::kTextCount>& ends_;
+    uint32_t lengths_ = 0;
+    uint32_t numberHighBits_ = 0;
+    size_t texts_ = 0;
+    size_t count_ = 0;
+    int32_t numbers_[3] = {};
+    bool plain_ = false;
+};
+
+namespace {
+
+// The record's fields in the library file's order.
+inline void walkRecord(PlainRecordWalk& walk) {
+    walk.text();
+    walk.text();
+    walk.number();
+    walk.number();
+    walk.text();
+    walk.text();
+    walk.number();
+    for (int i = 0; i < 6; ++i) {
+        walk.text();
+    }
+    walk.finish();
+}
+
+}  // namespace
+
+bool LibraryRecord::borrowWalked(ArchiveReader& in, const PlainRecordWalk& walk) {
+    playCount = walk.number(0);
+    availability = walk.number(1);
+    lengthSeconds = walk.number(2);
+    deleteMark = 0;
     owned_.reset();
-    texts_ = reinterpret_cast<const char*>(at.data() + 1);
+    texts_ = reinterpret_cast<const char*>(in.bytesAtHand().data() + 1);
     borrowed_ = true;
-    in.consume(plain.size);
+    in.consume(walk.size());
     return true;
+}
+
+bool LibraryRecord::readBorrowing(ArchiveReader& in, std::string& scratch) {
+    const std::span<const uint8_t> at = in.bytesAtHand();
+    if (at.size() >= kPlainLookahead) {
+        PlainRecordWalk walk(at.data(), ends_);
+        walkRecord(walk);
+        if (walk.plain()) {
+            return borrowWalked(in, walk);
+        }
+    }
+    return read(in, scratch);
 }
 
 }  // namespace sonara

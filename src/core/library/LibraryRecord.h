@@ -10,6 +10,7 @@ namespace sonara {
 
 class ArchiveReader;
 class ArchiveWriter;
+class PlainRecordWalk;
 struct NormaliseOptions;
 
 // Record availability codes.
@@ -102,6 +103,7 @@ class LibraryRecord {
 
   private:
     void assignTexts(std::string_view joined);
+    bool borrowWalked(ArchiveReader& in, const PlainRecordWalk& walk);
 
     // The ten texts: back to back in owned_, exactly as long as they are
     // (ends_[9]), or borrowed in the library file's layout.

@@ -135,28 +135,37 @@ TEST(LibraryFile, WholeFileReadGivesTheSameRecordsAsStreaming) {
     // near the end of the bytes) take the general path. Both must agree
     // with what was saved, field by field, and save back byte for byte.
     Library library;
-    for (int i = 0; i < 40; ++i) {
+    for (int i = 0; i < 120; ++i) {
         auto r = makeRecord("song" + std::to_string(i) + ".mp3", i);
-        if (i % 7 == 1) {
-            r->setArtist("Bj\xC3\xB6rk");  // UTF-8
-        }
-        if (i % 7 == 2) {
-            r->setTitle(std::string(64, 't'));  // the longest plain text
-        }
-        if (i % 7 == 3) {
-            r->setComment(std::string(65, 'c'));
-        }
-        if (i % 7 == 4) {
-            r->setTagAlbum(std::string(300, 'b'));  // a three-byte length
-        }
-        if (i % 7 == 5) {
-            r->availability = -1;
-            r->playCount = -2;
-        }
-        if (i % 7 == 6) {
-            for (size_t t = 0; t < LibraryRecord::kTextCount; ++t) {
-                r->setText(LibraryRecord::Text(t), "");
-            }
+        r->lengthSeconds = 100 + 37 * i;  // bytes with their high bit set
+        switch (i % 9) {
+            case 1:
+                r->setArtist("Bj\xC3\xB6rk");  // UTF-8
+                break;
+            case 2:
+                r->setTitle(std::string(127, 't'));  // the longest plain text
+                break;
+            case 3:
+                r->setComment(std::string(128, 'c'));
+                break;
+            case 4:
+                r->setTagAlbum(std::string(300, 'b'));  // a three-byte length
+                break;
+            case 5:
+                r->availability = -1;
+                r->playCount = -2;
+                break;
+            case 6:
+                for (size_t t = 0; t < LibraryRecord::kTextCount; ++t) {
+                    r->setText(LibraryRecord::Text(t), "");
+                }
+                break;
+            case 7:
+                r->availability = -1;
+                r->setReserved("caf\xC3\xA9");  // in the last text, behind high-bit numbers
+                break;
+            default:
+                break;
         }
         library.append(std::move(r));
     }
