@@ -19,6 +19,16 @@ int runPlay(Context& context, Args& args);
 int runDevices(Context& context, Args& args);
 int runVolume(Context& context, Args& args);
 int runToWav(Context& context, Args& args);
+// Sources, scans, availability and removable media (SourceCommands.cpp).
+int runSources(Context& context, Args& args);
+int runUpdate(Context& context, Args& args);
+int runCheck(Context& context, Args& args);
+int runLocate(Context& context, Args& args);
+int runMedia(Context& context, Args& args);
+// Library search and selectors (SearchCommands.cpp).
+int runSearch(Context& context, Args& args);
+int runLetter(Context& context, Args& args);
+int runValues(Context& context, Args& args);
 
 // Prints "usage: sonara-cli <line>" on stderr and returns kUsage.
 int usage(Context& context, const char* line, const std::string& problem = {});

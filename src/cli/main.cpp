@@ -20,11 +20,20 @@ constexpr const char* kUsageText =
     "[--genre NAME|INDEX]\n"
     "  prefs list | prefs get KEY | prefs set KEY VALUE\n"
     "  playlist show [--json] | playlist save FILE | playlist load FILE\n"
+    "  playlist add-record FILENAME... | playlist add FILE... | playlist remove INDEX...\n"
+    "  playlist up INDEX | playlist down INDEX | playlist shuffle | playlist random N\n"
+    "  playlist reset [INDEX...] | playlist clear | playlist totals\n"
     "  info FILE\n"
     "  play [--device INDEX] FILE...\n"
     "  devices\n"
     "  volume | volume set VALUE\n"
-    "  towav --dest DIR [--jobs N] FILE...\n";
+    "  towav --dest DIR [--jobs N] FILE...\n"
+    "  sources | sources add FOLDER [--media NAME] | sources remove INDEX\n"
+    "  update | check [--quiet] | locate FILENAME\n"
+    "  media | media rename OLD NEW | media delete NAME\n"
+    "  search all|artist|album|title TEXT [--json] | search genre NAME... [--json]\n"
+    "  letter all|artist|album|title|genre CHAR [--json]\n"
+    "  values artist|album|title LETTER|'*' [--json]\n";
 
 }  // namespace
 
@@ -67,6 +76,9 @@ int main(int argc, char** argv) {
         {"remove", runRemove},     {"tag", runTag},       {"prefs", runPrefs},
         {"playlist", runPlaylist}, {"info", runInfo},     {"play", runPlay},
         {"devices", runDevices},   {"volume", runVolume}, {"towav", runToWav},
+        {"sources", runSources},   {"update", runUpdate}, {"check", runCheck},
+        {"locate", runLocate},     {"media", runMedia},   {"search", runSearch},
+        {"letter", runLetter},     {"values", runValues},
     };
     for (const Entry& entry : commands) {
         if (command == entry.name) {
