@@ -45,6 +45,7 @@ struct MountedDrive {
     std::string fsType;
     std::string label;  // volume label; empty when it has none
     DriveKind kind = DriveKind::Unknown;
+    std::string source;  // what was mounted: the device, "server:/export", "//host/share"
 };
 
 // What the library asks of the system's drives. The platform layer answers
@@ -60,6 +61,9 @@ class Drives {
     virtual std::string labelOf(const std::string& path) const = 0;
     // Every mounted filesystem that can hold music, in mount-table order.
     virtual std::vector<MountedDrive> drives() const = 0;
+    // Takes a fresh look at the system, so media put in or taken out since
+    // are seen; the queries above answer from the last look.
+    virtual void refresh() {}
 };
 
 // Removable or CD-ROM.
