@@ -19,6 +19,7 @@ const std::unordered_map<int, std::string>& table() {
         {115, "Sonara"},
         {116, "Sonara; inst running"},
         {118, "Nothing in the database meets your search criteria"},
+        {119, "No %ss starting with that symbol were found."},
         {120, "Do you wish to continue adding songs?"},
         {121, "Unable to write tag info to file.  The file may be read-only or is in use."},
         {123, "Song added to playlist"},
