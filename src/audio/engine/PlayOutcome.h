@@ -1,13 +1,10 @@
 #pragma once
 
+#include "core/playlist/PlayOutcome.h"
+
 namespace sonara::audio {
 
-// The result of opening or playing a file, with the values callers store.
-enum class PlayOutcome : int {
-    OtherFailure = 0,
-    DeviceFailure = 1,
-    ComponentFailure = 2,
-    Ok = 3,
-};
+// The play list, in core, owns the type; the engine produces it.
+using sonara::PlayOutcome;
 
 }  // namespace sonara::audio
