@@ -29,6 +29,8 @@ int runMedia(Context& context, Args& args);
 int runSearch(Context& context, Args& args);
 int runLetter(Context& context, Args& args);
 int runValues(Context& context, Args& args);
+// Mounted drives with their kinds and labels (DriveCommands.cpp).
+int runDrives(Context& context, Args& args);
 
 // Prints "usage: sonara-cli <line>" on stderr and returns kUsage.
 int usage(Context& context, const char* line, const std::string& problem = {});
