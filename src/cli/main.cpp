@@ -33,7 +33,8 @@ constexpr const char* kUsageText =
     "  media | media rename OLD NEW | media delete NAME\n"
     "  search all|artist|album|title TEXT [--json] | search genre NAME... [--json]\n"
     "  letter all|artist|album|title|genre CHAR [--json]\n"
-    "  values artist|album|title LETTER|'*' [--json]\n";
+    "  values artist|album|title LETTER|'*' [--json]\n"
+    "  drives [--json]\n";
 
 }  // namespace
 
@@ -78,7 +79,7 @@ int main(int argc, char** argv) {
         {"devices", runDevices},   {"volume", runVolume}, {"towav", runToWav},
         {"sources", runSources},   {"update", runUpdate}, {"check", runCheck},
         {"locate", runLocate},     {"media", runMedia},   {"search", runSearch},
-        {"letter", runLetter},     {"values", runValues},
+        {"letter", runLetter},     {"values", runValues}, {"drives", runDrives},
     };
     for (const Entry& entry : commands) {
         if (command == entry.name) {
