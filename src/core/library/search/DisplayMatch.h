@@ -1,0 +1,47 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+#include "core/library/search/SearchField.h"
+
+namespace sonara {
+
+class LibraryRecord;
+struct NormaliseOptions;
+
+// Searches compare display values with the letters A to Z folded. Normalising
+// a value copies it and makes several passes, far more work than the
+// comparison, yet for most stored texts it changes nothing that folding does
+// not ignore anyway. These helpers give such a text as it is stored and
+// normalise only the others.
+
+// True when normalise(text, options) differs from `text` at most in the case
+// of the letters A to Z.
+bool normalisesToItself(std::string_view text, const NormaliseOptions& options);
+
+// A text that compares, A to Z folded, exactly as the record's display value
+// does: the stored text itself where normalising it would change nothing
+// else, otherwise the display value, made in `scratch`. For comparisons only:
+// its case may differ from what the list shows. Valid while the record and
+// `scratch` are unchanged.
+std::string_view displayKey(const LibraryRecord& record, DisplayField field,
+                            const NormaliseOptions& options, std::string& scratch);
+// The display value itself, as the list shows it.
+std::string displayValue(const LibraryRecord& record, DisplayField field,
+                         const NormaliseOptions& options);
+
+// A text to look for inside others, A to Z folded (the search box's rule:
+// both sides upper-cased, then a plain substring test).
+class FoldedPattern {
+  public:
+    explicit FoldedPattern(std::string_view needle);
+    // An empty pattern is found nowhere, not even in an empty text.
+    bool foundIn(std::string_view text) const;
+
+  private:
+    std::string folded_;
+};
+
+}  // namespace sonara

@@ -1,0 +1,202 @@
+#include "core/library/search/LibrarySearch.h"
+
+#include <algorithm>
+
+#include "core/app/Prompter.h"
+#include "core/app/StringTable.h"
+#include "core/io/Characters.h"
+#include "core/io/Text.h"
+#include "core/library/Library.h"
+#include "core/library/search/DisplayMatch.h"
+#include "core/library/search/SearchDialogs.h"
+#include "core/library/search/ValueLister.h"
+#include "core/metadata/GenrePicker.h"
+#include "core/settings/HistoryList.h"
+#include "core/settings/PreferenceStore.h"
+
+namespace sonara {
+
+namespace {
+
+constexpr int kTooShortText = 2004;
+constexpr int kNothingFoundText = 118;
+constexpr int kNoValuesText = 119;
+constexpr size_t kShortestSearch = 2;
+
+}  // namespace
+
+LibrarySearch::LibrarySearch(Library& library, const PreferenceStore& prefs, Prompter& prompter,
+                             SearchDialogs& dialogs, HistoryList& history)
+    : library_(library), prefs_(prefs), prompter_(prompter), dialogs_(dialogs), history_(history) {}
+
+void LibrarySearch::beginRefill() {
+    rows_.clear();
+    rows_.setAvailableOnly(prefs_.values().showAvailSongsOnly != 0);
+}
+
+SearchOutcome LibrarySearch::textSearch(SearchField field, std::string_view text) {
+    if (field == SearchField::Genre) {
+        return pickGenres("*");
+    }
+    if (text::characterCount(text) < kShortestSearch) {
+        prompter_.message(stringText(kTooShortText));
+        return SearchOutcome::TooShort;
+    }
+    history_.add(text);
+
+    const NormaliseOptions options = prefs_.normaliseOptions();
+    const FoldedPattern pattern(text);
+    std::string scratch;
+    auto hit = [&](const LibraryRecord& r, DisplayField f) {
+        return pattern.foundIn(displayKey(r, f, options, scratch));
+    };
+    beginRefill();
+    for (size_t i = 0; i < library_.count(); ++i) {
+        LibraryRecord* r = library_.at(i);
+        bool matches = false;
+        switch (field) {
+            case SearchField::All:
+                matches = hit(*r, DisplayField::Title) || hit(*r, DisplayField::Artist) ||
+                          hit(*r, DisplayField::Album);
+                break;
+            case SearchField::Artist:
+                matches = hit(*r, DisplayField::Artist);
+                break;
+            case SearchField::Title:
+                matches = hit(*r, DisplayField::Title);
+                break;
+            case SearchField::Album:
+                matches = hit(*r, DisplayField::Album);
+                break;
+            case SearchField::Genre:
+                break;
+        }
+        if (matches) {
+            rows_.add(r);
+        }
+    }
+    rows_.sort(field == SearchField::All ? RowSortRule::First : RowSortRule::Second, options);
+    if (rows_.empty()) {
+        prompter_.message(stringText(kNothingFoundText));
+        return SearchOutcome::NothingFound;
+    }
+    return SearchOutcome::Refilled;
+}
+
+SearchOutcome LibrarySearch::letterFilter(SearchField field, std::string_view character) {
+    if (prefs_.values().useLibraryWizard != 0 || touchScreenView_ ||
+        text::firstCharacter(character).empty()) {
+        return SearchOutcome::Ignored;
+    }
+    const NormaliseOptions options = prefs_.normaliseOptions();
+    if (character == "*") {
+        beginRefill();
+        rows_.reserve(library_.count());
+        for (size_t i = 0; i < library_.count(); ++i) {
+            rows_.add(library_.at(i));
+        }
+        rows_.sort(RowSortRule::First, options);
+        return SearchOutcome::Refilled;
+    }
+    if (field == SearchField::Genre) {
+        return pickGenres(character);
+    }
+    std::string scratch;
+    auto starts = [&](const LibraryRecord& r, DisplayField f) {
+        return text::startsWithCharacter(displayKey(r, f, options, scratch), character);
+    };
+    beginRefill();
+    for (size_t i = 0; i < library_.count(); ++i) {
+        LibraryRecord* r = library_.at(i);
+        bool matches = false;
+        switch (field) {
+            case SearchField::All:
+                matches = starts(*r, DisplayField::Artist) || starts(*r, DisplayField::Title);
+                break;
+            case SearchField::Artist:
+                matches = starts(*r, DisplayField::Artist);
+                break;
+            case SearchField::Title:
+                matches = starts(*r, DisplayField::Title);
+                break;
+            case SearchField::Album:
+                matches = starts(*r, DisplayField::Album);
+                break;
+            case SearchField::Genre:
+                break;
+        }
+        if (matches) {
+            rows_.add(r);
+        }
+    }
+    rows_.sort(RowSortRule::First, options);
+    return SearchOutcome::Refilled;
+}
+
+SearchOutcome LibrarySearch::chooseValue(SearchField field, std::string_view character) {
+    const std::optional<ListerField> lister = listerFieldFor(field);
+    if (!lister) {
+        return pickGenres(character);
+    }
+    const ValueLister valueLister(*lister, std::string(character));
+    const ValueListing listing =
+        valueLister.fill(library_, prefs_.normaliseOptions(), &dialogs_.listingProgress());
+    if (listing.cancelled) {
+        return SearchOutcome::Cancelled;
+    }
+    if (listing.values.empty()) {
+        prompter_.message(formatText(kNoValuesText, selectorCaption(*lister)));
+        return SearchOutcome::NoValues;
+    }
+    const std::optional<size_t> chosen = dialogs_.selectValue(*lister, listing.values);
+    if (!chosen || *chosen >= listing.values.size()) {
+        return SearchOutcome::Cancelled;
+    }
+    return showValue(*lister, listing.values[*chosen].text);
+}
+
+SearchOutcome LibrarySearch::showValue(ListerField field, std::string_view value) {
+    const NormaliseOptions options = prefs_.normaliseOptions();
+    const DisplayField display = displayFieldOf(field);
+    std::string scratch;
+    beginRefill();
+    if (!value.empty()) {
+        for (size_t i = 0; i < library_.count(); ++i) {
+            LibraryRecord* r = library_.at(i);
+            if (text::equalsNoCase(displayKey(*r, display, options, scratch), value)) {
+                rows_.add(r);
+            }
+        }
+    }
+    rows_.sort(RowSortRule::First, options);
+    return SearchOutcome::Refilled;
+}
+
+SearchOutcome LibrarySearch::genreFilter(const std::vector<std::string>& names) {
+    beginRefill();
+    for (size_t i = 0; i < library_.count(); ++i) {
+        LibraryRecord* r = library_.at(i);
+        const std::string_view genre = r->genre();
+        const bool listed = !genre.empty() && std::any_of(names.begin(), names.end(), [&](auto& n) {
+            return text::equalsNoCase(genre, n);
+        });
+        if (listed) {
+            rows_.add(r);
+        }
+    }
+    rows_.sort(RowSortRule::First, prefs_.normaliseOptions());
+    return SearchOutcome::Refilled;
+}
+
+SearchOutcome LibrarySearch::pickGenres(std::string_view letter) {
+    GenrePickerSettings settings;
+    settings.multiple = true;
+    settings.firstLetter = std::string(letter);
+    GenrePicker picker(std::move(settings));
+    if (!dialogs_.pickGenres(picker) || !picker.accept()) {
+        return SearchOutcome::Cancelled;
+    }
+    return genreFilter(picker.selectedNames());
+}
+
+}  // namespace sonara

@@ -1,0 +1,99 @@
+#include "core/library/search/DisplayMatch.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+#include "core/io/Characters.h"
+#include "core/io/Text.h"
+#include "core/library/LibraryRecord.h"
+#include "core/metadata/Normaliser.h"
+
+namespace sonara {
+namespace {
+
+NormaliseOptions optionsFromBits(unsigned bits) {
+    NormaliseOptions o;
+    o.replaceBrackets = bits & 1;
+    o.replaceParens = bits & 2;
+    o.replaceUnderscore = bits & 4;
+    o.firstLetterCaps = bits & 8;
+    return o;
+}
+
+// The shortcut must never change what a comparison sees: wherever it keeps a
+// stored text, that text must fold exactly like the normalised one.
+TEST(DisplayKey, StoredTextKeptOnlyWhereNormalisingChangesNothingButCase) {
+    const char* alphabet[] = {"a", "B",  " ", "_", "[", "]", "(",
+                              ")", "\t", "é", "É", "÷", "1", "z"};
+    std::mt19937 random(7);
+    for (unsigned bits = 0; bits < 16; ++bits) {
+        const NormaliseOptions options = optionsFromBits(bits);
+        for (int n = 0; n < 4000; ++n) {
+            std::string text;
+            const int length = int(random() % 7);
+            for (int k = 0; k < length; ++k) {
+                text += alphabet[random() % std::size(alphabet)];
+            }
+            const std::string display = normalise(text, options);
+            if (normalisesToItself(text, options)) {
+                EXPECT_TRUE(text::equalsNoCase(text, display))
+                    << "'" << text << "' shows as '" << display << "' with options " << bits;
+            }
+        }
+    }
+}
+
+TEST(DisplayKey, FollowsTheRecordsDisplayRule) {
+    LibraryRecord r;
+    r.setTitle("file_title");
+    r.setArtist("file artist");
+    r.setTagTitle("Tag Title");
+    r.setTagAlbum("(live) album");
+    NormaliseOptions options;
+    options.useTagInfo = true;
+    std::string scratch;
+    // No tag artist: the file-name values, as the list shows them.
+    EXPECT_EQ(displayKey(r, DisplayField::Title, options, scratch), "File Title");
+    EXPECT_TRUE(text::equalsNoCase(displayKey(r, DisplayField::Artist, options, scratch),
+                                   r.displayArtist(options)));
+    EXPECT_EQ(displayKey(r, DisplayField::Album, options, scratch), "Live Album");
+    r.setTagArtist("Tag Artist");
+    EXPECT_EQ(displayKey(r, DisplayField::Title, options, scratch), "Tag Title");
+    EXPECT_EQ(displayValue(r, DisplayField::Artist, options), "Tag Artist");
+}
+
+TEST(FoldedPattern, FindsAnywhereFoldingOnlyAToZ) {
+    const FoldedPattern ab("aB");
+    EXPECT_TRUE(ab.foundIn("Cab Ride"));
+    EXPECT_TRUE(ab.foundIn("ABBEY"));
+    EXPECT_TRUE(ab.foundIn("xxab"));
+    EXPECT_FALSE(ab.foundIn("a b"));
+    EXPECT_FALSE(ab.foundIn("a"));
+    EXPECT_FALSE(ab.foundIn(""));
+    // é and É are different letters to the search, as to the list's sort.
+    EXPECT_TRUE(FoldedPattern("CAFé").foundIn("le café"));
+    EXPECT_FALSE(FoldedPattern("CAFÉ").foundIn("le café"));
+    EXPECT_FALSE(FoldedPattern("").foundIn(""));
+}
+
+TEST(Characters, FirstCharacterAndCountByUtf8Sequence) {
+    EXPECT_EQ(text::firstCharacter("Élan"), "É");
+    EXPECT_EQ(text::firstCharacter("a"), "a");
+    EXPECT_EQ(text::firstCharacter(""), "");
+    // Broken sequences split byte by byte and never read past the end.
+    EXPECT_EQ(text::firstCharacter("\xC3"), "\xC3");
+    EXPECT_EQ(text::firstCharacter("\xE2\x82"), "\xE2\x82");
+    EXPECT_EQ(text::firstCharacter("\x80\x80"), "\x80");
+    EXPECT_EQ(text::characterCount("é"), 1u);
+    EXPECT_EQ(text::characterCount("ab"), 2u);
+    EXPECT_EQ(text::characterCount("\x80\x80"), 2u);
+    EXPECT_TRUE(text::startsWithCharacter("beck", "B"));
+    EXPECT_TRUE(text::startsWithCharacter("École", "É"));
+    EXPECT_FALSE(text::startsWithCharacter("école", "É"));
+    EXPECT_FALSE(text::startsWithCharacter("", "b"));
+    EXPECT_FALSE(text::startsWithCharacter("b", ""));
+}
+
+}  // namespace
+}  // namespace sonara
