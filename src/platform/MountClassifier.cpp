@@ -106,6 +106,12 @@ constexpr std::string_view kNetworkTypes[] = {
     "vmhgfs",
 };
 
+// Phones and players mounted through MTP: media that come and go.
+constexpr std::string_view kRemovableTypes[] = {
+    "fuse.aft-mtp-mount", "fuse.go-mtpfs", "fuse.jmtpfs", "fuse.mtpfs", "fuse.simple-mtpfs",
+};
+
+static_assert(std::ranges::is_sorted(kRemovableTypes), "kept sorted for the binary search");
 static_assert(std::ranges::is_sorted(kPseudoTypes), "kept sorted for the binary search");
 static_assert(std::ranges::is_sorted(kNetworkTypes), "kept sorted for the binary search");
 
@@ -152,7 +158,8 @@ DriveKind kindOf(const MountEntry& mount, const std::optional<BlockDevice>& devi
     if (type == "tmpfs" || type == "ramfs" || isNumbered(name, "ram") || isNumbered(name, "zram")) {
         return DriveKind::RamDisk;
     }
-    if ((device && device->removable) || isRemovableMediaPlace(mount.mountPoint)) {
+    if ((device && device->removable) || contains(kRemovableTypes, type) ||
+        isRemovableMediaPlace(mount.mountPoint)) {
         return DriveKind::Removable;
     }
     return DriveKind::Fixed;

@@ -20,8 +20,9 @@ struct MountClass {
 //   layers, desktop fuse helpers, ...) are Unknown and never listed;
 // - network types are Network; iso9660, udf and sr devices are CdRom;
 //   tmpfs, ramfs and ram/zram devices are RamDisk;
-// - a device whose disk is removable, or a mount below /media or
-//   /run/media (where desktops mount what is plugged in), is Removable;
+// - a device whose disk is removable, a phone mounted through MTP, or a
+//   mount below /media or /run/media (where desktops mount what is
+//   plugged in), is Removable;
 // - any other filesystem is Fixed.
 // Mounts in the system's own places (/proc, /sys, /dev, /run but not
 // /run/media, /boot, /efi, /snap, container storage) keep their kind but

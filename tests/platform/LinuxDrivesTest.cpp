@@ -62,6 +62,7 @@ TEST_F(LinuxDrivesTest, EveryKindFromTypeDeviceAndPlace) {
         mountLine(13, 1, "0:55", "/mnt/ramfs", "ramfs", "ramfs"),
         mountLine(14, 1, "252:0", "/mnt/zram", "ext4", "/dev/zram0"),
         mountLine(15, 1, "0:56", "/mnt/nfs4", "nfs4", "nas:/other"),
+        mountLine(16, 1, "0:57", "/home/u/phone", "fuse.jmtpfs", "jmtpfs"),
     });
     const LinuxDrives d = drives();
     ASSERT_TRUE(d.tableStatus().ok()) << d.tableStatus().error();
@@ -80,10 +81,11 @@ TEST_F(LinuxDrivesTest, EveryKindFromTypeDeviceAndPlace) {
     EXPECT_EQ(d.kindOf("/mnt/ram/a.mp3"), DriveKind::RamDisk);
     EXPECT_EQ(d.kindOf("/mnt/ramfs/a.mp3"), DriveKind::RamDisk);
     EXPECT_EQ(d.kindOf("/mnt/zram/a.mp3"), DriveKind::RamDisk);
+    EXPECT_EQ(d.kindOf("/home/u/phone/Music/a.mp3"), DriveKind::Removable);
     EXPECT_TRUE(isRemovable(d, "/mnt/dvd/a.mp3"));
     EXPECT_TRUE(isRemovable(d, "/mnt/stick/"));
     EXPECT_FALSE(isRemovable(d, "/mnt/nfs/a.mp3"));
-    EXPECT_EQ(d.drives().size(), 15u);
+    EXPECT_EQ(d.drives().size(), 16u);
 }
 
 TEST_F(LinuxDrivesTest, APartitionTakesItsDisksFlagAndAMappedDeviceTheFlagBelowIt) {
