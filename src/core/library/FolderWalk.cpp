@@ -2,6 +2,7 @@
 
 #include <dirent.h>
 #include <sys/stat.h>
+#include <cerrno>
 #include <memory>
 #include <set>
 #include <utility>
@@ -51,7 +52,7 @@ class Walker {
     bool walk(const std::string& folder) {
         struct stat st {};
         if (::stat(folder.c_str(), &st) != 0) {
-            result.incomplete = true;
+            unread(folder);
             return true;
         }
         if (!visited_.insert({st.st_dev, st.st_ino}).second) {
@@ -59,11 +60,19 @@ class Walker {
         }
         std::unique_ptr<DIR, DirCloser> dir(::opendir(folder.c_str()));
         if (!dir) {
-            result.incomplete = true;
+            unread(folder);
             return true;
         }
         std::vector<std::string> folders;
-        while (const dirent* entry = ::readdir(dir.get())) {
+        for (;;) {
+            errno = 0;
+            const dirent* entry = ::readdir(dir.get());
+            if (entry == nullptr) {
+                if (errno != 0) {
+                    unread(folder);  // the rest of its listing is unknown
+                }
+                break;
+            }
             const std::string name = entry->d_name;
             if (name == "." || name == "..") {
                 continue;
@@ -74,7 +83,12 @@ class Walker {
             if (entry->d_type == DT_LNK || entry->d_type == DT_UNKNOWN) {
                 struct stat target {};
                 if (::stat(path.c_str(), &target) != 0) {
-                    continue;  // a dangling link
+                    // A dangling or looping link is no file; anything else
+                    // leaves an entry of the folder unknown.
+                    if (errno != ENOENT && errno != ENOTDIR && errno != ELOOP) {
+                        unread(folder);
+                    }
+                    continue;
                 }
                 isDir = S_ISDIR(target.st_mode);
                 isFile = S_ISREG(target.st_mode);
@@ -99,6 +113,13 @@ class Walker {
             }
         }
         return true;
+    }
+
+    void unread(const std::string& folder) {
+        result.incomplete = true;
+        if (result.unreadFolders.empty() || result.unreadFolders.back() != folder) {
+            result.unreadFolders.push_back(folder);
+        }
     }
 
     bool cancelled() {

@@ -4,6 +4,7 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace sonara {
 
@@ -18,6 +19,9 @@ struct WalkResult {
     // Some folder below the start could not be read (permissions, I/O
     // error, vanished while walked): its files were not seen.
     bool incomplete = false;
+    // Those folders, each with its trailing "/"; the start folder itself
+    // when it could not be opened.
+    std::vector<std::string> unreadFolders;
 };
 
 // Walks a folder tree depth first: first the folder's files whose names

@@ -9,6 +9,8 @@
 #include "core/app/Prompter.h"
 #include "core/app/StringTable.h"
 #include "core/io/FileAttributes.h"
+#include "core/io/Text.h"
+#include "core/library/DiskNames.h"
 #include "core/library/LibraryRecord.h"
 #include "core/library/PathCache.h"
 #include "core/library/SourcesList.h"
@@ -21,8 +23,26 @@ struct DirCloser {
     void operator()(DIR* d) const { closedir(d); }
 };
 
+bool isFolderEntry(const dirent& entry, const std::string& path) {
+    if (entry.d_type == DT_DIR) {
+        return true;
+    }
+    return (entry.d_type == DT_LNK || entry.d_type == DT_UNKNOWN) && files::isDirectory(path);
+}
+
+// Whether a listed name is the record's: ignoring case, and in the form
+// names take in the data files.
+bool sameName(const std::string& listed, const std::string& name) {
+    if (text::equalsNoCase(listed, name)) {
+        return true;
+    }
+    return !text::isValidUtf8(listed) && text::equalsNoCase(disk_names::key(listed), name);
+}
+
 // folder + name, else the same in each sub-folder, depth first; folders
-// already seen (through links) are not searched again.
+// already seen (through links) are not searched again. A name that differs
+// only in case is taken when the exact one is not there, as the library
+// names files ignoring case.
 std::optional<std::string> searchTree(const std::string& folder, const std::string& name,
                                       std::set<std::pair<dev_t, ino_t>>& seen) {
     struct stat st {};
@@ -42,8 +62,11 @@ std::optional<std::string> searchTree(const std::string& folder, const std::stri
         if (child == "." || child == "..") {
             continue;
         }
-        if (files::isDirectory(folder + child)) {
-            subs.push_back(folder + child + "/");
+        const std::string path = folder + child;
+        if (isFolderEntry(*entry, path)) {
+            subs.push_back(path + "/");
+        } else if (sameName(child, name) && files::exists(path)) {
+            return path;
         }
     }
     dir.reset();
@@ -60,7 +83,7 @@ std::optional<std::string> searchTree(const std::string& folder, const std::stri
 std::optional<std::string> locateRecordFile(const LibraryRecord& record, const PathCache& cache,
                                             SourcesList& sources, Prompter* prompter) {
     if (const long i = cache.find(std::string(record.fileName())); i >= 0) {
-        const std::string& cached = cache.at(size_t(i)).fullPath;
+        const std::string cached = disk_names::onDisk(cache.at(size_t(i)).fullPath);
         if (files::exists(cached)) {
             return cached;
         }

@@ -2,20 +2,82 @@
 
 #include <algorithm>
 
+#include "core/app/Prompter.h"
 #include "core/io/FileAttributes.h"
 #include "core/io/Text.h"
+#include "core/library/DiskNames.h"
+#include "core/library/Drives.h"
+#include "core/library/FolderWalk.h"
+#include "core/library/Library.h"
+#include "core/library/SourcesList.h"
+#include "core/metadata/Normaliser.h"
 
 namespace sonara {
 
 namespace {
 
+constexpr const char* kMp3Pattern = "*.MP3";
+
 bool nameLess(const PathCacheEntry& e, const std::string& name) {
     return text::compareNoCase(e.fileName, name) < 0;
+}
+
+void showPath(Progress& progress, const std::string& path) {
+    const size_t slash = path.rfind('/');
+    const std::string_view whole(path);
+    progress.show(whole.substr(slash + 1), whole.substr(0, slash + 1));
+}
+
+// A file's cache key: its name as the cache file will give it back.
+std::string keyOf(const std::string& path) {
+    std::string name = files::namePart(path);
+    return text::isValidUtf8(name) ? name : disk_names::key(name);
+}
+
+// Whether a record's file, not found by the build, is gone for certain
+// rather than out of the build's sight.
+bool isGone(const LibraryRecord& record, const ScanCoverage& coverage, const PathCache& previous) {
+    const long last = previous.find(std::string(record.fileName()));
+    if (last < 0 || previous.at(size_t(last)).fullPath.rfind('/', 0) != 0) {
+        return coverage.complete();
+    }
+    const auto spellings = disk_names::spellings(previous.at(size_t(last)).fullPath);
+    bool seen = false;
+    for (const std::string& path : spellings) {
+        if (files::exists(path)) {
+            return false;  // still there, whatever the walk made of it
+        }
+        switch (coverage.sightOf(path)) {
+            case ScanCoverage::Sight::Seen:
+                seen = true;
+                break;
+            case ScanCoverage::Sight::Unseen:
+                return false;
+            case ScanCoverage::Sight::Outside:
+                break;
+        }
+    }
+    if (seen) {
+        return true;
+    }
+    // In no source: gone when the folder it was in is there without it.
+    return std::any_of(spellings.begin(), spellings.end(), [](const std::string& path) {
+        return files::isDirectory(files::folderPart(path));
+    });
+}
+
+// Whether the library holds `path`'s file under the name it read back as.
+bool heldUnderKey(Library& library, const std::string& path) {
+    const std::string name = files::namePart(path);
+    return !text::isValidUtf8(name) && library.findByName(disk_names::key(name)) >= 0;
 }
 
 }  // namespace
 
 long PathCache::find(const std::string& fileName) const {
+    if (!text::isValidUtf8(fileName)) {
+        return find(disk_names::key(fileName));
+    }
     const auto it = std::lower_bound(entries_.begin(), entries_.end(), fileName, nameLess);
     if (it != entries_.end() && text::equalsNoCase(it->fileName, fileName)) {
         return long(it - entries_.begin());
@@ -24,7 +86,7 @@ long PathCache::find(const std::string& fileName) const {
 }
 
 bool PathCache::addFile(const std::string& fullPath) {
-    std::string name = files::namePart(fullPath);
+    std::string name = keyOf(fullPath);
     const auto it = std::lower_bound(entries_.begin(), entries_.end(), name, nameLess);
     if (it != entries_.end() && text::equalsNoCase(it->fileName, name)) {
         return false;
@@ -39,6 +101,91 @@ void PathCache::sort() {
                      [](const PathCacheEntry& a, const PathCacheEntry& b) {
                          return text::compareNoCase(a.fileName, b.fileName) < 0;
                      });
+}
+
+ScanCoverage PathCache::build(SourcesList& sources, int mask, const Drives& drives,
+                              Progress& progress) {
+    clear();
+    ScanCoverage coverage;
+    const auto visit = [&](const std::string& path) {
+        showPath(progress, path);
+        entries_.push_back(PathCacheEntry{keyOf(path), 0, path});
+        return true;
+    };
+    for (size_t i = 0; i < sources.count(); ++i) {
+        SourceFolder& source = sources.at(i);
+        const bool named = !source.mediaName.empty();
+        if (progress.cancelled()) {
+            coverage.setCancelled();
+            coverage.addUnseen(source.folder, named);
+            continue;
+        }
+        if (source.folder.empty()) {
+            continue;
+        }
+        if (!inScanMask(sourceScanBit(source, drives), mask) || !source.isPresent()) {
+            coverage.addUnseen(source.folder, named);
+            continue;
+        }
+        WalkResult walk = walkFolder(source.folder, kMp3Pattern, visit, &progress.cancelFlag());
+        if (walk.cancelled) {
+            coverage.setCancelled();
+            coverage.addUnseen(source.folder, named);
+        } else {
+            coverage.addWalked(withTrailingSlash(source.folder), std::move(walk.unreadFolders));
+        }
+    }
+    // Sorted once; of equal names the first found stays, as addFile() keeps it.
+    sort();
+    entries_.erase(std::unique(entries_.begin(), entries_.end(),
+                               [](const PathCacheEntry& a, const PathCacheEntry& b) {
+                                   return text::equalsNoCase(a.fileName, b.fileName);
+                               }),
+                   entries_.end());
+    return coverage;
+}
+
+UpdateCounts PathCache::updateLibrary(Library& library, RecordFactory& factory,
+                                      const ScanCoverage& coverage, const PathCache& previous,
+                                      Progress& progress) {
+    UpdateCounts counts;
+    if (coverage.cancelled()) {
+        return counts;
+    }
+    library.sort(SortOrder::FileName, NormaliseOptions{});
+    for (size_t i = library.count(); i-- > 0;) {
+        const LibraryRecord& record = *library.at(i);
+        if (!record.mediaName().empty()) {
+            continue;  // media come and go: their records stay
+        }
+        if (const long hit = find(std::string(record.fileName())); hit >= 0) {
+            entries_[size_t(hit)].inLibrary = 1;
+        } else if (isGone(record, coverage, previous)) {
+            library.removeAt(i, 1);
+            ++counts.removed;
+        }
+    }
+    for (PathCacheEntry& entry : entries_) {
+        if (progress.cancelled()) {
+            break;
+        }
+        if (entry.inLibrary != 0) {
+            continue;
+        }
+        showPath(progress, entry.fullPath);
+        if (heldUnderKey(library, entry.fullPath)) {
+            entry.inLibrary = 1;
+            continue;
+        }
+        const AddResult result = library.addSong(entry.fullPath, "", factory);
+        if (result.status == AddStatus::Added) {
+            ++counts.added;
+        }
+        if (result.status != AddStatus::Failed) {
+            entry.inLibrary = 1;
+        }
+    }
+    return counts;
 }
 
 }  // namespace sonara

@@ -1,7 +1,11 @@
 #include "core/library/SourcesList.h"
 
+#include <algorithm>
+
 #include "core/io/FileAttributes.h"
 #include "core/io/Text.h"
+#include "core/library/DiskNames.h"
+#include "core/library/Drives.h"
 
 namespace sonara {
 
@@ -14,6 +18,13 @@ std::string withTrailingSlash(std::string folder) {
 
 bool SourceFolder::isPresent() {
     if (state == kUnknown) {
+        // A folder named in bytes that are not UTF-8 reads back from the
+        // sources file converted: it is used under its name on the disk.
+        if (!files::isDirectory(folder)) {
+            if (std::string onDisk = disk_names::onDisk(folder); files::isDirectory(onDisk)) {
+                folder = std::move(onDisk);
+            }
+        }
         state = files::isDirectory(folder) ? kPresent : kAbsent;
     }
     return state == kPresent;
@@ -58,6 +69,39 @@ void SourcesList::resetStates() {
     for (auto& entry : entries_) {
         entry.state = SourceFolder::kUnknown;
     }
+}
+
+bool SourcesList::hasMediaName(std::string_view name) const {
+    return std::any_of(entries_.begin(), entries_.end(), [&](const SourceFolder& entry) {
+        return text::equalsNoCase(entry.mediaName, name);
+    });
+}
+
+size_t SourcesList::renameMedia(std::string_view from, const std::string& to) {
+    if (from.empty()) {
+        return 0;  // ordinary folders are no medium
+    }
+    size_t renamed = 0;
+    for (auto& entry : entries_) {
+        if (text::equalsNoCase(entry.mediaName, from)) {
+            entry.mediaName = to;
+            ++renamed;
+        }
+    }
+    return renamed;
+}
+
+size_t SourcesList::removeMedia(std::string_view name) {
+    if (name.empty()) {
+        return 0;
+    }
+    return std::erase_if(entries_, [&](const SourceFolder& entry) {
+        return text::equalsNoCase(entry.mediaName, name);
+    });
+}
+
+int sourceScanBit(const SourceFolder& source, const Drives& drives) {
+    return source.mediaName.empty() ? scanBit(drives.kindOf(source.folder)) : kMediaNameBit;
 }
 
 }  // namespace sonara

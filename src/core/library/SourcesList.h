@@ -3,9 +3,12 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace sonara {
+
+class Drives;
 
 // A folder that holds the user's music; on removable media it carries the
 // name the user gave the medium.
@@ -37,12 +40,25 @@ class SourcesList {
     void removeAt(size_t i);
     void clear() { entries_.clear(); }
     void resetStates();
+
+    // Whether some source's medium name equals `name` ignoring case.
+    bool hasMediaName(std::string_view name) const;
+    // Every source of the medium `from` (ignoring case) gets the name `to`;
+    // returns how many did.
+    size_t renameMedia(std::string_view from, const std::string& to);
+    // Removes every source of the medium `name` (ignoring case); returns how
+    // many went.
+    size_t removeMedia(std::string_view name);
     // For loading the sources file: no checks.
     void append(SourceFolder entry) { entries_.push_back(std::move(entry)); }
 
   private:
     std::vector<SourceFolder> entries_;
 };
+
+// The scan-mask bit of a source: kMediaNameBit when it has a medium name,
+// else its drive's.
+int sourceScanBit(const SourceFolder& source, const Drives& drives);
 
 // A folder path with the trailing "/" the sources list stores.
 std::string withTrailingSlash(std::string folder);

@@ -10,6 +10,7 @@
 #include "core/library/LocateRecordFile.h"
 #include "core/library/PathCache.h"
 #include "core/library/SourcesList.h"
+#include "support/AsNobody.h"
 #include "support/ScriptedPrompter.h"
 #include "support/TempDir.h"
 
@@ -90,6 +91,26 @@ TEST(FolderWalk, MissingFolderIsIncompleteAndCancelStops) {
         &cancel);
     EXPECT_EQ(seen, 2);
     EXPECT_TRUE(r.cancelled);
+}
+
+TEST(FolderWalk, UnreadFoldersAreNamedAndTheRestIsWalked) {
+    WalkResult missing;
+    walkNames("/nonexistent/folder", &missing);
+    EXPECT_EQ(missing.unreadFolders, std::vector<std::string>{"/nonexistent/folder/"});
+
+    TempDir dir;
+    fs::create_directories(dir.path() / "locked" / "inner");
+    writeText(dir.path() / "locked" / "inner" / "hidden.mp3", "x");
+    writeText(dir.path() / "open.mp3", "x");
+    WalkResult result;
+    std::vector<std::string> names;
+    {
+        testing::AsNobody nobody(dir.path(), {dir.path() / "locked"});
+        names = walkNames(dir.path().string() + "/", &result);
+    }
+    EXPECT_EQ(names, std::vector<std::string>{"open.mp3"});
+    EXPECT_TRUE(result.incomplete);
+    EXPECT_EQ(result.unreadFolders, std::vector<std::string>{dir.file("locked/")});
 }
 
 TEST(FolderWalk, PatternsWithWildcardsAndSeparators) {
