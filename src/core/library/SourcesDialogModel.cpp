@@ -1,0 +1,64 @@
+#include "core/library/SourcesDialogModel.h"
+
+#include "core/app/Prompter.h"
+#include "core/app/StringTable.h"
+#include "core/library/SourcesList.h"
+#include "core/settings/Preferences.h"
+
+namespace sonara {
+
+namespace {
+
+constexpr int kFailedToAddSource = 150;
+
+}  // namespace
+
+std::vector<std::string> SourcesDialogModel::rows() const {
+    std::vector<std::string> rows;
+    for (const SourceFolder& source : sources_.entries()) {
+        if (!source.folder.empty()) {
+            rows.push_back(source.folder);
+        }
+    }
+    return rows;
+}
+
+long SourcesDialogModel::sourceOfRow(size_t row) const {
+    for (size_t i = 0; i < sources_.count(); ++i) {
+        if (!sources_.at(i).folder.empty() && row-- == 0) {
+            return long(i);
+        }
+    }
+    return -1;
+}
+
+SourcesDialogModel::AddOutcome SourcesDialogModel::add(const std::string& chosen,
+                                                       Preferences& prefs, Prompter& prompter,
+                                                       const std::string& mediaName) {
+    if (chosen.empty()) {
+        prompter.message(stringText(kFailedToAddSource), Icon::Exclamation);
+        return AddOutcome::Failed;
+    }
+    const std::string folder = withTrailingSlash(chosen);
+    prefs.lastUsedFolder = folder;
+    if (sources_.indexOfFolder(folder) >= 0) {
+        prompter.message("You have added this folder previously", Icon::Exclamation);
+        return AddOutcome::AlreadyThere;
+    }
+    if (sources_.add(folder, mediaName, 1) == nullptr) {
+        prompter.message(stringText(kFailedToAddSource), Icon::Exclamation);
+        return AddOutcome::Failed;
+    }
+    return AddOutcome::Added;
+}
+
+bool SourcesDialogModel::removeRow(size_t row) {
+    const long index = sourceOfRow(row);
+    if (index < 0) {
+        return false;
+    }
+    sources_.removeAt(size_t(index));
+    return true;
+}
+
+}  // namespace sonara
