@@ -7,6 +7,7 @@
 #include "core/library/SourcesFile.h"
 #include "core/playlist/CurrentPlayListFile.h"
 #include "core/settings/PreferenceStore.h"
+#include "platform/LinuxDrives.h"
 
 namespace sonara::cli {
 
@@ -86,6 +87,13 @@ RecordFactory& Context::recordFactory() {
         factory_ = std::make_unique<RecordFactory>(probe_.get(), prefs().values().useId3v2Tags);
     }
     return *factory_;
+}
+
+Drives& Context::drives() {
+    if (!drives_) {
+        drives_ = std::make_unique<platform::LinuxDrives>();
+    }
+    return *drives_;
 }
 
 bool Context::saveInDataFolder(const std::function<Status()>& save) {

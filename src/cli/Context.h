@@ -14,6 +14,7 @@
 #include "core/playlist/PlayListEntry.h"
 
 namespace sonara {
+class Drives;
 class LengthProbe;
 class PreferenceStore;
 class RecordFactory;
@@ -43,6 +44,8 @@ class Context {
     PathCache& pathCache();
     std::vector<PlayListEntry>& playList();
     RecordFactory& recordFactory();
+    // The system's drives, read when first asked for.
+    Drives& drives();
 
     // Each returns false (after telling why on stderr) when the file could
     // not be written.
@@ -71,6 +74,7 @@ class Context {
     std::unique_ptr<std::vector<PlayListEntry>> playList_;
     std::unique_ptr<LengthProbe> probe_;
     std::unique_ptr<RecordFactory> factory_;
+    std::unique_ptr<Drives> drives_;
 };
 
 }  // namespace sonara::cli
