@@ -10,6 +10,9 @@ namespace sonara::cli {
 // Asks on the terminal: messages and questions go to stderr, answers come
 // from stdin. A fixed answer (--yes / --no) answers every question for
 // scripts; at the end of input a question is answered No (or Cancel).
+// Progress shows a count of files on a terminal and nothing otherwise;
+// SIGINT is its Cancel. A name request takes the pre-filled name on an
+// empty line, and with --yes; --no and the end of input are Cancel.
 class TerminalPrompter final : public Prompter {
   public:
     TerminalPrompter(std::FILE* in, std::FILE* out, std::optional<bool> fixedAnswer)
@@ -17,8 +20,16 @@ class TerminalPrompter final : public Prompter {
 
     void message(const std::string& text, Icon icon) override;
     Answer ask(const std::string& text, Buttons buttons, Icon icon) override;
+    bool runProgress(const std::string& title, const std::string& text,
+                     const std::function<bool(Progress&)>& work) override;
+    std::optional<std::string> askMediaName(
+        const std::string& initial,
+        const std::function<std::string(const std::string&)>& check) override;
 
   private:
+    // A line of input without its newline; nullopt at the end of input.
+    std::optional<std::string> readLine();
+
     std::FILE* in_;
     std::FILE* out_;
     std::optional<bool> fixedAnswer_;
