@@ -1,22 +1,229 @@
-// sources, update, check, locate, media: being written.
+// sources, update, check, locate and media: the Sources dialog, the scans
+// and the Select Removable Media dialog on the command line.
+#include <cstdio>
+#include <filesystem>
+#include <string>
+
 #include "cli/Commands.h"
+#include "core/app/StringTable.h"
+#include "core/io/FileAttributes.h"
+#include "core/library/LibraryScans.h"
+#include "core/library/LocateRecordFile.h"
+#include "core/library/MediaName.h"
+#include "core/library/RemovableMediaModel.h"
+#include "core/library/SourcesDialogModel.h"
+#include "core/settings/PreferenceStore.h"
 
 namespace sonara::cli {
 
-int runSources(Context& context, Args&) {
-    return usage(context, "sources", "not built yet");
+namespace {
+
+constexpr const char* kSourcesUsage =
+    "sources | sources add FOLDER [--media NAME] | sources remove INDEX";
+constexpr const char* kMediaUsage = "media | media rename OLD NEW | media delete NAME [--yes]";
+constexpr int kFinishedChecking = 114;
+
+LibraryScope scopeOf(Context& context) {
+    return LibraryScope{context.library(),       context.sources(), context.pathCache(),
+                        context.recordFactory(), context.drives(),  context.prompter()};
 }
-int runUpdate(Context& context, Args&) {
-    return usage(context, "update", "not built yet");
+
+// A 1-based row number as the listing shows it; nullopt when it is none.
+std::optional<size_t> rowNumber(const std::string& word, size_t rows) {
+    size_t used = 0;
+    unsigned long value = 0;
+    try {
+        value = std::stoul(word, &used);
+    } catch (const std::exception&) {
+        return std::nullopt;
+    }
+    if (used != word.size() || value == 0 || value > rows) {
+        return std::nullopt;
+    }
+    return size_t(value - 1);
 }
-int runCheck(Context& context, Args&) {
-    return usage(context, "check [--quiet]", "not built yet");
+
+// The folder as an absolute path: the sources file keeps full paths.
+std::string absoluteFolder(const std::string& folder) {
+    std::error_code error;
+    const std::filesystem::path absolute = std::filesystem::absolute(folder, error);
+    return error ? folder : absolute.lexically_normal().string();
 }
-int runLocate(Context& context, Args&) {
-    return usage(context, "locate FILENAME", "not built yet");
+
+int listSources(Context& context) {
+    const SourcesDialogModel dialog(context.sources());
+    const auto rows = dialog.rows();
+    for (size_t row = 0; row < rows.size(); ++row) {
+        const SourceFolder& source = context.sources().at(size_t(dialog.sourceOfRow(row)));
+        std::fprintf(context.out(), "%zu\t%s\t%s\n", row + 1, source.folder.c_str(),
+                     source.mediaName.c_str());
+    }
+    return kSuccess;
 }
-int runMedia(Context& context, Args&) {
-    return usage(context, "media", "not built yet");
+
+int addSource(Context& context, const std::string& chosen, const std::string& mediaName) {
+    const std::string folder = absoluteFolder(chosen);
+    if (!files::isDirectory(folder)) {
+        context.report("Unable to find " + chosen);
+        return kFailure;
+    }
+    if (const std::string problem = mediaNameProblem(mediaName, "", false, context.sources());
+        !problem.empty()) {
+        context.report(problem);
+        return kFailure;
+    }
+    SourcesDialogModel dialog(context.sources());
+    const auto outcome =
+        dialog.add(folder, context.prefs().values(), context.prompter(), mediaName);
+    const bool prefsSaved = context.savePrefs();
+    if (outcome != SourcesDialogModel::AddOutcome::Added) {
+        return kFailure;
+    }
+    return context.saveSources() && prefsSaved ? kSuccess : kFailure;
+}
+
+int removeSource(Context& context, const std::string& word) {
+    SourcesDialogModel dialog(context.sources());
+    const auto row = rowNumber(word, dialog.rows().size());
+    if (!row) {
+        context.report("There is no source " + word + "; `sonara-cli sources` lists them.");
+        return kFailure;
+    }
+    dialog.removeRow(*row);
+    return context.saveSources() ? kSuccess : kFailure;
+}
+
+// Answers every question Yes, for `media delete --yes`; messages go on.
+class YesPrompter final : public Prompter {
+  public:
+    explicit YesPrompter(Prompter& messages) : messages_(messages) {}
+    void message(const std::string& text, Icon icon) override { messages_.message(text, icon); }
+    Answer ask(const std::string&, Buttons, Icon) override { return Answer::Yes; }
+
+  private:
+    Prompter& messages_;
+};
+
+// The medium named `name` selected in `model`; false (after saying so) when
+// the library has none of that name.
+bool selectMedium(Context& context, RemovableMediaModel& model, const std::string& name) {
+    model.select(model.indexOf(name));
+    if (!model.hasSelection()) {
+        context.report("No song of the library is on removable media named " + name + ".");
+        return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+int runSources(Context& context, Args& args) {
+    const auto media = args.takeOption("--media");
+    const auto words = args.operands();
+    if (args.hasError()) {
+        return usage(context, kSourcesUsage, args.error());
+    }
+    if (words.empty() && !media) {
+        return listSources(context);
+    }
+    if (words.size() == 2 && words[0] == "add") {
+        return addSource(context, words[1], media.value_or(""));
+    }
+    if (words.size() == 2 && words[0] == "remove" && !media) {
+        return removeSource(context, words[1]);
+    }
+    return usage(context, kSourcesUsage);
+}
+
+int runUpdate(Context& context, Args& args) {
+    if (!args.operands().empty() || args.hasError()) {
+        return usage(context, "update", args.error());
+    }
+    LibraryScope scope = scopeOf(context);
+    const LibraryUpdateResult result = runLibraryUpdate(scope);
+    for (const std::string& folder : result.unreachable) {
+        context.report(folder + " could not be read; the songs last seen there were kept.");
+    }
+    const bool saved = context.savePathCache() && context.saveLibrary();
+    if (!result.finished) {
+        context.report("The update was cancelled: " + libraryUpdateText(result));
+        return kFailure;
+    }
+    std::fprintf(context.out(), "%s\n", libraryUpdateText(result).c_str());
+    return saved ? kSuccess : kFailure;
+}
+
+int runCheck(Context& context, Args& args) {
+    const bool quiet = args.takeFlag("--quiet");
+    if (!args.operands().empty() || args.hasError()) {
+        return usage(context, "check [--quiet]", args.error());
+    }
+    LibraryScope scope = scopeOf(context);
+    const AvailabilityResult result =
+        checkAvailability(scope, context.prefs().values().checkRemovableMediaOnly != 0);
+    const bool saved = context.saveLibrary() && context.savePathCache();
+    if (!quiet) {
+        std::fprintf(context.out(), "%s\n", stringText(kFinishedChecking).c_str());
+    }
+    return saved && result.finished ? kSuccess : kFailure;
+}
+
+int runLocate(Context& context, Args& args) {
+    const auto words = args.operands();
+    if (args.hasError() || words.size() != 1) {
+        return usage(context, "locate FILENAME", args.error());
+    }
+    const std::string name = files::namePart(words[0]);
+    Library& library = context.library();
+    LibraryRecord loose;
+    const LibraryRecord* record = library.at(library.findByName(name));
+    if (record == nullptr) {
+        loose.setFileName(name);  // not in the library: looked for all the same
+        record = &loose;
+    }
+    const auto path =
+        locateRecordFile(*record, context.pathCache(), context.sources(), &context.prompter());
+    if (!path) {
+        return kFailure;
+    }
+    std::fprintf(context.out(), "%s\n", path->c_str());
+    return kSuccess;
+}
+
+int runMedia(Context& context, Args& args) {
+    const bool yes = args.takeFlag("--yes");
+    const auto words = args.operands();
+    if (args.hasError()) {
+        return usage(context, kMediaUsage, args.error());
+    }
+    RemovableMediaModel model(context.library(), context.sources());
+    if (words.empty() && !yes) {
+        for (const std::string& name : model.names()) {
+            std::fprintf(context.out(), "%s\n", name.c_str());
+        }
+        return kSuccess;
+    }
+    if (words.size() == 3 && words[0] == "rename" && !yes) {
+        if (!selectMedium(context, model, words[1])) {
+            return kFailure;
+        }
+        if (const std::string problem = model.renameProblem(words[2]); !problem.empty()) {
+            context.prompter().message(problem, Icon::Exclamation);
+            return kFailure;
+        }
+        model.renameSelected(words[2]);
+    } else if (words.size() == 2 && words[0] == "delete") {
+        if (!selectMedium(context, model, words[1])) {
+            return kFailure;
+        }
+        YesPrompter always(context.prompter());
+        if (!model.removeSelected(yes ? static_cast<Prompter&>(always) : context.prompter())) {
+            return kFailure;
+        }
+    } else {
+        return usage(context, kMediaUsage);
+    }
+    return context.saveSources() && context.saveLibrary() ? kSuccess : kFailure;
 }
 
 }  // namespace sonara::cli

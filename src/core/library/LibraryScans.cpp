@@ -62,6 +62,7 @@ LibraryUpdateResult runLibraryUpdate(LibraryScope& scope) {
                                                                   coverage, previous, progress);
             result.added = counts.added;
             result.removed = counts.removed;
+            result.unreachable = coverage.unreachable();
             return !progress.cancelled();
         });
     return result;

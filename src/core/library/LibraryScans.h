@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 namespace sonara {
 
@@ -40,6 +41,9 @@ struct LibraryUpdateResult {
     bool finished = false;  // the dialog ended without Cancel
     int added = 0;
     int removed = 0;
+    // Absent sources and folders that could not be read: their songs were
+    // kept.
+    std::vector<std::string> unreachable;
 };
 
 // "Update Library": rebuilds the path cache from the fixed and network

@@ -123,8 +123,12 @@ ScanCoverage PathCache::build(SourcesList& sources, int mask, const Drives& driv
         if (source.folder.empty()) {
             continue;
         }
-        if (!inScanMask(sourceScanBit(source, drives), mask) || !source.isPresent()) {
+        if (!inScanMask(sourceScanBit(source, drives), mask)) {
             coverage.addUnseen(source.folder, named);
+            continue;
+        }
+        if (!source.isPresent()) {
+            coverage.addAbsent(source.folder, named);
             continue;
         }
         WalkResult walk = walkFolder(source.folder, kMp3Pattern, visit, &progress.cancelFlag());

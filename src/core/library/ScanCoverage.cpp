@@ -18,6 +18,7 @@ bool anyHolds(const std::vector<std::string>& folders, const std::string& path) 
 
 void ScanCoverage::addWalked(const std::string& folder, std::vector<std::string> unreadFolders) {
     walked_.push_back(folder);
+    unreachable_.insert(unreachable_.end(), unreadFolders.begin(), unreadFolders.end());
     unread_.insert(unread_.end(), std::make_move_iterator(unreadFolders.begin()),
                    std::make_move_iterator(unreadFolders.end()));
 }
@@ -25,6 +26,11 @@ void ScanCoverage::addWalked(const std::string& folder, std::vector<std::string>
 void ScanCoverage::addUnseen(const std::string& folder, bool named) {
     unseen_.push_back(folder);
     unnamedUnseen_ = unnamedUnseen_ || !named;
+}
+
+void ScanCoverage::addAbsent(const std::string& folder, bool named) {
+    addUnseen(folder, named);
+    unreachable_.push_back(folder);
 }
 
 ScanCoverage::Sight ScanCoverage::sightOf(const std::string& path) const {

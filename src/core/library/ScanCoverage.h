@@ -17,6 +17,8 @@ class ScanCoverage {
     // A source that was not walked, or not to its end; `named` when it has
     // a medium name (whose records no update removes).
     void addUnseen(const std::string& folder, bool named);
+    // A source whose folder is not there.
+    void addAbsent(const std::string& folder, bool named);
     void setCancelled() { cancelled_ = true; }
 
     bool cancelled() const { return cancelled_; }
@@ -31,10 +33,15 @@ class ScanCoverage {
     // Whether the walk would have found a file at `path` had it been there.
     Sight sightOf(const std::string& path) const;
 
+    // The absent source folders and the folders that could not be read, in
+    // the order met.
+    const std::vector<std::string>& unreachable() const { return unreachable_; }
+
   private:
     std::vector<std::string> walked_;
     std::vector<std::string> unread_;
     std::vector<std::string> unseen_;
+    std::vector<std::string> unreachable_;
     bool unnamedUnseen_ = false;
     bool cancelled_ = false;
 };

@@ -161,7 +161,9 @@ TEST_F(LibraryScan, AbsentSourceKeepsItsRecords) {
     // The disk is unplugged while a song of the other source is deleted.
     fs::rename(dir.path() / "disk", dir.path() / "away");
     fs::remove(dir.path() / "music/a2.mp3");
-    EXPECT_EQ(updateText(), "0 files added. 1 files removed.");
+    const LibraryUpdateResult unplugged = update();
+    EXPECT_EQ(libraryUpdateText(unplugged), "0 files added. 1 files removed.");
+    EXPECT_EQ(unplugged.unreachable, std::vector<std::string>{folder("disk")});
     EXPECT_EQ(names(), (std::vector<std::string>{"a1.mp3", "b1.mp3", "b2.mp3"}));
     EXPECT_EQ(sources.at(1).state, SourceFolder::kAbsent);
 
@@ -181,7 +183,9 @@ TEST_F(LibraryScan, UnreadableFolderKeepsItsRecords) {
     fs::remove(dir.path() / "music/loose.mp3");
     {
         testing::AsNobody nobody(dir.path(), {dir.path() / "music/locked"});
-        EXPECT_EQ(updateText(), "0 files added. 1 files removed.");
+        const LibraryUpdateResult result = update();
+        EXPECT_EQ(libraryUpdateText(result), "0 files added. 1 files removed.");
+        EXPECT_EQ(result.unreachable, std::vector<std::string>{folder("music/locked")});
     }
     EXPECT_EQ(names(), (std::vector<std::string>{"y.mp3", "z.mp3"}));
 }
