@@ -21,6 +21,26 @@ struct NormaliseOptions;
 // of the letters A to Z.
 bool normalisesToItself(std::string_view text, const NormaliseOptions& options);
 
+// The stored texts a record's display title, artist and album are made
+// from, picked by the record's own rule (the tag's texts when the options
+// use tag information and the tag has a title and an artist).
+struct DisplaySources {
+    std::string_view title;
+    std::string_view artist;
+    std::string_view album;
+
+    std::string_view of(DisplayField field) const {
+        return field == DisplayField::Title    ? title
+               : field == DisplayField::Artist ? artist
+                                               : album;
+    }
+};
+DisplaySources displaySources(const LibraryRecord& record, const NormaliseOptions& options);
+
+// normalise() into a buffer the caller keeps, so that a search allocates
+// nothing per record; the text is exactly normalise()'s.
+void normaliseInto(std::string_view text, const NormaliseOptions& options, std::string& out);
+
 // A text that compares, A to Z folded, exactly as the record's display value
 // does: the stored text itself where normalising it would change nothing
 // else, otherwise the display value, made in `scratch`. For comparisons only:
@@ -28,6 +48,9 @@ bool normalisesToItself(std::string_view text, const NormaliseOptions& options);
 // `scratch` are unchanged.
 std::string_view displayKey(const LibraryRecord& record, DisplayField field,
                             const NormaliseOptions& options, std::string& scratch);
+// The same for a source text of displaySources().
+std::string_view displayKey(std::string_view source, const NormaliseOptions& options,
+                            std::string& scratch);
 // The display value itself, as the list shows it.
 std::string displayValue(const LibraryRecord& record, DisplayField field,
                          const NormaliseOptions& options);

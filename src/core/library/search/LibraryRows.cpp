@@ -1,6 +1,7 @@
 #include "core/library/search/LibraryRows.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <deque>
 #include <numeric>
 #include <string>
@@ -8,6 +9,7 @@
 
 #include "core/io/Text.h"
 #include "core/library/search/DisplayMatch.h"
+#include "core/library/search/RecordPrefetch.h"
 #include "core/metadata/Normaliser.h"
 
 namespace sonara {
@@ -15,13 +17,28 @@ namespace sonara {
 namespace {
 
 struct RowKey {
+    // The first eight bytes of the leading key, folded, as a big-endian
+    // number: most comparisons end there without a walk over the texts.
+    uint64_t prefix = 0;
     std::string_view artist;
     std::string_view album;
     std::string_view title;
     std::string_view fileName;
 };
 
+uint64_t foldedPrefix(std::string_view text) {
+    uint64_t prefix = 0;
+    for (size_t i = 0; i < 8; ++i) {
+        const auto c = i < text.size() ? static_cast<unsigned char>(text::foldAscii(text[i])) : 0u;
+        prefix = prefix << 8 | c;
+    }
+    return prefix;
+}
+
 bool firstRuleLess(const RowKey& a, const RowKey& b) {
+    if (a.prefix != b.prefix) {
+        return a.prefix < b.prefix;
+    }
     if (int c = text::compareNoCase(a.artist, b.artist); c != 0) {
         return c < 0;
     }
@@ -38,6 +55,9 @@ bool firstRuleLess(const RowKey& a, const RowKey& b) {
 }
 
 bool secondRuleLess(const RowKey& a, const RowKey& b) {
+    if (a.prefix != b.prefix) {
+        return a.prefix < b.prefix;
+    }
     if (int c = text::compareNoCase(a.title, b.title); c != 0) {
         return c < 0;
     }
@@ -57,8 +77,8 @@ void LibraryRows::sort(RowSortRule rule, const NormaliseOptions& options) {
     // kept in `made`, whose elements never move.
     std::deque<std::string> made;
     std::string scratch;
-    auto key = [&](const LibraryRecord& r, DisplayField field) {
-        const std::string_view k = displayKey(r, field, options, scratch);
+    auto key = [&](std::string_view source) {
+        const std::string_view k = displayKey(source, options, scratch);
         if (k.data() != scratch.data()) {
             return k;
         }
@@ -66,16 +86,20 @@ void LibraryRows::sort(RowSortRule rule, const NormaliseOptions& options) {
     };
     std::vector<RowKey> keys;
     keys.reserve(records_.size());
-    for (const LibraryRecord* r : records_) {
-        RowKey k;
-        k.artist = key(*r, DisplayField::Artist);
-        if (rule == RowSortRule::First) {
-            k.album = key(*r, DisplayField::Album);
-        }
-        k.title = key(*r, DisplayField::Title);
-        k.fileName = r->fileName();
-        keys.push_back(k);
-    }
+    visitPrefetched(
+        records_.size(), [this](size_t i) { return records_[i]; },
+        [&](const LibraryRecord* r) {
+            const DisplaySources s = displaySources(*r, options);
+            RowKey k;
+            k.artist = key(s.artist);
+            if (rule == RowSortRule::First) {
+                k.album = key(s.album);
+            }
+            k.title = key(s.title);
+            k.fileName = r->fileName();
+            k.prefix = foldedPrefix(rule == RowSortRule::First ? k.artist : k.title);
+            keys.push_back(k);
+        });
     std::vector<size_t> order(records_.size());
     std::iota(order.begin(), order.end(), size_t(0));
     const auto less = rule == RowSortRule::First ? firstRuleLess : secondRuleLess;

@@ -8,6 +8,7 @@
 #include "core/io/Text.h"
 #include "core/library/Library.h"
 #include "core/library/search/DisplayMatch.h"
+#include "core/library/search/RecordPrefetch.h"
 #include "core/library/search/SearchDialogs.h"
 #include "core/library/search/ValueLister.h"
 #include "core/metadata/GenrePicker.h"
@@ -47,34 +48,35 @@ SearchOutcome LibrarySearch::textSearch(SearchField field, std::string_view text
     const NormaliseOptions options = prefs_.normaliseOptions();
     const FoldedPattern pattern(text);
     std::string scratch;
-    auto hit = [&](const LibraryRecord& r, DisplayField f) {
-        return pattern.foundIn(displayKey(r, f, options, scratch));
+    auto hit = [&](std::string_view source) {
+        return pattern.foundIn(displayKey(source, options, scratch));
     };
     beginRefill();
-    for (size_t i = 0; i < library_.count(); ++i) {
-        LibraryRecord* r = library_.at(i);
-        bool matches = false;
-        switch (field) {
-            case SearchField::All:
-                matches = hit(*r, DisplayField::Title) || hit(*r, DisplayField::Artist) ||
-                          hit(*r, DisplayField::Album);
-                break;
-            case SearchField::Artist:
-                matches = hit(*r, DisplayField::Artist);
-                break;
-            case SearchField::Title:
-                matches = hit(*r, DisplayField::Title);
-                break;
-            case SearchField::Album:
-                matches = hit(*r, DisplayField::Album);
-                break;
-            case SearchField::Genre:
-                break;
-        }
-        if (matches) {
-            rows_.add(r);
-        }
-    }
+    visitPrefetched(
+        library_.count(), [this](size_t i) { return library_.at(i); },
+        [&](LibraryRecord* r) {
+            const DisplaySources s = displaySources(*r, options);
+            bool matches = false;
+            switch (field) {
+                case SearchField::All:
+                    matches = hit(s.title) || hit(s.artist) || hit(s.album);
+                    break;
+                case SearchField::Artist:
+                    matches = hit(s.artist);
+                    break;
+                case SearchField::Title:
+                    matches = hit(s.title);
+                    break;
+                case SearchField::Album:
+                    matches = hit(s.album);
+                    break;
+                case SearchField::Genre:
+                    break;
+            }
+            if (matches) {
+                rows_.add(r);
+            }
+        });
     rows_.sort(field == SearchField::All ? RowSortRule::First : RowSortRule::Second, options);
     if (rows_.empty()) {
         prompter_.message(stringText(kNothingFoundText));
@@ -102,33 +104,35 @@ SearchOutcome LibrarySearch::letterFilter(SearchField field, std::string_view ch
         return pickGenres(character);
     }
     std::string scratch;
-    auto starts = [&](const LibraryRecord& r, DisplayField f) {
-        return text::startsWithCharacter(displayKey(r, f, options, scratch), character);
+    auto starts = [&](std::string_view source) {
+        return text::startsWithCharacter(displayKey(source, options, scratch), character);
     };
     beginRefill();
-    for (size_t i = 0; i < library_.count(); ++i) {
-        LibraryRecord* r = library_.at(i);
-        bool matches = false;
-        switch (field) {
-            case SearchField::All:
-                matches = starts(*r, DisplayField::Artist) || starts(*r, DisplayField::Title);
-                break;
-            case SearchField::Artist:
-                matches = starts(*r, DisplayField::Artist);
-                break;
-            case SearchField::Title:
-                matches = starts(*r, DisplayField::Title);
-                break;
-            case SearchField::Album:
-                matches = starts(*r, DisplayField::Album);
-                break;
-            case SearchField::Genre:
-                break;
-        }
-        if (matches) {
-            rows_.add(r);
-        }
-    }
+    visitPrefetched(
+        library_.count(), [this](size_t i) { return library_.at(i); },
+        [&](LibraryRecord* r) {
+            const DisplaySources s = displaySources(*r, options);
+            bool matches = false;
+            switch (field) {
+                case SearchField::All:
+                    matches = starts(s.artist) || starts(s.title);
+                    break;
+                case SearchField::Artist:
+                    matches = starts(s.artist);
+                    break;
+                case SearchField::Title:
+                    matches = starts(s.title);
+                    break;
+                case SearchField::Album:
+                    matches = starts(s.album);
+                    break;
+                case SearchField::Genre:
+                    break;
+            }
+            if (matches) {
+                rows_.add(r);
+            }
+        });
     rows_.sort(RowSortRule::First, options);
     return SearchOutcome::Refilled;
 }
