@@ -47,7 +47,8 @@ layering:
 
 test: layering unit-tests asan-tests fuzz-run
 
-bench: deps
+bench:
+	@scripts/install-deps --bench
 	cmake -S . -B $(RELEASE_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release
 	cmake --build $(RELEASE_BUILD) -j $(JOBS) --target sonara-bench
 	scripts/with-pulse $(RELEASE_BUILD)/bench/sonara-bench
