@@ -1,7 +1,7 @@
 #include <cstdio>
 
 #include "cli/Commands.h"
-#include "cli/Json.h"
+#include "cli/RecordOutput.h"
 #include "core/io/FileAttributes.h"
 #include "core/library/FileDeletion.h"
 #include "core/library/FolderWalk.h"
@@ -92,36 +92,6 @@ std::optional<SortOrder> parseSort(const std::string& name) {
     return std::nullopt;
 }
 
-std::string lengthText(int32_t seconds) {
-    char buffer[32];
-    if (seconds < 0) {
-        seconds = 0;
-    }
-    std::snprintf(buffer, sizeof buffer, "%d:%02d", seconds / 60, seconds % 60);
-    return buffer;
-}
-
-void writeRecordJson(JsonWriter& json, const LibraryRecord& r, const NormaliseOptions& options) {
-    json.beginObject();
-    json.field("fileName", r.fileName());
-    json.field("mediaName", r.mediaName());
-    json.field("playCount", r.playCount);
-    json.field("availability", r.availability);
-    json.field("genre", r.genre());
-    json.field("comment", r.comment());
-    json.field("lengthSeconds", r.lengthSeconds);
-    json.field("title", r.title());
-    json.field("artist", r.artist());
-    json.field("reserved", r.reserved());
-    json.field("tagTitle", r.tagTitle());
-    json.field("tagArtist", r.tagArtist());
-    json.field("tagAlbum", r.tagAlbum());
-    json.field("displayTitle", r.displayTitle(options));
-    json.field("displayArtist", r.displayArtist(options));
-    json.field("displayAlbum", r.displayAlbum(options));
-    json.endObject();
-}
-
 }  // namespace
 
 int runList(Context& context, Args& args) {
@@ -141,23 +111,12 @@ int runList(Context& context, Args& args) {
         }
         library.sort(*order, options);
     }
-    if (asJson) {
-        JsonWriter json;
-        json.beginArray();
-        for (size_t i = 0; i < library.count(); ++i) {
-            writeRecordJson(json, *library.at(i), options);
-        }
-        json.endArray();
-        std::fprintf(context.out(), "%s\n", json.str().c_str());
-        return kSuccess;
-    }
+    std::vector<LibraryRecord*> records;
+    records.reserve(library.count());
     for (size_t i = 0; i < library.count(); ++i) {
-        const LibraryRecord& r = *library.at(i);
-        std::fprintf(context.out(), "%s\t%s\t%s\t%s\t%s\t%d\n", std::string(r.fileName()).c_str(),
-                     r.displayArtist(options).c_str(), r.displayTitle(options).c_str(),
-                     r.displayAlbum(options).c_str(), lengthText(r.lengthSeconds).c_str(),
-                     r.playCount);
+        records.push_back(library.at(i));
     }
+    printRecords(context.out(), records, asJson, options);
     return kSuccess;
 }
 
