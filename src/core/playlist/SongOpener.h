@@ -1,0 +1,52 @@
+#pragma once
+
+#include <string>
+
+namespace sonara {
+
+class DataFileSaver;
+class Dispatcher;
+class Drives;
+class Library;
+class PlayList;
+class PreferenceStore;
+class RecordFactory;
+class SourcesList;
+
+// An MP3 file opened from the shell, a second instance or a drop: into the
+// library and the play list as "AddToLibrary", "AddToPlayList" and
+// "SNEnqueueAction" say. Of several files opened in one burst the first
+// plays and the rest queue behind it: each open (re)starts a one-shot
+// enqueue timer, and while it runs and the player plays, files only queue.
+// User-interface thread only; the timer runs through the Dispatcher.
+class SongOpener {
+  public:
+    static constexpr int kEnqueueTimerId = 11;
+    static constexpr int kEnqueueTimerMs = 3500;
+
+    // `drives` may be null: every path then counts as on a fixed drive.
+    SongOpener(PreferenceStore& prefs, Library& library, SourcesList& sources,
+               RecordFactory& records, PlayList& playList, Dispatcher& dispatcher,
+               DataFileSaver& saver, const Drives* drives);
+    ~SongOpener();
+    SongOpener(const SongOpener&) = delete;
+    SongOpener& operator=(const SongOpener&) = delete;
+
+    void open(const std::string& path);
+    bool enqueueTimerRunning() const { return timerRunning_; }
+
+  private:
+    void restartEnqueueTimer();
+
+    PreferenceStore& prefs_;
+    Library& library_;
+    SourcesList& sources_;
+    RecordFactory& records_;
+    PlayList& playList_;
+    Dispatcher& dispatcher_;
+    DataFileSaver& saver_;
+    const Drives* drives_;
+    bool timerRunning_ = false;
+};
+
+}  // namespace sonara

@@ -1,0 +1,122 @@
+#include "core/playlist/SongOpener.h"
+
+#include <gtest/gtest.h>
+
+#include "PlayListFixture.h"
+#include "core/library/Drives.h"
+
+namespace sonara::testing {
+namespace {
+
+// Every path below `removableRoot` lies on a removable medium.
+class FakeDrives final : public Drives {
+  public:
+    DriveKind kindOf(const std::string& path) const override {
+        return !removableRoot.empty() && path.rfind(removableRoot, 0) == 0 ? DriveKind::Removable
+                                                                           : DriveKind::Fixed;
+    }
+    std::string labelOf(const std::string&) const override { return {}; }
+    std::vector<MountedDrive> drives() const override { return {}; }
+    std::string removableRoot;
+};
+
+class SongOpenerTest : public PlayListFixture {
+  protected:
+    SongOpenerTest() : opener(prefs, library, sources, factory, list, dispatcher, saver, &drives) {
+        prefs.values().addToLibrary = 0;
+        prefs.values().addToPlayList = 1;
+        prefs.values().snEnqueueAction = 0;
+    }
+
+    std::string file(const std::string& name) {
+        writeText(path(name), "");
+        return path(name);
+    }
+
+    ManualDispatcher dispatcher;
+    FakeDrives drives;
+    SongOpener opener;
+};
+
+TEST_F(SongOpenerTest, ABurstOfOpensPlaysTheFirstAndQueuesTheRest) {
+    for (const char* name : {"a.mp3", "b.mp3", "c.mp3"}) {
+        opener.open(file(name));
+    }
+    ASSERT_EQ(list.count(), 3u);
+    EXPECT_EQ(player.opens, std::vector<std::string>{path("a.mp3")});
+    EXPECT_EQ(list.current(), 0u);
+    EXPECT_EQ(states(), (std::vector<EntryState>{EntryState::Current, EntryState::Unplayed,
+                                                 EntryState::Unplayed}));
+    EXPECT_EQ(dispatcher.starts[SongOpener::kEnqueueTimerId], 3);  // restarted by each
+    EXPECT_EQ(dispatcher.timers[SongOpener::kEnqueueTimerId].first, 3500);
+    EXPECT_EQ(library.count(), 0u);
+    EXPECT_EQ(saver.saves, 3);
+
+    // Once the timer fired (once: it is killed), the next open plays.
+    dispatcher.fire(SongOpener::kEnqueueTimerId);
+    EXPECT_FALSE(opener.enqueueTimerRunning());
+    EXPECT_FALSE(dispatcher.running(SongOpener::kEnqueueTimerId));
+    opener.open(file("d.mp3"));
+    EXPECT_EQ(player.openPath, path("d.mp3"));
+    EXPECT_EQ(list.current(), 3u);
+
+    // While the timer runs but nothing plays, an open plays too.
+    player.stopIfOpen();
+    opener.open(file("e.mp3"));
+    EXPECT_EQ(player.openPath, path("e.mp3"));
+}
+
+TEST_F(SongOpenerTest, EnqueueOnlyNeverPlaysAndNeedsNoTimer) {
+    prefs.values().snEnqueueAction = 1;
+    opener.open(file("a.mp3"));
+    opener.open(file("b.mp3"));
+    EXPECT_EQ(list.count(), 2u);
+    EXPECT_TRUE(player.opens.empty());
+    EXPECT_FALSE(dispatcher.running(SongOpener::kEnqueueTimerId));
+}
+
+TEST_F(SongOpenerTest, NewLibrarySongsQueueWithoutPlaying) {
+    prefs.values().addToLibrary = 1;
+    opener.open(file("new.mp3"));
+    EXPECT_EQ(library.count(), 1u);
+    EXPECT_EQ(sources.count(), 1u);
+    EXPECT_EQ(sources.at(0).folder, dir.path().string() + "/");
+    ASSERT_EQ(list.count(), 1u);
+    EXPECT_TRUE(player.opens.empty());
+    EXPECT_EQ(saver.saves, 1);
+
+    // Already in the library: a file entry that plays.
+    opener.open(path("new.mp3"));
+    EXPECT_EQ(list.count(), 2u);
+    EXPECT_EQ(player.openPath, path("new.mp3"));
+
+    // Only "AddToLibrary": a song already in the library is not queued.
+    prefs.values().addToPlayList = 0;
+    opener.open(path("new.mp3"));
+    EXPECT_EQ(list.count(), 2u);
+    opener.open(file("other.mp3"));
+    EXPECT_EQ(library.count(), 2u);
+    EXPECT_EQ(list.count(), 2u);
+}
+
+TEST_F(SongOpenerTest, RemovableMediaSongsSkipTheLibraryButQueue) {
+    prefs.values().addToLibrary = 1;
+    prefs.values().addToPlayList = 0;
+    drives.removableRoot = dir.path().string();
+    opener.open(file("disc.mp3"));
+    EXPECT_EQ(library.count(), 0u);
+    EXPECT_EQ(sources.count(), 0u);
+    ASSERT_EQ(list.count(), 1u);
+    EXPECT_EQ(player.openPath, path("disc.mp3"));
+}
+
+TEST_F(SongOpenerTest, NeitherPreferenceMeansNothingHappens) {
+    prefs.values().addToPlayList = 0;
+    opener.open(file("a.mp3"));
+    EXPECT_TRUE(list.empty());
+    EXPECT_EQ(saver.saves, 0);
+    EXPECT_FALSE(dispatcher.running(SongOpener::kEnqueueTimerId));
+}
+
+}  // namespace
+}  // namespace sonara::testing
