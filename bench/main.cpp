@@ -11,6 +11,7 @@
 #include "PlaybackBench.h"
 #include "ResultTable.h"
 #include "ScanBench.h"
+#include "SearchBench.h"
 
 int main(int argc, char** argv) {
     const int songs = argc > 1 ? std::atoi(argv[1]) : 5000;
@@ -22,6 +23,7 @@ int main(int argc, char** argv) {
         sonara::bench::runScanBench(corpus, table);
     }
     sonara::bench::runLibraryFileBench(records, table);
+    sonara::bench::runSearchBench(records, table);
     sonara::bench::runAnalysisBench(table);
     sonara::bench::runConvertBench(table);
     sonara::bench::runPlaybackBench(table);
