@@ -5,7 +5,6 @@
 #include "core/library/PathCacheFile.h"
 #include "core/library/RecordFactory.h"
 #include "core/library/SourcesFile.h"
-#include "core/playlist/CurrentPlayListFile.h"
 #include "core/settings/PreferenceStore.h"
 #include "platform/LinuxDrives.h"
 
@@ -70,12 +69,13 @@ PathCache& Context::pathCache() {
     return *cache_;
 }
 
-std::vector<PlayListEntry>& Context::playList() {
+PlayList& Context::playList() {
     if (!playList_) {
-        playList_ = std::make_unique<std::vector<PlayListEntry>>();
-        if (current_playlist_file::load(paths_.currentPlayList, *playList_) ==
-            LoadOutcome::Damaged) {
-            noteDamage(paths_.currentPlayList, std::to_string(playList_->size()) + " entries");
+        playList_ = std::make_unique<PlayList>(
+            PlayList::Environment{prefs(), prompter_, recordFactory(), pathCache(), sources(),
+                                  *this, paths_.currentPlayList});
+        if (playList_->loadCurrent() == LoadOutcome::Damaged) {
+            noteDamage(paths_.currentPlayList, std::to_string(playList_->count()) + " entries");
         }
     }
     return *playList_;
@@ -116,8 +116,15 @@ bool Context::savePathCache() {
 }
 
 bool Context::savePlayList() {
-    return saveInDataFolder(
-        [&] { return current_playlist_file::save(paths_.currentPlayList, playList(), prompter_); });
+    return saveInDataFolder([&] { return playList().saveCurrent(); });
+}
+
+void Context::saveDataFiles() {
+    bool ok = !library_ || saveLibrary();
+    ok = (!playList_ || savePlayList()) && ok;
+    ok = (!sources_ || saveSources()) && ok;
+    ok = (!cache_ || savePathCache()) && ok;
+    dataFilesSaved_ = dataFilesSaved_ && ok;
 }
 
 bool Context::savePrefs() {

@@ -7,11 +7,12 @@
 #include <vector>
 
 #include "cli/TerminalPrompter.h"
+#include "core/app/DataFileSaver.h"
 #include "core/app/DataPaths.h"
 #include "core/library/Library.h"
 #include "core/library/PathCache.h"
 #include "core/library/SourcesList.h"
-#include "core/playlist/PlayListEntry.h"
+#include "core/playlist/PlayList.h"
 
 namespace sonara {
 class Drives;
@@ -27,11 +28,12 @@ enum ExitCode : int { kSuccess = 0, kFailure = 1, kUsage = 2 };
 
 // What one run of sonara-cli works on: the data paths, the preferences and
 // the data files, each loaded when a command first needs it and saved when
-// the command changed it.
-class Context {
+// the command changed it. It saves the data files the way the program does
+// after songs were added (the loaded ones only).
+class Context final : public DataFileSaver {
   public:
     Context(DataPaths paths, std::FILE* out, std::FILE* err, std::optional<bool> fixedAnswer);
-    ~Context();
+    ~Context() override;
 
     const DataPaths& paths() const { return paths_; }
     Prompter& prompter() { return prompter_; }
@@ -42,7 +44,9 @@ class Context {
     Library& library();
     SourcesList& sources();
     PathCache& pathCache();
-    std::vector<PlayListEntry>& playList();
+    // The current play list, without the library: commands that draw random
+    // titles attach it.
+    PlayList& playList();
     RecordFactory& recordFactory();
     // The system's drives, read when first asked for.
     Drives& drives();
@@ -54,6 +58,10 @@ class Context {
     bool savePathCache();
     bool savePlayList();
     bool savePrefs();
+    // The library, the current play list, the sources and the path cache.
+    void saveDataFiles() override;
+    // False once a save of saveDataFiles() failed.
+    bool dataFilesSaved() const { return dataFilesSaved_; }
 
     void report(const std::string& text);  // a line on stderr
 
@@ -71,10 +79,12 @@ class Context {
     std::unique_ptr<Library> library_;
     std::unique_ptr<SourcesList> sources_;
     std::unique_ptr<PathCache> cache_;
-    std::unique_ptr<std::vector<PlayListEntry>> playList_;
     std::unique_ptr<LengthProbe> probe_;
     std::unique_ptr<RecordFactory> factory_;
     std::unique_ptr<Drives> drives_;
+    // After what it borrows.
+    std::unique_ptr<PlayList> playList_;
+    bool dataFilesSaved_ = true;
 };
 
 }  // namespace sonara::cli
