@@ -9,6 +9,26 @@ std::optional<SearchField> searchFieldFromCode(int code) {
     return SearchField(code);
 }
 
+namespace {
+
+constexpr SearchField kItemFields[] = {SearchField::All, SearchField::Artist, SearchField::Album,
+                                       SearchField::Title, SearchField::Genre};
+
+}  // namespace
+
+SearchField searchFieldOfItem(int item) {
+    return item >= 0 && item < 5 ? kItemFields[item] : SearchField::All;
+}
+
+int itemOfSearchField(SearchField field) {
+    for (int item = 0; item < 5; ++item) {
+        if (kItemFields[item] == field) {
+            return item;
+        }
+    }
+    return 0;
+}
+
 std::optional<ListerField> listerFieldFor(SearchField field) {
     switch (field) {
         case SearchField::All:

@@ -9,6 +9,12 @@ namespace sonara {
 // item positions.
 enum class SearchField : int { All = 0, Artist = 1, Title = 2, Genre = 3, Album = 4 };
 
+// The "Search By" box's items in the order it lists them, and the field of
+// each ("SearchBy" is written with the field's code when the choice changes).
+inline constexpr const char* kSearchByItems[] = {"All", "Artist", "Album", "Title", "Genre"};
+SearchField searchFieldOfItem(int item);  // an item outside 0..4 is All
+int itemOfSearchField(SearchField field);
+
 // The field a distinct-value lister and its selector dialog work on.
 enum class ListerField : int { Artist = 0, Album = 1, Title = 2 };
 

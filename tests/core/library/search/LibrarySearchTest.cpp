@@ -216,5 +216,34 @@ TEST_F(LibrarySearchTest, RowsFollowTheRuleNotTheLibraryOrder) {
                                                  "abba/Mid Song", "Abba/Zulu Song"}));
 }
 
+TEST_F(LibrarySearchTest, RowsOutliveSortsAndAddsOfTheLibrary) {
+    fill(library, {{"Beck", "Loser"}, {"Abba", "SOS"}});
+    search.letterFilter(SearchField::All, "*");
+    const std::vector<LibraryRecord*> before = search.rows().records();
+    // The selectors and lookups reorder the library; adds grow it.
+    library.sort(SortOrder::FileName, {});
+    for (int i = 0; i < 100; ++i) {
+        library.insert(song({"Zed", "Song " + std::to_string(i)}, 100 + i));
+    }
+    library.sort(SortOrder::Title, {});
+    ASSERT_EQ(search.rows().records(), before);
+    EXPECT_EQ(search.rows().at(0)->title(), "SOS");
+    EXPECT_EQ(search.rows().at(1)->title(), "Loser");
+    EXPECT_EQ(search.rows().at(2), nullptr);
+}
+
+TEST(SearchField, BoxItemsAndStoredCodes) {
+    EXPECT_EQ(searchFieldOfItem(2), SearchField::Album);
+    EXPECT_EQ(int(searchFieldOfItem(3)), 2);  // "Title" is stored as 2
+    EXPECT_EQ(searchFieldOfItem(9), SearchField::All);
+    EXPECT_EQ(itemOfSearchField(SearchField::Genre), 4);
+    EXPECT_STREQ(kSearchByItems[itemOfSearchField(SearchField::Title)], "Title");
+    EXPECT_EQ(searchFieldFromCode(4), SearchField::Album);
+    EXPECT_EQ(searchFieldFromCode(5), std::nullopt);
+    EXPECT_EQ(searchFieldFromCode(-1), std::nullopt);
+    EXPECT_EQ(listerFieldFor(SearchField::All), ListerField::Artist);
+    EXPECT_EQ(listerFieldFor(SearchField::Genre), std::nullopt);
+}
+
 }  // namespace
 }  // namespace sonara::testing
