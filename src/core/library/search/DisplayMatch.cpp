@@ -1,6 +1,7 @@
 #include "core/library/search/DisplayMatch.h"
 
 #include <array>
+#include <bit>
 #include <cstdint>
 #include <cstring>
 
@@ -45,10 +46,6 @@ std::string_view sourceText(const LibraryRecord& r, DisplayField field,
     return useTag ? r.tagArtist() : r.artist();
 }
 
-}  // namespace
-
-namespace {
-
 // Whether the byte at `i`, one that normalising may touch, makes the text
 // differ from its display value beyond A to Z case.
 bool changesAt(std::string_view text, size_t i, const NormaliseOptions& options) {
@@ -72,9 +69,9 @@ bool changesAt(std::string_view text, size_t i, const NormaliseOptions& options)
     }
 }
 
-// Whether any of the bytes may be one that normalising touches: a bracket, a
-// parenthesis, an underscore or a byte of a multi-byte character. Reads
-// only inside the text, in blocks that may overlap.
+// Eight bytes as one word, the first byte lowest (a place's byte is found by
+// counting trailing zero bits): whether any byte is `c`.
+static_assert(std::endian::native == std::endian::little);
 constexpr uint64_t kOnes = 0x0101010101010101ULL;
 constexpr uint64_t kHighs = 0x8080808080808080ULL;
 
@@ -105,6 +102,9 @@ inline bool candidateIn16(const char* p) {
 }
 #endif
 
+// Whether any byte may be one that normalising touches: a bracket, a
+// parenthesis, an underscore or a byte of a multi-byte character. Reads only
+// inside the text, in blocks that may overlap.
 bool mayChange(std::string_view text) {
     const char* p = text.data();
     const size_t n = text.size();
