@@ -73,6 +73,11 @@ TEST_F(SongOpenerTest, EnqueueOnlyNeverPlaysAndNeedsNoTimer) {
     EXPECT_EQ(list.count(), 2u);
     EXPECT_TRUE(player.opens.empty());
     EXPECT_FALSE(dispatcher.running(SongOpener::kEnqueueTimerId));
+
+    prefs.values().addToPlayList = 0;  // neither: nothing at all
+    opener.open(file("c.mp3"));
+    EXPECT_EQ(list.count(), 2u);
+    EXPECT_EQ(saver.saves, 2);
 }
 
 TEST_F(SongOpenerTest, NewLibrarySongsQueueWithoutPlaying) {
@@ -108,14 +113,6 @@ TEST_F(SongOpenerTest, RemovableMediaSongsSkipTheLibraryButQueue) {
     EXPECT_EQ(sources.count(), 0u);
     ASSERT_EQ(list.count(), 1u);
     EXPECT_EQ(player.openPath, path("disc.mp3"));
-}
-
-TEST_F(SongOpenerTest, NeitherPreferenceMeansNothingHappens) {
-    prefs.values().addToPlayList = 0;
-    opener.open(file("a.mp3"));
-    EXPECT_TRUE(list.empty());
-    EXPECT_EQ(saver.saves, 0);
-    EXPECT_FALSE(dispatcher.running(SongOpener::kEnqueueTimerId));
 }
 
 }  // namespace
