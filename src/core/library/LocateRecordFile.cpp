@@ -82,7 +82,7 @@ std::optional<std::string> searchTree(const std::string& folder, const std::stri
 
 std::optional<std::string> locateRecordFile(const LibraryRecord& record, const PathCache& cache,
                                             SourcesList& sources, Prompter* prompter) {
-    if (const long i = cache.find(std::string(record.fileName())); i >= 0) {
+    if (const long i = cache.find(record.fileName()); i >= 0) {
         const std::string cached = disk_names::onDisk(cache.at(size_t(i)).fullPath);
         if (files::exists(cached)) {
             return cached;

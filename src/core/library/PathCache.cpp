@@ -1,6 +1,9 @@
 #include "core/library/PathCache.h"
 
 #include <algorithm>
+#include <functional>
+#include <numeric>
+#include <utility>
 
 #include "core/app/Prompter.h"
 #include "core/io/FileAttributes.h"
@@ -10,7 +13,6 @@
 #include "core/library/FolderWalk.h"
 #include "core/library/Library.h"
 #include "core/library/SourcesList.h"
-#include "core/metadata/Normaliser.h"
 
 namespace sonara {
 
@@ -18,7 +20,7 @@ namespace {
 
 constexpr const char* kMp3Pattern = "*.MP3";
 
-bool nameLess(const PathCacheEntry& e, const std::string& name) {
+bool nameLess(const PathCacheEntry& e, std::string_view name) {
     return text::compareNoCase(e.fileName, name) < 0;
 }
 
@@ -37,7 +39,7 @@ std::string keyOf(const std::string& path) {
 // Whether a record's file, not found by the build, is gone for certain
 // rather than out of the build's sight.
 bool isGone(const LibraryRecord& record, const ScanCoverage& coverage, const PathCache& previous) {
-    const long last = previous.find(std::string(record.fileName()));
+    const long last = previous.find(record.fileName());
     if (last < 0 || previous.at(size_t(last)).fullPath.rfind('/', 0) != 0) {
         return coverage.complete();
     }
@@ -74,7 +76,7 @@ bool heldUnderKey(Library& library, const std::string& path) {
 
 }  // namespace
 
-long PathCache::find(const std::string& fileName) const {
+long PathCache::find(std::string_view fileName) const {
     if (!text::isValidUtf8(fileName)) {
         return find(disk_names::key(fileName));
     }
@@ -96,11 +98,32 @@ bool PathCache::addFile(const std::string& fullPath) {
 }
 
 void PathCache::sort() {
+    // The names folded once into one buffer, so that the sort compares bytes
+    // and moves indices rather than folding and moving strings. Folded bytes
+    // in unsigned order are the order of compareNoCase().
+    std::string folded;
+    std::vector<std::pair<size_t, size_t>> spans;
+    spans.reserve(entries_.size());
+    for (const PathCacheEntry& entry : entries_) {
+        spans.emplace_back(folded.size(), entry.fileName.size());
+        for (const char c : entry.fileName) {
+            folded += text::foldAscii(c);
+        }
+    }
+    const auto key = [&](size_t i) {
+        return std::string_view(folded).substr(spans[i].first, spans[i].second);
+    };
+    std::vector<size_t> order(entries_.size());
+    std::iota(order.begin(), order.end(), size_t(0));
     // Stable, so that of two entries with one name the first found stays first.
-    std::stable_sort(entries_.begin(), entries_.end(),
-                     [](const PathCacheEntry& a, const PathCacheEntry& b) {
-                         return text::compareNoCase(a.fileName, b.fileName) < 0;
-                     });
+    std::stable_sort(order.begin(), order.end(),
+                     [&](size_t a, size_t b) { return key(a) < key(b); });
+    std::vector<PathCacheEntry> sorted;
+    sorted.reserve(entries_.size());
+    for (const size_t i : order) {
+        sorted.push_back(std::move(entries_[i]));
+    }
+    entries_.swap(sorted);
 }
 
 ScanCoverage PathCache::build(SourcesList& sources, int mask, const Drives& drives,
@@ -156,19 +179,51 @@ UpdateCounts PathCache::updateLibrary(Library& library, RecordFactory& factory,
     if (coverage.cancelled()) {
         return counts;
     }
-    library.sort(SortOrder::FileName, NormaliseOptions{});
-    for (size_t i = library.count(); i-- > 0;) {
-        const LibraryRecord& record = *library.at(i);
-        if (!record.mediaName().empty()) {
-            continue;  // media come and go: their records stay
-        }
-        if (const long hit = find(std::string(record.fileName())); hit >= 0) {
-            entries_[size_t(hit)].inLibrary = 1;
-        } else if (isGone(record, coverage, previous)) {
-            library.removeAt(i, 1);
-            ++counts.removed;
+    // The records without a medium name in file-name order, met with the
+    // cache in one merge rather than a search each. A name that is not UTF-8
+    // is looked up alone, under the key it reads back as.
+    std::vector<size_t> order;
+    order.reserve(library.count());
+    for (size_t i = 0; i < library.count(); ++i) {
+        if (library.at(i)->mediaName().empty()) {
+            order.push_back(i);  // media come and go: their records stay
         }
     }
+    const auto nameLessThan = [&](size_t a, size_t b) {
+        return text::compareNoCase(library.at(a)->fileName(), library.at(b)->fileName()) < 0;
+    };
+    if (!std::is_sorted(order.begin(), order.end(), nameLessThan)) {
+        std::sort(order.begin(), order.end(), nameLessThan);
+    }
+    std::vector<size_t> gone;
+    size_t next = 0;
+    for (const size_t i : order) {
+        const LibraryRecord& record = *library.at(i);
+        const std::string_view name = record.fileName();
+        long hit = -1;
+        if (!text::isValidUtf8(name)) {
+            hit = find(name);
+        } else {
+            while (next < entries_.size() &&
+                   text::compareNoCase(entries_[next].fileName, name) < 0) {
+                ++next;
+            }
+            if (next < entries_.size() && text::equalsNoCase(entries_[next].fileName, name)) {
+                hit = long(next);
+            }
+        }
+        if (hit >= 0) {
+            entries_[size_t(hit)].inLibrary = 1;
+        } else if (isGone(record, coverage, previous)) {
+            gone.push_back(i);
+        }
+    }
+    // From the back, so the indices still to go stay valid.
+    std::sort(gone.begin(), gone.end(), std::greater<>());
+    for (const size_t i : gone) {
+        library.removeAt(i, 1);
+    }
+    counts.removed = int(gone.size());
     for (PathCacheEntry& entry : entries_) {
         if (progress.cancelled()) {
             break;

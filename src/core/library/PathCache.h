@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/library/ScanCoverage.h"
@@ -36,7 +37,7 @@ class PathCache {
     const std::vector<PathCacheEntry>& entries() const { return entries_; }
 
     // Index of an entry whose name equals `fileName` ignoring case, or -1.
-    long find(const std::string& fileName) const;
+    long find(std::string_view fileName) const;
     // Adds {name, 0, fullPath} at its sorted place unless the name is known.
     bool addFile(const std::string& fullPath);
 
