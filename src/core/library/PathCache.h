@@ -53,12 +53,11 @@ class PathCache {
     // shown on `progress`, whose cancel flag stops the walk.
     ScanCoverage build(SourcesList& sources, int mask, const Drives& drives, Progress& progress);
 
-    // Reconciles `library` (sorted by file name first) with what the last
-    // build found. A record without a medium name whose file is in the
-    // cache marks its entry as in the library; one whose file is not is
-    // removed only when its file is gone for certain (see below). Then
-    // every file without a record is added. `previous` is the cache as it
-    // was before that build: where each file was last seen.
+    // Reconciles `library` with what the last build found (the library is
+    // sorted by file name when something is added). A record without a medium name whose file is in
+    // the cache marks its entry as in the library; one whose file is not is removed only when its
+    // file is gone for certain (see below). Then every file without a record is added. `previous`
+    // is the cache as it was before that build: where each file was last seen.
     //
     // Gone for certain: the file is not where it was last seen and the build
     // read that place in full, or that place lies in no source and its folder
