@@ -18,6 +18,8 @@ class BenchCorpus {
     explicit BenchCorpus(int songs);
 
     const std::vector<std::string>& paths() const { return paths_; }
+    // The folder that holds the whole collection.
+    const std::filesystem::path& root() const { return dir_.path(); }
     uint64_t totalBytes() const { return totalBytes_; }
     // How many songs carry each kind of tag, and how many are VBR.
     int id3v1Songs() const { return id3v1_; }
