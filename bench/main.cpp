@@ -12,6 +12,7 @@
 #include "ResultTable.h"
 #include "ScanBench.h"
 #include "SearchBench.h"
+#include "UpdateBench.h"
 
 int main(int argc, char** argv) {
     const int songs = argc > 1 ? std::atoi(argv[1]) : 5000;
@@ -21,6 +22,7 @@ int main(int argc, char** argv) {
         std::printf("generating %d songs...\n", songs);
         const sonara::bench::BenchCorpus corpus(songs);
         sonara::bench::runScanBench(corpus, table);
+        sonara::bench::runUpdateBench(corpus, table);
     }
     sonara::bench::runLibraryFileBench(records, table);
     sonara::bench::runSearchBench(records, table);
