@@ -1,5 +1,9 @@
 #include "core/library/FolderAdd.h"
 
+#include <algorithm>
+#include <utility>
+#include <vector>
+
 #include "core/app/Prompter.h"
 #include "core/app/StringTable.h"
 #include "core/io/FileAttributes.h"
@@ -12,13 +16,18 @@
 #include "core/library/MediaName.h"
 #include "core/library/PathCache.h"
 #include "core/library/SourcesList.h"
-#include "core/metadata/Normaliser.h"
 
 namespace sonara {
 
 namespace {
 
 constexpr int kContinueAddingQuestion = 120;
+
+void showPath(Progress& progress, const std::string& path) {
+    const size_t slash = path.rfind('/');
+    progress.show(std::string_view(path).substr(slash + 1),
+                  std::string_view(path).substr(0, slash + 1));
+}
 
 }  // namespace
 
@@ -37,25 +46,46 @@ FolderAddResult addFolderToLibrary(const std::string& folder, LibraryScope& scop
         }
     }
     scope.sources.add(start, mediaName);
-    scope.library.sort(SortOrder::FileName, NormaliseOptions{});
+    std::vector<std::string> found;
     const WalkResult walk = walkFolder(
         start, "*.MP3",
         [&](const std::string& path) {
-            const size_t slash = path.rfind('/');
-            progress.show(std::string_view(path).substr(slash + 1),
-                          std::string_view(path).substr(0, slash + 1));
-            const std::string name = files::namePart(path);
-            if (!text::isValidUtf8(name) && scope.library.findByName(disk_names::key(name)) >= 0) {
-                return true;  // held under the name it reads back as
-            }
-            const AddResult added = scope.library.addSong(path, mediaName, scope.factory);
-            if (added.status == AddStatus::Added) {
-                ++result.added;
-                scope.cache.addFile(path);
-            }
-            return added.status != AddStatus::Failed;
+            showPath(progress, path);
+            found.push_back(path);
+            return true;
         },
         &progress.cancelFlag());
+    // Added in name order, so each record joins the library at its end
+    // rather than moving the records after it; of two files with one name
+    // the first found still wins.
+    std::vector<std::pair<std::string, size_t>> order;
+    order.reserve(found.size());
+    for (size_t i = 0; i < found.size(); ++i) {
+        order.emplace_back(text::toLowerAscii(disk_names::key(files::namePart(found[i]))), i);
+    }
+    std::stable_sort(order.begin(), order.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    std::vector<std::string> added;
+    for (const auto& [key, i] : order) {
+        if (progress.cancelled()) {
+            break;
+        }
+        const std::string& path = found[i];
+        showPath(progress, path);
+        const std::string name = files::namePart(path);
+        if (!text::isValidUtf8(name) && scope.library.findByName(disk_names::key(name)) >= 0) {
+            continue;  // held under the name it reads back as
+        }
+        const AddResult outcome = scope.library.addSong(path, mediaName, scope.factory);
+        if (outcome.status == AddStatus::Failed) {
+            break;
+        }
+        if (outcome.status == AddStatus::Added) {
+            added.push_back(path);
+        }
+    }
+    result.added = int(added.size());
+    scope.cache.addFiles(added);
     result.incomplete = walk.incomplete;
     result.cancelled = progress.cancelled();
     result.ok = !result.cancelled;

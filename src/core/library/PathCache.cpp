@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <iterator>
 #include <numeric>
 #include <utility>
 
@@ -74,6 +75,40 @@ bool heldUnderKey(Library& library, const std::string& path) {
     return !text::isValidUtf8(name) && library.findByName(disk_names::key(name)) >= 0;
 }
 
+// Stable: of two entries with one name the first stays first.
+void sortByName(std::vector<PathCacheEntry>& entries) {
+    // The names folded once into one buffer, so that the sort compares bytes
+    // and moves indices rather than folding and moving strings. Folded bytes
+    // in unsigned order are the order of compareNoCase().
+    std::string folded;
+    std::vector<std::pair<size_t, size_t>> spans;
+    spans.reserve(entries.size());
+    for (const PathCacheEntry& entry : entries) {
+        spans.emplace_back(folded.size(), entry.fileName.size());
+        for (const char c : entry.fileName) {
+            folded += text::foldAscii(c);
+        }
+    }
+    const auto key = [&](size_t i) {
+        return std::string_view(folded).substr(spans[i].first, spans[i].second);
+    };
+    std::vector<size_t> order(entries.size());
+    std::iota(order.begin(), order.end(), size_t(0));
+    // Stable, so that of two entries with one name the first found stays first.
+    std::stable_sort(order.begin(), order.end(),
+                     [&](size_t a, size_t b) { return key(a) < key(b); });
+    std::vector<PathCacheEntry> sorted;
+    sorted.reserve(entries.size());
+    for (const size_t i : order) {
+        sorted.push_back(std::move(entries[i]));
+    }
+    entries.swap(sorted);
+}
+
+bool sameName(const PathCacheEntry& a, const PathCacheEntry& b) {
+    return text::equalsNoCase(a.fileName, b.fileName);
+}
+
 }  // namespace
 
 long PathCache::find(std::string_view fileName) const {
@@ -98,32 +133,27 @@ bool PathCache::addFile(const std::string& fullPath) {
 }
 
 void PathCache::sort() {
-    // The names folded once into one buffer, so that the sort compares bytes
-    // and moves indices rather than folding and moving strings. Folded bytes
-    // in unsigned order are the order of compareNoCase().
-    std::string folded;
-    std::vector<std::pair<size_t, size_t>> spans;
-    spans.reserve(entries_.size());
-    for (const PathCacheEntry& entry : entries_) {
-        spans.emplace_back(folded.size(), entry.fileName.size());
-        for (const char c : entry.fileName) {
-            folded += text::foldAscii(c);
-        }
+    sortByName(entries_);
+}
+
+size_t PathCache::addFiles(const std::vector<std::string>& fullPaths) {
+    std::vector<PathCacheEntry> fresh;
+    fresh.reserve(fullPaths.size());
+    for (const std::string& path : fullPaths) {
+        fresh.push_back(PathCacheEntry{keyOf(path), 0, path});
     }
-    const auto key = [&](size_t i) {
-        return std::string_view(folded).substr(spans[i].first, spans[i].second);
-    };
-    std::vector<size_t> order(entries_.size());
-    std::iota(order.begin(), order.end(), size_t(0));
-    // Stable, so that of two entries with one name the first found stays first.
-    std::stable_sort(order.begin(), order.end(),
-                     [&](size_t a, size_t b) { return key(a) < key(b); });
-    std::vector<PathCacheEntry> sorted;
-    sorted.reserve(entries_.size());
-    for (const size_t i : order) {
-        sorted.push_back(std::move(entries_[i]));
-    }
-    entries_.swap(sorted);
+    sortByName(fresh);
+    fresh.erase(std::unique(fresh.begin(), fresh.end(), sameName), fresh.end());
+    std::erase_if(fresh, [&](const PathCacheEntry& entry) { return find(entry.fileName) >= 0; });
+    std::vector<PathCacheEntry> merged;
+    merged.reserve(entries_.size() + fresh.size());
+    std::merge(std::make_move_iterator(entries_.begin()), std::make_move_iterator(entries_.end()),
+               std::make_move_iterator(fresh.begin()), std::make_move_iterator(fresh.end()),
+               std::back_inserter(merged), [](const PathCacheEntry& a, const PathCacheEntry& b) {
+                   return text::compareNoCase(a.fileName, b.fileName) < 0;
+               });
+    entries_.swap(merged);
+    return fresh.size();
 }
 
 ScanCoverage PathCache::build(SourcesList& sources, int mask, const Drives& drives,
@@ -164,11 +194,7 @@ ScanCoverage PathCache::build(SourcesList& sources, int mask, const Drives& driv
     }
     // Sorted once; of equal names the first found stays, as addFile() keeps it.
     sort();
-    entries_.erase(std::unique(entries_.begin(), entries_.end(),
-                               [](const PathCacheEntry& a, const PathCacheEntry& b) {
-                                   return text::equalsNoCase(a.fileName, b.fileName);
-                               }),
-                   entries_.end());
+    entries_.erase(std::unique(entries_.begin(), entries_.end(), sameName), entries_.end());
     return coverage;
 }
 

@@ -40,6 +40,9 @@ class PathCache {
     long find(std::string_view fileName) const;
     // Adds {name, 0, fullPath} at its sorted place unless the name is known.
     bool addFile(const std::string& fullPath);
+    // The same for many files at once, in one merge; of new files with one
+    // name the first stays. Returns how many were added.
+    size_t addFiles(const std::vector<std::string>& fullPaths);
 
     void clear() { entries_.clear(); }
     // For loading and scans: append, then sort() once.

@@ -241,18 +241,24 @@ TEST_F(FolderAdd, RemovableFolderNeedsANameAndCancelEndsIt) {
     EXPECT_EQ(sources.at(0).mediaName, "Stick");
 }
 
-TEST_F(FolderAdd, CancelledWalkReportsFailureAndKeepsWhatWasAdded) {
-    ScriptedPrompter progressHost;
-    progressHost.cancelAfterFiles(1);
-    FolderAddResult result;
-    EXPECT_FALSE(progressHost.runProgress("Adding folders", "", [&](Progress& progress) {
-        result = addFolderToLibrary(dir.file("music"), scope, false, progress);
-        return result.ok;
-    }));
-    EXPECT_FALSE(result.ok);
-    EXPECT_TRUE(result.cancelled);
-    EXPECT_EQ(result.added, 1);
+TEST_F(FolderAdd, CancelReportsFailureAndKeepsWhatWasAdded) {
+    const auto addCancelledAfter = [&](long files) {
+        ScriptedPrompter progressHost;
+        progressHost.cancelAfterFiles(files);
+        FolderAddResult result;
+        EXPECT_FALSE(progressHost.runProgress("Adding folders", "", [&](Progress& progress) {
+            result = addFolderToLibrary(dir.file("music"), scope, false, progress);
+            return result.ok;
+        }));
+        EXPECT_FALSE(result.ok);
+        EXPECT_TRUE(result.cancelled);
+        return result.added;
+    };
+    EXPECT_EQ(addCancelledAfter(1), 0);  // while walking: nothing is added
+    // Two files walked, then Cancel while the first is added.
+    EXPECT_EQ(addCancelledAfter(3), 1);
     EXPECT_EQ(library.count(), 1u);
+    EXPECT_EQ(cache.count(), 1u);
 }
 
 }  // namespace

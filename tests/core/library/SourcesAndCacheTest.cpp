@@ -101,6 +101,17 @@ TEST(PathCache, FindAddAndDuplicates) {
     EXPECT_EQ(cache.find("c.mp3"), -1);
 }
 
+TEST(PathCache, AddFilesMergesInOneGoFirstFoundWinning) {
+    PathCache cache;
+    cache.addFile("/m/b.mp3");
+    EXPECT_EQ(cache.addFiles({"/x/a.mp3", "/y/B.MP3", "/z/c.mp3", "/w/A.mp3"}), 2u);
+    ASSERT_EQ(cache.count(), 3u);
+    EXPECT_EQ(cache.at(0).fullPath, "/x/a.mp3");
+    EXPECT_EQ(cache.at(1).fullPath, "/m/b.mp3");
+    EXPECT_EQ(cache.at(2).fullPath, "/z/c.mp3");
+    EXPECT_EQ(cache.find("C.mp3"), 2);
+}
+
 TEST(PathCacheFile, SameNameTwiceLoadsBothAndFindsOne) {
     std::vector<uint8_t> bytes;
     {
