@@ -1,6 +1,8 @@
 #include "core/playlist/PlayList.h"
 
+#include <algorithm>
 #include <chrono>
+#include <memory>
 
 #include "core/app/DataFileSaver.h"
 #include "core/library/LibraryRecord.h"
