@@ -96,6 +96,24 @@ TEST_F(CliSources, UpdateAddsRemovesAndKeepsAnAbsentSource) {
     EXPECT_EQ(cli.run({"update"}).out, "0 files added. 0 files removed.\n");
 }
 
+TEST_F(CliSources, UpdateThatCannotSaveSaysSoAndKeepsTheOldLibrary) {
+    song("music/a.mp3");
+    ASSERT_EQ(cli.run({"sources", "add", folder("music")}).exitCode, 0);
+    ASSERT_EQ(cli.run({"update"}).exitCode, 0);
+    song("music/b.mp3");
+    fs::permissions(cli.home().file("Sonara.dat"), fs::perms::owner_read);
+    CliRun run = cli.run({"update"}, "n\n");
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_NE(run.err.find("Sonara.dat was not written: it is read-only."), std::string::npos)
+        << run.err;
+    EXPECT_EQ(listedNames(), "a.mp3\n");
+
+    run = cli.run({"update"}, "y\n");
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(run.out, "1 files added. 0 files removed.\n");
+    EXPECT_EQ(listedNames(), "a.mp3\nb.mp3\n");
+}
+
 TEST_F(CliSources, CheckMarksAvailabilityAndLocatePrintsThePath) {
     const std::string kept = song("music/deep/kept.mp3");
     song("music/gone.mp3");

@@ -20,8 +20,9 @@ struct FolderAddResult {
 // preference "PromptForCollectionName") other folders are asked for one
 // too, and a Cancel there asks whether to go on without. The folder joins
 // the sources; each new file becomes a record with that name and enters the
-// path cache; the walk shows each file on `progress` and stops at its
-// cancel flag or when a record cannot be made. When songs were added and
+// path cache. Each file is shown on `progress`; its cancel flag stops the
+// walk (nothing is added then) or the adding, which also stops when a record
+// cannot be made. When songs were added and
 // the walk was not cancelled, the caller saves the library and the sources.
 FolderAddResult addFolderToLibrary(const std::string& folder, LibraryScope& scope,
                                    bool promptForName, Progress& progress);
