@@ -73,11 +73,13 @@ class Walker {
                 }
                 break;
             }
-            const std::string name = entry->d_name;
+            const std::string_view name = entry->d_name;  // valid until the next readdir
             if (name == "." || name == "..") {
                 continue;
             }
-            const std::string path = folder + name;
+            std::string path;
+            path.reserve(folder.size() + name.size() + 1);
+            path.append(folder).append(name);
             bool isDir = entry->d_type == DT_DIR;
             bool isFile = entry->d_type == DT_REG;
             if (entry->d_type == DT_LNK || entry->d_type == DT_UNKNOWN) {
