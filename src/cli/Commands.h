@@ -31,6 +31,18 @@ int runLetter(Context& context, Args& args);
 int runValues(Context& context, Args& args);
 // Mounted drives with their kinds and labels (DriveCommands.cpp).
 int runDrives(Context& context, Args& args);
+// The library tools (one file each: WizardCommands.cpp, DupesCommands.cpp,
+// RenameCommands.cpp, ReportCommands.cpp, TopCommands.cpp, BackupCommands.cpp,
+// RecordCommands.cpp).
+int runWizardSearch(Context& context, Args& args);
+int runDupes(Context& context, Args& args);
+int runRename(Context& context, Args& args);
+int runReport(Context& context, Args& args);
+int runTop(Context& context, Args& args);
+int runBackup(Context& context, Args& args);
+int runRestore(Context& context, Args& args);
+int runRecord(Context& context, Args& args);
+int runGenre(Context& context, Args& args);
 
 // Prints "usage: sonara-cli <line>" on stderr and returns kUsage.
 int usage(Context& context, const char* line, const std::string& problem = {});

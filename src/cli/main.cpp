@@ -34,7 +34,17 @@ constexpr const char* kUsageText =
     "  search all|artist|album|title TEXT [--json] | search genre NAME... [--json]\n"
     "  letter all|artist|album|title|genre CHAR [--json]\n"
     "  values artist|album|title LETTER|'*' [--json]\n"
-    "  drives [--json]\n";
+    "  drives [--json]\n"
+    "  wizard-search [--network] [--add] [MOUNT...]\n"
+    "  dupes [--strip|--no-strip] [--sources | FOLDER...] [--delete] [--copy-to DIR | --no-copy]\n"
+    "  rename [--sources | FOLDER...] [--apply]\n"
+    "  report [--include current|all] [--using name|path|both] [--columns 1|2|3]\n"
+    "         [--delim comma|space|tab] [--out FILE]\n"
+    "  top [--json] | top add RANK | top clear\n"
+    "  backup [DIR] | restore DIR\n"
+    "  record show FILENAME [--json]\n"
+    "  record set FILENAME [--title T] [--artist A] [--genre G] [--comment C] [--rename-file]\n"
+    "  genre assign NAME FILENAME...\n";
 
 }  // namespace
 
@@ -73,13 +83,21 @@ int main(int argc, char** argv) {
         int (*run)(Context&, Args&);
     };
     static const Entry commands[] = {
-        {"add", runAdd},           {"list", runList},     {"totals", runTotals},
-        {"remove", runRemove},     {"tag", runTag},       {"prefs", runPrefs},
-        {"playlist", runPlaylist}, {"info", runInfo},     {"play", runPlay},
-        {"devices", runDevices},   {"volume", runVolume}, {"towav", runToWav},
-        {"sources", runSources},   {"update", runUpdate}, {"check", runCheck},
-        {"locate", runLocate},     {"media", runMedia},   {"search", runSearch},
-        {"letter", runLetter},     {"values", runValues}, {"drives", runDrives},
+        {"add", runAdd},           {"list", runList},
+        {"totals", runTotals},     {"remove", runRemove},
+        {"tag", runTag},           {"prefs", runPrefs},
+        {"playlist", runPlaylist}, {"info", runInfo},
+        {"play", runPlay},         {"devices", runDevices},
+        {"volume", runVolume},     {"towav", runToWav},
+        {"sources", runSources},   {"update", runUpdate},
+        {"check", runCheck},       {"locate", runLocate},
+        {"media", runMedia},       {"search", runSearch},
+        {"letter", runLetter},     {"values", runValues},
+        {"drives", runDrives},     {"wizard-search", runWizardSearch},
+        {"dupes", runDupes},       {"rename", runRename},
+        {"report", runReport},     {"top", runTop},
+        {"backup", runBackup},     {"restore", runRestore},
+        {"record", runRecord},     {"genre", runGenre},
     };
     for (const Entry& entry : commands) {
         if (command == entry.name) {
