@@ -63,6 +63,8 @@ const std::unordered_map<int, std::string>& table() {
          "your sources and try again."},
         {7176, "This will overwrite your current library.  Do you wish to continue?"},
         {7177, "MP3 - MPEG Layer 3 Audio File|*.mp3"},
+        {7180, "Select backup directory...\n"},
+        {7181, "Select a directory to backup to...\n"},
     };
     return texts;
 }
