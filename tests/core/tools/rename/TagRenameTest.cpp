@@ -1,0 +1,162 @@
+#include "core/tools/rename/TagRename.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "core/app/StringTable.h"
+#include "core/tools/rename/SafeRename.h"
+#include "support/Mp3Fixture.h"
+#include "support/ScriptedPrompter.h"
+#include "support/TempDir.h"
+
+namespace sonara {
+namespace {
+
+namespace fs = std::filesystem;
+using testing::ScriptedPrompter;
+using testing::TempDir;
+
+void writeSong(const fs::path& file, const std::string& artist, const std::string& title) {
+    auto bytes = testing::makeMp3(testing::songSpec(0.1));
+    const auto tag = testing::id3v1Block(title, artist, "", "", "", 255);
+    bytes.insert(bytes.end(), tag.begin(), tag.end());
+    testing::writeBytes(file, bytes);
+}
+
+void writeUntagged(const fs::path& file) {
+    testing::writeMp3(file, testing::songSpec(0.1));
+}
+
+const RenameCandidate* byOldName(const RenameSearch& search, const std::string& name) {
+    for (const auto& candidate : search.candidates) {
+        if (candidate.oldName == name) {
+            return &candidate;
+        }
+    }
+    return nullptr;
+}
+
+TEST(TagRename, ProposalsTicksAndOrder) {
+    TempDir dir;
+    fs::create_directories(dir.path() / "sub");
+    writeSong(dir.path() / "a.mp3", "Zed", "Song");
+    writeSong(dir.path() / "sub" / "b.MP3", "Abba", "Waterloo");
+    writeSong(dir.path() / "c.mp3", "Only Artist", "");
+    writeSong(dir.path() / "abba - SOS.mp3", "ABBA", "sos");
+    writeUntagged(dir.path() / "d.mp3");
+    testing::writeText(dir.path() / "notes.txt", "x");
+
+    const RenameSearch search = searchForRename({dir.path().string()}, nullptr);
+    ASSERT_EQ(search.candidates.size(), 5u);
+    EXPECT_EQ(search.candidates[0].newName, "Abba - Waterloo.MP3");
+    EXPECT_EQ(search.candidates[0].folder, dir.file("sub") + "/");
+    EXPECT_EQ(search.candidates[1].newName, "Zed - Song.MP3");
+    EXPECT_TRUE(search.candidates[0].process && search.candidates[1].process);
+    for (size_t i = 2; i < 5; ++i) {
+        EXPECT_FALSE(search.candidates[i].process) << i;
+    }
+
+    const RenameCandidate* artistOnly = byOldName(search, "c.mp3");
+    ASSERT_NE(artistOnly, nullptr);
+    EXPECT_EQ(artistOnly->newName, "Only Artist - .MP3");
+    // Already named after its tag in another letter case.
+    EXPECT_TRUE(byOldName(search, "abba - SOS.mp3")->hasTag);
+    RenameCandidate untagged = *byOldName(search, "d.mp3");
+    EXPECT_FALSE(untagged.hasTag);
+    EXPECT_EQ(untagged.newName, "d.mp3");
+    EXPECT_FALSE(toggleProcess(untagged));
+    RenameCandidate tagged = *artistOnly;
+    EXPECT_TRUE(toggleProcess(tagged));
+}
+
+TEST(TagRename, CancelledSearchKeepsWhatItFound) {
+    TempDir dir;
+    for (int i = 0; i < 4; ++i) {
+        writeSong(dir.path() / ("s" + std::to_string(i) + ".mp3"), "A", "T" + std::to_string(i));
+    }
+    ScriptedPrompter prompter;
+    prompter.cancelAfterFiles(2);
+    RenameSearch search;
+    prompter.runProgress("", "", [&](Progress& progress) {
+        search = searchForRename({dir.path().string()}, &progress);
+        return true;
+    });
+    EXPECT_TRUE(search.cancelled);
+    EXPECT_LT(search.candidates.size(), 4u);
+}
+
+TEST(TagRename, RenamesTickedFilesAndAsksFirst) {
+    TempDir dir;
+    writeSong(dir.path() / "a.mp3", "Artist", "Title");
+    RenameSearch search = searchForRename({dir.path().string()}, nullptr);
+
+    ScriptedPrompter saysNo(Answer::No);
+    EXPECT_FALSE(renameCandidates(search.candidates, saysNo, nullptr).asked);
+    EXPECT_TRUE(fs::exists(dir.path() / "a.mp3"));
+
+    ScriptedPrompter prompter(Answer::Yes);
+    const RenameResult result = renameCandidates(search.candidates, prompter, nullptr);
+    EXPECT_EQ(prompter.questions, std::vector<std::string>{"Rename the checked files?"});
+    EXPECT_EQ(result.renamed, 1);
+    EXPECT_TRUE(prompter.messages.empty());
+    EXPECT_FALSE(fs::exists(dir.path() / "a.mp3"));
+    EXPECT_TRUE(fs::exists(dir.path() / "Artist - Title.MP3"));
+    // The list is not rebuilt.
+    EXPECT_EQ(search.candidates[0].oldName, "a.mp3");
+
+    // Running it again finds the file gone and skips it quietly.
+    const RenameResult again = renameCandidates(search.candidates, prompter, nullptr);
+    EXPECT_EQ(again.skipped, 1);
+    EXPECT_TRUE(prompter.messages.empty());
+}
+
+TEST(TagRename, NeverOverwritesOrLeavesTheFolder) {
+    TempDir dir;
+    fs::create_directories(dir.path() / "music");
+    writeSong(dir.path() / "music" / "a.mp3", "..", "x/../../escaped");
+    writeSong(dir.path() / "music" / "b.mp3", "Same", "Name");
+    testing::writeText(dir.path() / "music" / "Same - Name.MP3", "keep me");
+    writeSong(dir.path() / "music" / "c.mp3", "Locked", "Song");
+    fs::permissions(dir.path() / "music" / "c.mp3", fs::perms::owner_write,
+                    fs::perm_options::remove);
+
+    RenameSearch search = searchForRename({dir.file("music")}, nullptr);
+    for (auto& candidate : search.candidates) {
+        candidate.process = candidate.hasTag;
+    }
+    ScriptedPrompter prompter(Answer::Yes);
+    const RenameResult result = renameCandidates(search.candidates, prompter, nullptr);
+    EXPECT_EQ(result.renamed, 0);
+    EXPECT_EQ(result.failed, 3);
+    const std::string music = dir.file("music") + "/";
+    const auto has = [&](const std::string& text) {
+        return std::find(prompter.messages.begin(), prompter.messages.end(), text) !=
+               prompter.messages.end();
+    };
+    EXPECT_TRUE(has(stringText(2007) + "\n" + music + "a.mp3"));
+    EXPECT_TRUE(has(stringText(2007) + "\n" + music + "b.mp3"));
+    EXPECT_TRUE(has(stringText(2006) + "\n" + music + "c.mp3"));
+    EXPECT_EQ(testing::readText(dir.path() / "music" / "Same - Name.MP3"), "keep me");
+    EXPECT_TRUE(fs::exists(dir.path() / "music" / "a.mp3"));
+    EXPECT_TRUE(fs::exists(dir.path() / "music" / "b.mp3"));
+    EXPECT_FALSE(fs::exists(dir.path() / "escaped.MP3"));
+}
+
+TEST(SafeRename, RefusesExistingTargetsAndOddNames) {
+    TempDir dir;
+    testing::writeText(dir.path() / "from", "1");
+    testing::writeText(dir.path() / "to", "2");
+    EXPECT_EQ(renameNoReplace(dir.file("from"), dir.file("to")), RenameOutcome::TargetExists);
+    EXPECT_EQ(testing::readText(dir.path() / "to"), "2");
+    EXPECT_EQ(renameNoReplace(dir.file("from"), dir.file("new")), RenameOutcome::Renamed);
+    EXPECT_EQ(renameNoReplace(dir.file("gone"), dir.file("other")), RenameOutcome::Failed);
+    EXPECT_FALSE(isPlainFileName(""));
+    EXPECT_FALSE(isPlainFileName(".."));
+    EXPECT_FALSE(isPlainFileName("a/b"));
+    EXPECT_FALSE(isPlainFileName(std::string("a\0b", 3)));
+    EXPECT_TRUE(isPlainFileName("A - B.MP3"));
+}
+
+}  // namespace
+}  // namespace sonara
