@@ -1,0 +1,56 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "CliRunner.h"
+#include "support/Mp3Fixture.h"
+
+namespace sonara::testing {
+namespace {
+
+namespace fs = std::filesystem;
+
+void writeTagged(const fs::path& file, const std::string& artist, const std::string& title) {
+    fs::create_directories(file.parent_path());
+    auto bytes = makeMp3(songSpec(0.1));
+    const auto tag = id3v1Block(title, artist, "", "", "", 255);
+    bytes.insert(bytes.end(), tag.begin(), tag.end());
+    writeBytes(file, bytes);
+}
+
+TEST(CliRename, ListsThenAppliesOnlyWithApply) {
+    CliRunner cli;
+    const fs::path music = cli.files().path() / "music";
+    writeTagged(music / "one.mp3", "Artist", "Song");
+    writeTagged(music / "two.mp3", "Artist", "");
+    const std::string folder = music.string() + "/";
+
+    CliRun run = cli.run({"rename", music.string()});
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(run.out, "1\tyes\tArtist - Song.MP3\tone.mp3\t" + folder +
+                           "\n0\tyes\tArtist - .MP3\ttwo.mp3\t" + folder + "\n");
+    EXPECT_TRUE(fs::exists(music / "one.mp3"));
+
+    run = cli.run({"--yes", "rename", music.string(), "--apply"});
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_TRUE(fs::exists(music / "Artist - Song.MP3"));
+    EXPECT_TRUE(fs::exists(music / "two.mp3"));
+
+    EXPECT_EQ(cli.run({"rename"}).exitCode, 2);
+    EXPECT_EQ(cli.run({"rename", "--sources", music.string()}).exitCode, 2);
+}
+
+TEST(CliRename, ASlashInATagFailsWithoutMovingTheFile) {
+    CliRunner cli;
+    const fs::path music = cli.files().path() / "music";
+    writeTagged(music / "a.mp3", "AC/DC", "Thunder");
+    const CliRun run = cli.run({"--yes", "rename", music.string(), "--apply"});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_NE(run.err.find("Unable to rename file - illegal characters in filename?") +
+                  run.out.find("Unable to rename file - illegal characters in filename?"),
+              2 * std::string::npos);
+    EXPECT_TRUE(fs::exists(music / "a.mp3"));
+}
+
+}  // namespace
+}  // namespace sonara::testing
