@@ -1,10 +1,80 @@
-// Being written.
+// report: the Generate Library Report dialog on the command line.
+#include <optional>
+#include <string>
+#include <vector>
+
 #include "cli/Commands.h"
+#include "core/app/StringTable.h"
+#include "core/library/LibraryRecord.h"
+#include "core/settings/PreferenceStore.h"
+#include "core/tools/report/LibraryReport.h"
 
 namespace sonara::cli {
 
-int runReport(Context& context, Args&) {
-    return usage(context, "report", "not built yet");
+namespace {
+
+constexpr const char* kReportUsage =
+    "report [--include current|all] [--using name|path|both] [--columns 1|2|3] "
+    "[--delim comma|space|tab] [--out FILE]";
+constexpr int kEnterValidFileName = 2002;
+constexpr size_t kMaxFileNameLength = 255;
+
+// The index of `word` among `choices`; nullopt for anything else.
+std::optional<int> choiceOf(const std::optional<std::string>& word,
+                            const std::vector<std::string>& choices, int current) {
+    if (!word) {
+        return current;
+    }
+    for (size_t i = 0; i < choices.size(); ++i) {
+        if (*word == choices[i]) {
+            return int(i);
+        }
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
+int runReport(Context& context, Args& args) {
+    Preferences& values = context.prefs().values();
+    const auto include =
+        choiceOf(args.takeOption("--include"), {"current", "all"}, values.exportWhat);
+    const auto contents =
+        choiceOf(args.takeOption("--using"), {"name", "path", "both"}, values.exportContents);
+    const auto columns = choiceOf(args.takeOption("--columns"), {"1", "2", "3"}, values.numColumns);
+    const auto delim =
+        choiceOf(args.takeOption("--delim"), {"comma", "space", "tab"}, values.deliminator);
+    const auto out = args.takeOption("--out");
+    if (!args.operands().empty() || args.hasError() || !include || !contents || !columns ||
+        !delim) {
+        return usage(context, kReportUsage, args.error());
+    }
+    if (out && (out->empty() || out->size() > kMaxFileNameLength)) {
+        context.prompter().message(stringText(kEnterValidFileName), Icon::Stop);
+        return kFailure;
+    }
+    const std::string destination =
+        out ? *out : ensureExportName(context.prefs(), context.paths().programFolder);
+    values.exportWhat = *include;
+    values.exportContents = *contents;
+    values.numColumns = *columns;
+    values.deliminator = *delim;
+    values.exportFileName = destination;
+    context.savePrefs();
+
+    // The command line has no library list of its own: its current list is
+    // the whole library, in collection order.
+    std::vector<const LibraryRecord*> records;
+    Library& library = context.library();
+    records.reserve(library.count());
+    for (size_t i = 0; i < library.count(); ++i) {
+        records.push_back(library.at(i));
+    }
+    const ReportLookup lookup{context.pathCache(), context.sources(),
+                              context.prefs().normaliseOptions()};
+    const ReportOptions options{*contents, *columns, *delim};
+    return writeReport(records, options, lookup, destination, context.prompter()).ok() ? kSuccess
+                                                                                       : kFailure;
 }
 
 }  // namespace sonara::cli
