@@ -1,0 +1,194 @@
+#include "core/tools/duplicates/DuplicateDeletion.h"
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <filesystem>
+
+#include "core/app/Prompter.h"
+#include "core/app/StringTable.h"
+#include "core/io/FileAttributes.h"
+#include "core/io/Text.h"
+#include "core/settings/Preferences.h"
+
+namespace sonara {
+
+namespace {
+
+constexpr int kUnableToDelete = 154;
+constexpr int kCopyFailed = 2000;
+constexpr size_t kBlockSize = 8192;
+constexpr const char* kDeleteQuestion = "Are you sure you want to delete the checked items?";
+
+// Closes a descriptor once.
+class Descriptor {
+  public:
+    explicit Descriptor(int fd) : fd_(fd) {}
+    ~Descriptor() { close(); }
+    Descriptor(const Descriptor&) = delete;
+    Descriptor& operator=(const Descriptor&) = delete;
+    int get() const { return fd_; }
+    bool valid() const { return fd_ >= 0; }
+    bool close() {
+        const int fd = fd_;
+        fd_ = -1;
+        return fd < 0 || ::close(fd) == 0;
+    }
+
+  private:
+    int fd_;
+};
+
+bool writeAll(int fd, const char* data, size_t size) {
+    while (size > 0) {
+        const ssize_t written = ::write(fd, data, size);
+        if (written < 0 && errno == EINTR) {
+            continue;
+        }
+        if (written <= 0) {
+            return false;
+        }
+        data += written;
+        size -= size_t(written);
+    }
+    return true;
+}
+
+bool copyOpened(int in, int out) {
+    char block[kBlockSize];
+    for (;;) {
+        const ssize_t got = ::read(in, block, sizeof block);
+        if (got < 0 && errno == EINTR) {
+            continue;
+        }
+        if (got < 0) {
+            return false;
+        }
+        if (got == 0) {
+            return ::fsync(out) == 0;
+        }
+        if (!writeAll(out, block, size_t(got))) {
+            return false;
+        }
+    }
+}
+
+std::string withSlash(std::string folder) {
+    if (!folder.empty() && folder.back() != '/') {
+        folder += '/';
+    }
+    return folder;
+}
+
+bool makeFolder(const std::string& folder) {
+    std::error_code error;
+    std::filesystem::create_directories(folder, error);
+    return !error && files::isDirectory(folder);
+}
+
+// Another entry of the same name whose file is still on disk.
+bool otherCopyLeft(const std::vector<DuplicateEntry>& entries, size_t index) {
+    const DuplicateEntry& entry = entries[index];
+    const std::string path = entry.path();
+    for (size_t i = 0; i < entries.size(); ++i) {
+        if (i != index && text::equalsNoCase(entries[i].key, entry.key) &&
+            entries[i].path() != path && files::exists(entries[i].path())) {
+            return true;
+        }
+    }
+    return false;
+}
+
+}  // namespace
+
+std::string freeHoldingName(const std::string& folder, const std::string& fileName) {
+    if (!files::exists(folder + fileName) && !files::isDirectory(folder + fileName)) {
+        return fileName;
+    }
+    const size_t dot = fileName.rfind('.');
+    const std::string stem = dot == std::string::npos ? fileName : fileName.substr(0, dot);
+    const std::string extension = dot == std::string::npos ? "" : fileName.substr(dot);
+    for (unsigned long n = 0;; ++n) {
+        std::string name = stem + "(" + std::to_string(n) + ")" + extension;
+        const std::string path = folder + name;
+        if (!files::exists(path) && !files::isDirectory(path)) {
+            return name;
+        }
+    }
+}
+
+bool copyInBlocks(const std::string& from, const std::string& to) {
+    Descriptor in(::open(from.c_str(), O_RDONLY | O_CLOEXEC));
+    if (!in.valid()) {
+        return false;
+    }
+    // O_EXCL: only a file this copy made is ever removed again.
+    Descriptor out(::open(to.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644));
+    if (!out.valid()) {
+        return false;
+    }
+    const bool copied = copyOpened(in.get(), out.get());
+    if (out.close() && copied) {
+        return true;
+    }
+    std::remove(to.c_str());
+    return false;
+}
+
+DeletionResult deleteMarked(const std::vector<DuplicateEntry>& entries, const Preferences& prefs,
+                            Prompter& prompter, Progress* progress) {
+    DeletionResult result;
+    if (prompter.ask(kDeleteQuestion, Buttons::YesNo) != Answer::Yes) {
+        return result;
+    }
+    result.asked = true;
+    const std::string holding = withSlash(prefs.copyDelFilesToFolder);
+    for (size_t i = 0; i < entries.size(); ++i) {
+        const DuplicateEntry& entry = entries[i];
+        if (!entry.marked) {
+            continue;
+        }
+        if (progress) {
+            if (progress->cancelled()) {
+                break;
+            }
+            progress->show(entry.fileName, entry.folder);
+        }
+        const std::string path = entry.path();
+        if (!files::exists(path)) {
+            ++result.skipped;
+            continue;
+        }
+        if (files::isReadOnly(path)) {
+            prompter.message(stringText(kUnableToDelete), Icon::Exclamation);
+            ++result.failed;
+            continue;
+        }
+        if (!otherCopyLeft(entries, i)) {
+            ++result.lastCopies;
+            continue;
+        }
+        if (prefs.copyDelFiles == 1) {
+            const bool copied =
+                !holding.empty() && makeFolder(holding) &&
+                copyInBlocks(path, holding + freeHoldingName(holding, entry.fileName));
+            if (!copied) {
+                prompter.message(stringText(kCopyFailed), Icon::Exclamation);
+                ++result.failed;
+                continue;
+            }
+            ++result.copied;
+        }
+        if (::unlink(path.c_str()) != 0) {
+            prompter.message(stringText(kUnableToDelete), Icon::Exclamation);
+            ++result.failed;
+            continue;
+        }
+        ++result.deleted;
+    }
+    return result;
+}
+
+}  // namespace sonara
