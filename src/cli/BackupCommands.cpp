@@ -1,13 +1,53 @@
-// Being written.
+// backup and restore: the data files copied to a folder and back.
+#include <filesystem>
+#include <string>
+
 #include "cli/Commands.h"
+#include "core/tools/backup/DataBackup.h"
 
 namespace sonara::cli {
 
-int runBackup(Context& context, Args&) {
-    return usage(context, "backup [DIR]", "not built yet");
+namespace {
+
+constexpr const char* kBackupUsage = "backup [DIR]";
+constexpr const char* kRestoreUsage = "restore DIR";
+
+std::string absoluteFolder(const std::string& folder) {
+    std::error_code error;
+    const std::filesystem::path absolute = std::filesystem::absolute(folder, error);
+    return error ? folder : absolute.lexically_normal().string();
 }
-int runRestore(Context& context, Args&) {
-    return usage(context, "restore DIR", "not built yet");
+
+int exitCodeOf(BackupOutcome outcome) {
+    return outcome == BackupOutcome::Completed ? kSuccess : kFailure;
+}
+
+}  // namespace
+
+int runBackup(Context& context, Args& args) {
+    const auto operands = args.operands();
+    if (args.hasError() || operands.size() > 1) {
+        return usage(context, kBackupUsage, args.error());
+    }
+    DataBackup tool(context.paths(), context.prompter());
+    // The default folder is made even when another one is given, as the
+    // browser that starts there would.
+    const std::string defaultFolder = tool.defaultFolder();
+    const std::string folder = operands.empty() ? defaultFolder : absoluteFolder(operands[0]);
+    return exitCodeOf(tool.backup(folder));
+}
+
+// The data files are read again by the next command: this one exits.
+int runRestore(Context& context, Args& args) {
+    const auto operands = args.operands();
+    if (args.hasError() || operands.size() != 1) {
+        return usage(context, kRestoreUsage, args.error());
+    }
+    DataBackup tool(context.paths(), context.prompter());
+    if (!tool.confirmRestore()) {
+        return kFailure;
+    }
+    return exitCodeOf(tool.restore(absoluteFolder(operands[0])));
 }
 
 }  // namespace sonara::cli

@@ -1,0 +1,293 @@
+#include "core/tools/backup/DataBackup.h"
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <filesystem>
+#include <system_error>
+#include <vector>
+
+#include "core/app/StringTable.h"
+#include "core/io/FileAttributes.h"
+
+namespace sonara {
+
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr int kOverwriteQuestion = 7176;
+constexpr size_t kBlock = 8192;
+constexpr const char* kStagedSuffix = ".restoring";
+
+// RAII owner of a file descriptor.
+class Fd {
+  public:
+    explicit Fd(int fd) : fd_(fd) {}
+    ~Fd() {
+        if (fd_ >= 0) {
+            ::close(fd_);
+        }
+    }
+    Fd(const Fd&) = delete;
+    Fd& operator=(const Fd&) = delete;
+    int get() const { return fd_; }
+    bool close() {
+        const int fd = fd_;
+        fd_ = -1;
+        return ::close(fd) == 0;
+    }
+
+  private:
+    int fd_;
+};
+
+bool asciiEqualIgnoringCase(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) {
+        return false;
+    }
+    for (size_t i = 0; i < a.size(); ++i) {
+        auto fold = [](char c) { return (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c; };
+        if (fold(a[i]) != fold(b[i])) {
+            return false;
+        }
+    }
+    return true;
+}
+
+std::string withSlash(std::string folder) {
+    if (folder.empty() || folder.back() != '/') {
+        folder += '/';
+    }
+    return folder;
+}
+
+// The set's file in `folder`: the exact name when it exists, else an entry
+// whose name differs only in case (Windows copies carry any case), else the
+// exact name, absent.
+std::string fileIn(const std::string& folder, std::string_view name) {
+    const std::string exact = folder + std::string(name);
+    if (files::exists(exact)) {
+        return exact;
+    }
+    std::error_code error;
+    for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
+        const std::string entry = it->path().filename().string();
+        if (asciiEqualIgnoringCase(entry, name) && files::exists(it->path().string())) {
+            return it->path().string();
+        }
+    }
+    return exact;
+}
+
+bool samePath(const std::string& a, const std::string& b) {
+    std::error_code error;
+    if (fs::equivalent(a, b, error)) {
+        return true;
+    }
+    return fs::weakly_canonical(a, error) == fs::weakly_canonical(b, error);
+}
+
+// Copies `source` to `target` (created or truncated) in 8192-byte blocks and
+// flushes it to disk; false on any file error.
+bool copyBytes(const std::string& source, const std::string& target) {
+    if (samePath(source, target)) {
+        return false;
+    }
+    Fd in(::open(source.c_str(), O_RDONLY | O_CLOEXEC));
+    if (in.get() < 0) {
+        return false;
+    }
+    Fd out(::open(target.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644));
+    if (out.get() < 0) {
+        return false;
+    }
+    std::vector<char> block(kBlock);
+    for (;;) {
+        const ssize_t got = ::read(in.get(), block.data(), block.size());
+        if (got < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            return false;
+        }
+        if (got == 0) {
+            break;
+        }
+        for (ssize_t done = 0; done < got;) {
+            const ssize_t put = ::write(out.get(), block.data() + done, size_t(got - done));
+            if (put < 0) {
+                if (errno == EINTR) {
+                    continue;
+                }
+                return false;
+            }
+            done += put;
+        }
+    }
+    return ::fsync(out.get()) == 0 && out.close();
+}
+
+// A whole copy or none: the bytes go to a temporary file beside `target`,
+// which replaces it only once complete.
+bool copyInto(const std::string& source, const std::string& target, const std::string& temporary) {
+    if (samePath(source, target) || !copyBytes(source, temporary)) {
+        std::remove(temporary.c_str());
+        return false;
+    }
+    if (std::rename(temporary.c_str(), target.c_str()) != 0) {
+        std::remove(temporary.c_str());
+        return false;
+    }
+    files::syncFolder(files::folderPart(target));
+    return true;
+}
+
+}  // namespace
+
+DataBackup::DataBackup(const DataPaths& paths, Prompter& prompter)
+    : paths_(paths), prompter_(prompter) {}
+
+std::string DataBackup::defaultFolder() const {
+    const std::string folder = paths_.programFolder + "/Backup";
+    std::error_code ignored;
+    fs::create_directories(folder, ignored);
+    return folder;
+}
+
+bool DataBackup::isDataFolder(const std::string& folder) const {
+    return samePath(withSlash(folder), withSlash(paths_.programFolder));
+}
+
+BackupOutcome DataBackup::backup(const std::optional<std::string>& chosen) {
+    if (!chosen) {
+        prompter_.message("Backup cancelled.", Icon::Information);
+        return BackupOutcome::Cancelled;
+    }
+    if (isDataFolder(*chosen)) {
+        prompter_.message("Backup destination must be different than current Library location!",
+                          Icon::Exclamation);
+        return BackupOutcome::Refused;
+    }
+    const std::string from = withSlash(paths_.programFolder);
+    const std::string to = withSlash(*chosen);
+    bool allCopied = true;
+    bool cancelled = false;
+    prompter_.runProgress("Backup...", "", [&](Progress& progress) {
+        for (const std::string_view name : kFileNames) {
+            if (progress.cancelled()) {
+                cancelled = true;
+                return false;
+            }
+            const std::string source = fileIn(from, name);
+            if (!files::exists(source)) {
+                continue;
+            }
+            progress.show(files::namePart(source), from);
+            const std::string target = to + files::namePart(source);
+            if (!copyInto(source, target, target + kStagedSuffix)) {
+                allCopied = false;
+            }
+        }
+        return allCopied;
+    });
+    if (cancelled) {
+        prompter_.message("Backup cancelled.", Icon::Information);
+        return BackupOutcome::Cancelled;
+    }
+    if (!allCopied) {
+        prompter_.message("Backup was unsuccessfull!\n\nChoose a different folder and try again.",
+                          Icon::Exclamation);
+        return BackupOutcome::Failed;
+    }
+    prompter_.message("Backup completed successfully!", Icon::Information);
+    return BackupOutcome::Completed;
+}
+
+bool DataBackup::confirmRestore() {
+    return prompter_.ask(stringText(kOverwriteQuestion), Buttons::YesNo, Icon::Question) ==
+           Answer::Yes;
+}
+
+BackupOutcome DataBackup::restore(const std::optional<std::string>& chosen) {
+    if (!chosen) {
+        prompter_.message("Restore cancelled.", Icon::Information);
+        return BackupOutcome::Cancelled;
+    }
+    // Restoring from the data folder would delete each file before copying it.
+    if (isDataFolder(*chosen)) {
+        prompter_.message("Restore source must be different than current Library location!",
+                          Icon::Exclamation);
+        return BackupOutcome::Refused;
+    }
+    const std::string from = withSlash(*chosen);
+    const std::string to = withSlash(paths_.programFolder);
+
+    struct Step {
+        std::string target;  // the data file
+        std::string staged;  // its new copy, empty when the backup lacks it
+    };
+    std::vector<Step> steps;
+    bool allCopied = true;
+    bool cancelled = false;
+    prompter_.runProgress("Restore...", "", [&](Progress& progress) {
+        for (const std::string_view name : kFileNames) {
+            if (progress.cancelled()) {
+                cancelled = true;
+                return false;
+            }
+            Step step{fileIn(to, name), {}};
+            const std::string source = fileIn(from, name);
+            if (files::exists(source)) {
+                progress.show(files::namePart(source), from);
+                step.staged = step.target + kStagedSuffix;
+                if (samePath(source, step.target) || !copyBytes(source, step.staged)) {
+                    std::remove(step.staged.c_str());
+                    allCopied = false;
+                    return false;
+                }
+            }
+            steps.push_back(std::move(step));
+        }
+        return true;
+    });
+    if (cancelled || !allCopied) {
+        for (const Step& step : steps) {
+            if (!step.staged.empty()) {
+                std::remove(step.staged.c_str());
+            }
+        }
+        if (cancelled) {
+            prompter_.message("Restore cancelled.", Icon::Information);
+            return BackupOutcome::Cancelled;
+        }
+        prompter_.message("Restore was unsuccessfull!\n\nNot all files may have been restored.",
+                          Icon::Exclamation);
+        return BackupOutcome::Failed;
+    }
+    // Every new copy is whole on disk: only renames and deletes are left,
+    // which do not need free space.
+    bool placed = true;
+    for (const Step& step : steps) {
+        if (step.staged.empty()) {
+            std::error_code error;
+            fs::remove(step.target, error);
+            placed = placed && !error;
+        } else if (std::rename(step.staged.c_str(), step.target.c_str()) != 0) {
+            std::remove(step.staged.c_str());
+            placed = false;
+        }
+    }
+    files::syncFolder(to);
+    if (!placed) {
+        prompter_.message("Restore was unsuccessfull!\n\nNot all files may have been restored.",
+                          Icon::Exclamation);
+        return BackupOutcome::Failed;
+    }
+    prompter_.message("Restore Completed Successfully!", Icon::Information);
+    return BackupOutcome::Completed;
+}
+
+}  // namespace sonara
