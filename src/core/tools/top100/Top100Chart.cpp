@@ -1,0 +1,68 @@
+#include "core/tools/top100/Top100Chart.h"
+
+#include <algorithm>
+
+#include "core/app/StringTable.h"
+
+namespace sonara {
+
+namespace {
+constexpr int kSongAdded = 123;
+constexpr int kResetQuestion = 2005;
+}  // namespace
+
+Top100Chart::Top100Chart(Library& library, PlayList& playList, Prompter& prompter)
+    : library_(library), playList_(playList), prompter_(prompter) {
+    reopen();
+}
+
+void Top100Chart::reopen() {
+    view_.clear();
+    for (size_t i = 0; i < library_.count(); ++i) {
+        LibraryRecord* record = library_.at(i);
+        if (record->playCount != 0) {
+            view_.push_back(record);
+        }
+    }
+    std::stable_sort(
+        view_.begin(), view_.end(),
+        [](const LibraryRecord* a, const LibraryRecord* b) { return a->playCount > b->playCount; });
+}
+
+size_t Top100Chart::rowCount() const {
+    return std::min(kMaxRows, view_.size());
+}
+
+LibraryRecord* Top100Chart::rowRecord(size_t row) const {
+    return row < rowCount() ? view_[row] : nullptr;
+}
+
+std::optional<size_t> Top100Chart::add(std::optional<size_t> row) {
+    LibraryRecord* record = row ? rowRecord(*row) : nullptr;
+    if (record == nullptr) {
+        return std::nullopt;
+    }
+    return playList_.addRecordFromLibrary(*record);
+}
+
+std::optional<size_t> Top100Chart::addAndTell(size_t row) {
+    if (rowRecord(row) == nullptr) {
+        return std::nullopt;
+    }
+    const std::optional<size_t> added = add(row);
+    prompter_.message(stringText(kSongAdded), Icon::Information);
+    return added;
+}
+
+bool Top100Chart::clear() {
+    if (prompter_.ask(stringText(kResetQuestion), Buttons::YesNo, Icon::Question) != Answer::Yes) {
+        return false;
+    }
+    for (size_t i = 0; i < library_.count(); ++i) {
+        library_.at(i)->playCount = 0;
+    }
+    view_.clear();
+    return true;
+}
+
+}  // namespace sonara

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <vector>
+
+#include "core/app/Prompter.h"
+#include "core/library/Library.h"
+#include "core/playlist/PlayList.h"
+
+namespace sonara {
+
+// The chart of the most requested library songs, by play count. The view
+// borrows the library's records; reopen() after the library changed.
+// User-interface thread.
+class Top100Chart {
+  public:
+    static constexpr size_t kMaxRows = 100;
+
+    // `playList` is the current play list, attached to `library`.
+    Top100Chart(Library& library, PlayList& playList, Prompter& prompter);
+
+    // Every record with a non-zero play count in library order, then by play
+    // count, most first (ties stay in library order); the rows are the first
+    // 100 of the view, ranked from 1.
+    void reopen();
+    const std::vector<LibraryRecord*>& view() const { return view_; }
+    size_t rowCount() const;
+    // The record of a row (0-based), nullptr outside the rows.
+    LibraryRecord* rowRecord(size_t row) const;
+
+    // "Add": the row's song goes to the current play list as from the
+    // library (a play counted, the data files saved). The caller closes the
+    // chart. Nothing happens without a row. Returns its play-list row.
+    std::optional<size_t> add(std::optional<size_t> row);
+    // A double click: the same add, then "Song added to playlist".
+    std::optional<size_t> addAndTell(size_t row);
+    // "Clear": on Yes every play count becomes 0 and the chart empties; the
+    // caller saves the library. True when cleared.
+    bool clear();
+
+  private:
+    Library& library_;
+    PlayList& playList_;
+    Prompter& prompter_;
+    std::vector<LibraryRecord*> view_;
+};
+
+}  // namespace sonara
