@@ -1,10 +1,95 @@
-// Being written.
+// top: the Top 100 chart, its "Add" and its "Clear".
+#include <cstdio>
+#include <exception>
+#include <string>
+
 #include "cli/Commands.h"
+#include "cli/Json.h"
+#include "core/settings/PreferenceStore.h"
+#include "core/tools/top100/Top100Chart.h"
 
 namespace sonara::cli {
 
-int runTop(Context& context, Args&) {
-    return usage(context, "top [--json] | top add RANK | top clear", "not built yet");
+namespace {
+
+constexpr const char* kTopUsage = "top [--json] | top add RANK | top clear";
+
+int show(Context& context, const Top100Chart& chart, bool asJson) {
+    const NormaliseOptions options = context.prefs().normaliseOptions();
+    if (asJson) {
+        JsonWriter json;
+        json.beginArray();
+        for (size_t row = 0; row < chart.rowCount(); ++row) {
+            const LibraryRecord& record = *chart.rowRecord(row);
+            json.beginObject();
+            json.field("rank", row + 1);
+            json.field("artist", record.displayArtist(options));
+            json.field("title", record.displayTitle(options));
+            json.field("plays", record.playCount);
+            json.field("fileName", std::string(record.fileName()));
+            json.endObject();
+        }
+        json.endArray();
+        std::fprintf(context.out(), "%s\n", json.str().c_str());
+        return kSuccess;
+    }
+    for (size_t row = 0; row < chart.rowCount(); ++row) {
+        const LibraryRecord& record = *chart.rowRecord(row);
+        std::fprintf(context.out(), "%zu\t%s\t%s\t%d\n", row + 1,
+                     record.displayArtist(options).c_str(), record.displayTitle(options).c_str(),
+                     int(record.playCount));
+    }
+    return kSuccess;
+}
+
+// A 1-based rank of the chart as a row; nullopt when it is none.
+std::optional<size_t> rowOfRank(const std::string& word, size_t rows) {
+    size_t used = 0;
+    unsigned long value = 0;
+    try {
+        value = std::stoul(word, &used);
+    } catch (const std::exception&) {
+        return std::nullopt;
+    }
+    if (used != word.size() || value == 0 || value > rows) {
+        return std::nullopt;
+    }
+    return size_t(value - 1);
+}
+
+}  // namespace
+
+int runTop(Context& context, Args& args) {
+    const bool asJson = args.takeFlag("--json");
+    const auto words = args.operands();
+    if (args.hasError()) {
+        return usage(context, kTopUsage, args.error());
+    }
+    PlayList& list = context.playList();
+    list.setLibrary(&context.library());
+    Top100Chart chart(context.library(), list, context.prompter());
+    if (words.empty()) {
+        return show(context, chart, asJson);
+    }
+    if (asJson) {
+        return usage(context, kTopUsage);
+    }
+    if (words[0] == "add" && words.size() == 2) {
+        const std::optional<size_t> row = rowOfRank(words[1], chart.rowCount());
+        if (!row) {
+            return usage(context, kTopUsage, "no rank " + words[1] + " in the chart");
+        }
+        // The play list adds save the data files themselves.
+        const bool added = chart.add(*row).has_value();
+        return added && context.dataFilesSaved() ? kSuccess : kFailure;
+    }
+    if (words[0] == "clear" && words.size() == 1) {
+        if (!chart.clear()) {
+            return kFailure;
+        }
+        return context.saveLibrary() ? kSuccess : kFailure;
+    }
+    return usage(context, kTopUsage);
 }
 
 }  // namespace sonara::cli
