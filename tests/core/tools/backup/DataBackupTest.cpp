@@ -194,6 +194,17 @@ TEST_F(DataBackupTest, RestoreIntoAReadOnlyDataFolderChangesNothing) {
     expectData("old ");
 }
 
+TEST_F(DataBackupTest, BackupCancelledHalfWayKeepsWholeCopiesOfWhatWasDone) {
+    fill(home.path(), "new ");
+    prompter.cancelAfterFiles(2);
+    DataBackup tool(paths, prompter);
+    EXPECT_EQ(tool.backup(elsewhere.path().string()), BackupOutcome::Cancelled);
+    EXPECT_EQ(prompter.messages, std::vector<std::string>{"Backup cancelled."});
+    EXPECT_EQ(readText(elsewhere.path() / "Config.dat"), "new Config.dat");
+    EXPECT_EQ(readText(elsewhere.path() / "DBCache.dat"), "new DBCache.dat");
+    EXPECT_FALSE(fs::exists(elsewhere.path() / "Sonara.dat"));
+}
+
 TEST_F(DataBackupTest, CancelHalfWayLeavesTheOldFiles) {
     fill(home.path(), "old ");
     fill(elsewhere.path(), "new ");
