@@ -88,5 +88,17 @@ TEST_F(CliDupes, SourcesAreSearchedByDefault) {
     EXPECT_EQ(cli.run({"dupes", "--sources", music()}).exitCode, 2);
 }
 
+TEST_F(CliDupes, LibraryRecordOutlivesTheDeletedCopyAndFindsTheOneKept) {
+    const std::string gone = song("music/a/x.mp3", 1);
+    const std::string kept = song("music/b/x.mp3", 2);
+    ASSERT_EQ(cli.run({"sources", "add", music()}).exitCode, 0);
+    ASSERT_EQ(cli.run({"update"}).exitCode, 0);
+    const CliRun run = cli.run({"dupes", "--delete", "--yes", "--no-copy"});
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_FALSE(fs::exists(gone));
+    EXPECT_NE(cli.run({"list"}).out.find("x.mp3"), std::string::npos);
+    EXPECT_EQ(cli.run({"locate", "x.mp3"}).out, kept + "\n");
+}
+
 }  // namespace
 }  // namespace sonara::testing
