@@ -7,8 +7,11 @@
 #include "AnalysisBench.h"
 #include "BenchCorpus.h"
 #include "ConvertBench.h"
+#include "DupesBench.h"
 #include "LibraryFileBench.h"
 #include "PlaybackBench.h"
+#include "RenameBench.h"
+#include "ReportBench.h"
 #include "ResultTable.h"
 #include "ScanBench.h"
 #include "SearchBench.h"
@@ -23,9 +26,12 @@ int main(int argc, char** argv) {
         const sonara::bench::BenchCorpus corpus(songs);
         sonara::bench::runScanBench(corpus, table);
         sonara::bench::runUpdateBench(corpus, table);
+        sonara::bench::runDupesBench(corpus, table);
+        sonara::bench::runRenameBench(corpus, table);
     }
     sonara::bench::runLibraryFileBench(records, table);
     sonara::bench::runSearchBench(records, table);
+    sonara::bench::runReportBench(records, table);
     sonara::bench::runAnalysisBench(table);
     sonara::bench::runConvertBench(table);
     sonara::bench::runPlaybackBench(table);
