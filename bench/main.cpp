@@ -7,6 +7,7 @@
 #include "AnalysisBench.h"
 #include "BenchCorpus.h"
 #include "ConvertBench.h"
+#include "DupesBench.h"
 #include "LibraryFileBench.h"
 #include "PlaybackBench.h"
 #include "RenameBench.h"
@@ -25,6 +26,7 @@ int main(int argc, char** argv) {
         const sonara::bench::BenchCorpus corpus(songs);
         sonara::bench::runScanBench(corpus, table);
         sonara::bench::runUpdateBench(corpus, table);
+        sonara::bench::runDupesBench(corpus, table);
         sonara::bench::runRenameBench(corpus, table);
     }
     sonara::bench::runLibraryFileBench(records, table);
