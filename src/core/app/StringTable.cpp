@@ -51,6 +51,9 @@ const std::unordered_map<int, std::string>& table() {
         {2008, "Are you sure you want to delete this?"},
         {2009, "...scanning..."},
         {2010, "Searching Drives"},
+        {2011,
+         "Please select a removable drive to scan.\n\nIf you would not like to use removable "
+         "media press the Prev button and select No."},
         {6144, "Sonara.ini"},
         {7168, "Unsupported MP3 player."},
         {7169,
