@@ -36,8 +36,11 @@ const std::unordered_map<int, std::string>& table() {
         {154,
          "Unable to delete file.  The file may be read-only, is in use, or is on readonly "
          "media."},
+        {172, "Copy Library Info to Tag Info"},
+        {173, "Copy Tag Info to Library Info"},
         {178, "Report successfully generated."},
         {192, "Please select at least one column"},
+        {195, "A filename cannot contain the character:  /"},
         {196, "Preferences"},
         {200, "%s in %s"},
         {2000, "Unable to copy file, original file not deleted."},
