@@ -1,0 +1,79 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "core/library/Drives.h"
+
+namespace sonara {
+
+class Progress;
+class Prompter;
+struct LibraryScope;
+
+// A drive the wizard offers, with the counters its search fills.
+struct WizardDrive {
+    std::string root;  // the mount point, ending with "/"
+    DriveKind kind = DriveKind::Unknown;
+    std::string label;
+    bool checked = false;
+    int foldersVisited = 0;
+    int musicFolders = 0;
+};
+
+// The check-list text: two blanks, the root, three blanks, the description.
+std::string driveEntryText(const WizardDrive& drive);
+
+// The fixed drives (checked) and network drives (unchecked), in mount order.
+std::vector<WizardDrive> listSearchDrives(const Drives& drives);
+// The removable and CD-ROM drives, all unchecked.
+std::vector<WizardDrive> listRemovableDrives(const Drives& drives);
+
+// Whether a folder is a recycle bin or trash folder, or lies in one, so its
+// songs are never taken for music the user keeps. `home` is the user's home
+// folder, for the desktop trash below it.
+bool isTrashFolder(const std::string& folder, const std::string& home);
+
+struct DriveSearchResult {
+    std::vector<std::string> found;  // music folders, each ending with "/"
+    bool cancelled = false;
+};
+
+// Walks each checked drive from its root, depth first, counting its folders
+// and its folders that hold MP3 files. The walk stays on the drive's own
+// filesystem (other mounts below it are theirs to be searched) and follows no
+// symbolic links, so no folder is walked twice. On cancel the counters are
+// reset and nothing is found.
+DriveSearchResult searchDrives(std::vector<WizardDrive>& drives, const std::string& home,
+                               Progress& progress);
+
+// Folds the found folders into a few top folders: a folder gives way to its
+// parent when a later found folder shares that parent, unless the parent is
+// the drive's top level and at most 49 % of the drive's folders hold music.
+std::vector<std::string> reduceFolders(const std::vector<std::string>& found,
+                                       const std::vector<WizardDrive>& drives);
+
+struct WizardAddResult {
+    bool ok = true;  // false: a folder add failed, the rest were not added
+    bool cancelled = false;
+    int added = 0;
+};
+
+// Adds each folder in turn; the first failure stops the rest.
+WizardAddResult addWizardFolders(const std::vector<std::string>& folders, LibraryScope& scope,
+                                 bool promptForName, Progress& progress);
+
+// "Add" on the removable-media page: each checked drive's root is added in
+// list order (each asks for its medium's name), and "<n> files added" is
+// shown after each. With no drive checked, message 2011. Returns the songs
+// added.
+int addRemovableMedia(const std::vector<WizardDrive>& drives, LibraryScope& scope,
+                      bool promptForName);
+
+// A start from the menu: with songs in the library, asks message 153 first;
+// on Yes (or with an empty library) empties the library, the sources and the
+// path cache and returns true. The caller stops playback and empties the
+// play list.
+bool resetLibraryForWizard(LibraryScope& scope);
+
+}  // namespace sonara

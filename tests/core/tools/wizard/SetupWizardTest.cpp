@@ -1,0 +1,191 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "core/library/Library.h"
+#include "core/library/LibraryScans.h"
+#include "core/library/PathCache.h"
+#include "core/library/RecordFactory.h"
+#include "core/library/SourcesList.h"
+#include "core/tools/wizard/SetupWizard.h"
+#include "support/FakeDrives.h"
+#include "support/Mp3Fixture.h"
+#include "support/ScriptedPrompter.h"
+#include "support/TempDir.h"
+
+namespace sonara {
+namespace {
+
+using testing::FakeDrives;
+using testing::ScriptedPrompter;
+using testing::TempDir;
+
+namespace fs = std::filesystem;
+
+std::vector<WizardDrive> oneDrive(const std::string& root, int visited, int music) {
+    return {WizardDrive{root, DriveKind::Fixed, "", true, visited, music}};
+}
+
+TEST(WizardReduce, SiblingsFoldIntoTheirParentButTheTopLevelNeedsAMajority) {
+    // Two folders under one parent become that parent.
+    EXPECT_EQ(reduceFolders({"/c/MP3/ROCK/", "/c/MP3/JAZZ/"}, oneDrive("/c/", 100, 2)),
+              std::vector<std::string>{"/c/MP3/"});
+    // Alone among 100 folders: the share is 1, the folder stays.
+    EXPECT_EQ(reduceFolders({"/c/MUSIC/"}, oneDrive("/c/", 100, 1)),
+              std::vector<std::string>{"/c/MUSIC/"});
+    // Top-level folders fold into the drive only above 49 %.
+    EXPECT_EQ(reduceFolders({"/c/A/", "/c/B/"}, oneDrive("/c/", 100, 60)),
+              std::vector<std::string>{"/c/"});
+    EXPECT_EQ(reduceFolders({"/c/A/", "/c/B/"}, oneDrive("/c/", 100, 49)),
+              (std::vector<std::string>{"/c/A/", "/c/B/"}));
+    // The case of a name is kept for the add; only comparisons ignore it.
+    EXPECT_EQ(reduceFolders({"/c/Mp3/Rock/", "/c/MP3/jazz/"}, oneDrive("/c/", 100, 2)),
+              std::vector<std::string>{"/c/Mp3/"});
+}
+
+TEST(WizardReduce, AFolderThatHoldsSongsAndSubFoldersIsAddedOnce) {
+    const std::vector<std::string> found = {"/c/MP3/", "/c/MP3/ROCK/", "/c/MP3/JAZZ/", "/c/OTHER/"};
+    EXPECT_EQ(reduceFolders(found, oneDrive("/c/", 100, 4)),
+              (std::vector<std::string>{"/c/MP3/", "/c/OTHER/"}));
+    // Never above the drive the folders were found on.
+    EXPECT_EQ(reduceFolders({"/mnt/d/A/", "/mnt/d/B/"}, oneDrive("/mnt/d/", 2, 2)),
+              std::vector<std::string>{"/mnt/d/"});
+}
+
+TEST(WizardTrash, RecycleBinsAndDesktopTrashAreRecognised) {
+    EXPECT_TRUE(isTrashFolder("/c/RECYCLED/x/", ""));
+    EXPECT_TRUE(isTrashFolder("/c/Recycled/", ""));
+    EXPECT_TRUE(isTrashFolder("/c/$RECYCLE.BIN/S-1/", ""));
+    EXPECT_TRUE(isTrashFolder("/mnt/d/.Trash-1000/files/", ""));
+    EXPECT_TRUE(isTrashFolder("/mnt/d/.Trash/", ""));
+    EXPECT_TRUE(isTrashFolder("/home/u/.local/share/Trash/files/", "/home/u"));
+    EXPECT_FALSE(isTrashFolder("/c/RECYCLEDSONGS/", ""));
+    EXPECT_FALSE(isTrashFolder("/home/v/.local/share/Trash/", "/home/u"));
+}
+
+TEST(WizardDrives, FixedDrivesAreCheckedNetworkDrivesOfferedAndRemovablesListedApart) {
+    FakeDrives drives;
+    drives.mount("/", DriveKind::Fixed, "System");
+    drives.mount("/mnt/share/", DriveKind::Network, "Music");
+    drives.mount("/media/stick/", DriveKind::Removable, "STICK");
+    drives.mount("/media/cd/", DriveKind::CdRom, "DISC");
+    const auto list = listSearchDrives(drives);
+    ASSERT_EQ(list.size(), 2U);
+    EXPECT_TRUE(list[0].checked);
+    EXPECT_FALSE(list[1].checked);
+    EXPECT_EQ(driveEntryText(list[0]), "  /   System");
+    EXPECT_EQ(driveEntryText(list[1]), "  /mnt/share/   Music  (Network Drive)");
+    const auto removable = listRemovableDrives(drives);
+    ASSERT_EQ(removable.size(), 2U);
+    EXPECT_FALSE(removable[0].checked || removable[1].checked);
+    EXPECT_EQ(driveEntryText(removable[0]), "  /media/stick/   Removable");
+    EXPECT_EQ(driveEntryText(removable[1]), "  /media/cd/   CD-Rom");
+}
+
+class WizardSearch : public ::testing::Test {
+  protected:
+    void song(const std::string& relative) {
+        const fs::path file = dir.path() / relative;
+        fs::create_directories(file.parent_path());
+        testing::writeMp3(file, testing::songSpec(0.2));
+    }
+    std::string root() const { return dir.path().string() + "/"; }
+    LibraryScope scope() { return {library, sources, cache, factory, drives, prompter}; }
+
+    TempDir dir;
+    Library library;
+    SourcesList sources;
+    PathCache cache;
+    RecordFactory factory{nullptr, false};
+    FakeDrives drives;
+    ScriptedPrompter prompter;
+};
+
+TEST_F(WizardSearch, CountsFoldersSkipsTrashAndAddsTheReducedFolders) {
+    song("MP3/ROCK/a.mp3");
+    song("MP3/JAZZ/b.MP3");
+    song("RECYCLED/old/c.mp3");
+    song(".Trash-1000/files/d.mp3");
+    fs::create_directories(dir.path() / "docs");
+    fs::create_symlink(dir.path() / "MP3", dir.path() / "docs" / "again");
+    std::vector<WizardDrive> list = oneDrive(root(), 0, 0);
+    drives.mount(root(), DriveKind::Fixed);
+
+    DriveSearchResult result;
+    ASSERT_TRUE(prompter.runProgress("", "", [&](Progress& progress) {
+        result = searchDrives(list, "", progress);
+        return true;
+    }));
+    // root, MP3, ROCK, JAZZ, RECYCLED, old, .Trash-1000, files, docs; the
+    // link is not followed.
+    EXPECT_EQ(list[0].foldersVisited, 9);
+    EXPECT_EQ(list[0].musicFolders, 2);
+    EXPECT_EQ(prompter.lastFileShown, "*.mp3");
+    ASSERT_EQ(result.found.size(), 2U);
+    const auto folders = reduceFolders(result.found, list);
+    EXPECT_EQ(folders, std::vector<std::string>{root() + "MP3/"});
+
+    LibraryScope libraryScope = scope();
+    WizardAddResult added;
+    prompter.runProgress("", "", [&](Progress& progress) {
+        added = addWizardFolders(folders, libraryScope, false, progress);
+        return added.ok;
+    });
+    EXPECT_TRUE(added.ok);
+    EXPECT_EQ(added.added, 2);
+    EXPECT_EQ(library.count(), 2U);
+}
+
+TEST_F(WizardSearch, CancelResetsTheCountersAndFindsNothing) {
+    song("A/a.mp3");
+    song("B/b.mp3");
+    std::vector<WizardDrive> list = oneDrive(root(), 0, 0);
+    prompter.cancelAfterFiles(2);
+    DriveSearchResult result;
+    EXPECT_FALSE(prompter.runProgress("", "", [&](Progress& progress) {
+        result = searchDrives(list, "", progress);
+        return !result.cancelled;
+    }));
+    EXPECT_TRUE(result.cancelled);
+    EXPECT_TRUE(result.found.empty());
+    EXPECT_EQ(list[0].foldersVisited, 0);
+    EXPECT_EQ(list[0].musicFolders, 0);
+}
+
+TEST_F(WizardSearch, RemovableMediaNeedACheckedDriveAndANameEach) {
+    song("disc/a.mp3");
+    song("disc/b.mp3");
+    drives.mount(root(), DriveKind::Removable);
+    std::vector<WizardDrive> list = {WizardDrive{root(), DriveKind::Removable, "", false}};
+    LibraryScope libraryScope = scope();
+    EXPECT_EQ(addRemovableMedia(list, libraryScope, false), 0);
+    ASSERT_EQ(prompter.messages.size(), 1U);
+    EXPECT_EQ(prompter.messages[0].rfind("Please select a removable drive to scan.", 0), 0U);
+
+    list[0].checked = true;
+    prompter.typeMediaName(std::nullopt);  // an unnamed medium ends the batch
+    EXPECT_EQ(addRemovableMedia(list, libraryScope, false), 0);
+    EXPECT_EQ(prompter.messages.size(), 1U);
+    EXPECT_EQ(library.count(), 0U);
+
+    prompter.typeMediaName("Disc 1");
+    EXPECT_EQ(addRemovableMedia(list, libraryScope, false), 2);
+    EXPECT_EQ(prompter.messages.back(), "2 files added");
+    EXPECT_EQ(library.count(), 2U);
+
+    // A start from the menu asks before emptying a library that has songs.
+    prompter.answerNext(Answer::No);
+    EXPECT_FALSE(resetLibraryForWizard(libraryScope));
+    EXPECT_EQ(library.count(), 2U);
+    prompter.answerNext(Answer::Yes);
+    EXPECT_TRUE(resetLibraryForWizard(libraryScope));
+    EXPECT_EQ(prompter.questions.back(),
+              "This will reset your current library.  Do you wish to continue?");
+    EXPECT_EQ(library.count(), 0U);
+    EXPECT_EQ(sources.count(), 0U);
+}
+
+}  // namespace
+}  // namespace sonara
