@@ -1,0 +1,152 @@
+#include "core/tools/editing/RecordEditor.h"
+
+#include <cctype>
+#include <utility>
+#include <vector>
+
+#include "core/app/Prompter.h"
+#include "core/app/StringTable.h"
+#include "core/io/FileAttributes.h"
+#include "core/library/Library.h"
+#include "core/library/LibraryRecord.h"
+#include "core/library/PathCache.h"
+#include "core/tools/rename/SafeRename.h"
+
+namespace sonara {
+
+namespace {
+
+std::string retryQuestion() {
+    return stringText(148) +
+           "\n\nWould you like to fix the problem and attempt to rename the file again?" +
+           "\n\nNote:  " + stringText(195);
+}
+
+bool sameNameIgnoringCase(const std::string& a, const std::string& b) {
+    if (a.size() != b.size()) {
+        return false;
+    }
+    for (size_t i = 0; i < a.size(); ++i) {
+        if (std::tolower(static_cast<unsigned char>(a[i])) !=
+            std::tolower(static_cast<unsigned char>(b[i]))) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// Points the cache at the renamed file: the old name's entry, when it named
+// this file, goes, and the new name leads to the new path.
+void followRename(PathCache& cache, const std::string& oldPath, const std::string& newPath) {
+    const std::string newName = files::namePart(newPath);
+    int32_t inLibrary = 0;
+    std::vector<PathCacheEntry> kept;
+    kept.reserve(cache.count() + 1);
+    for (const PathCacheEntry& entry : cache.entries()) {
+        if (entry.fullPath == oldPath) {
+            inLibrary = entry.inLibrary;
+            continue;
+        }
+        // The library record now stands for the renamed file, so a stale
+        // entry of the new name must not send lookups elsewhere.
+        if (sameNameIgnoringCase(entry.fileName, newName)) {
+            continue;
+        }
+        kept.push_back(entry);
+    }
+    kept.push_back({newName, inLibrary, newPath});
+    cache.clear();
+    for (PathCacheEntry& entry : kept) {
+        cache.append(std::move(entry));
+    }
+    cache.sort();
+}
+
+}  // namespace
+
+RecordEditor::RecordEditor(LibraryRecord& record, std::string path, const NormaliseOptions& options)
+    : record_(record), path_(std::move(path)) {
+    library.title = record.displayTitle(options);
+    library.artist = record.displayArtist(options);
+    library.genre = std::string(record.genre());
+    library.comment = std::string(record.comment());
+    tag = readTagFields(path_);
+}
+
+std::string RecordEditor::mediaLine() const {
+    return record_.mediaName().empty() ? std::string("n/a") : std::string(record_.mediaName());
+}
+
+void RecordEditor::copyLibraryToTag() {
+    tag.title = library.title;
+    tag.artist = library.artist;
+    tag.genre = library.genre;
+    tag.comment = library.comment;
+}
+
+void RecordEditor::copyTagToLibrary() {
+    library.title = tag.title;
+    library.artist = tag.artist;
+    library.genre = tag.genre;
+    library.comment = tag.comment;
+}
+
+RecordEditor::Close RecordEditor::accept(Prompter& prompter, Library& lib, PathCache& cache) {
+    writeTagFields(path_, tag, prompter);
+    const std::string oldPath = path_;
+    if (renameOnDisk && !renamed_ && !renameFile(prompter, lib)) {
+        return Close::StaysOpen;
+    }
+    updateRecord(lib, cache, oldPath);
+    return Close::Closed;
+}
+
+bool RecordEditor::renameFile(Prompter& prompter, Library& lib) {
+    const std::string newName = library.artist + " - " + library.title + ".mp3";
+    const std::string newPath = files::folderPart(path_) + newName;
+    if (newPath == path_) {
+        return true;
+    }
+    // A name holding "/" would move the file into another folder: refused
+    // like any other name the file system cannot take.
+    if (!isPlainFileName(newName)) {
+        return prompter.ask(retryQuestion(), Buttons::YesNo) != Answer::Yes;
+    }
+    // Records are known by bare file name: taking the name of another
+    // record's file would make two records one.
+    const long other = lib.findByName(newName);
+    if (other >= 0 && lib.at(other) != &record_) {
+        prompter.message(stringText(149), Icon::Exclamation);
+        return true;
+    }
+    switch (renameNoReplace(path_, newPath)) {
+        case RenameOutcome::Renamed:
+            path_ = newPath;
+            renamed_ = true;
+            return true;
+        case RenameOutcome::TargetExists:
+            prompter.message(stringText(149), Icon::Exclamation);
+            return true;
+        case RenameOutcome::Failed:
+            break;
+    }
+    return prompter.ask(retryQuestion(), Buttons::YesNo) != Answer::Yes;
+}
+
+void RecordEditor::updateRecord(Library& lib, PathCache& cache, const std::string& oldPath) {
+    record_.setArtist(library.artist);
+    record_.setTitle(library.title);
+    record_.setReserved("");
+    record_.setComment(library.comment);
+    record_.setTagArtist(tag.artist);
+    record_.setTagAlbum(tag.album);
+    record_.setTagTitle(tag.title);
+    record_.setGenre(library.genre);
+    if (renamed_ && path_ != oldPath) {
+        record_.setFileName(files::namePart(path_));
+        lib.markUnsorted();
+        followRename(cache, oldPath, path_);
+    }
+}
+
+}  // namespace sonara

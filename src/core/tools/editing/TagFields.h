@@ -1,0 +1,36 @@
+#pragma once
+
+#include <string>
+
+namespace sonara {
+
+class Prompter;
+
+// The tag dialog's fields, and the tag half of the record editor. The genre
+// is a name: typed or picked from the list of the genre table.
+struct TagFields {
+    static constexpr size_t kMaxCommentLength = 30;
+
+    std::string title;
+    std::string artist;
+    std::string album;
+    std::string year;
+    std::string genre;
+    std::string comment;
+
+    bool operator==(const TagFields&) const = default;
+};
+
+// The fields of the file's tag; all empty when the file has none or cannot
+// be read.
+TagFields readTagFields(const std::string& path);
+
+// The dialog's input check: a comment of more than 30 characters is refused.
+bool tagFieldsValid(const TagFields& fields);
+
+// OK: writes a new tag built from the fields alone (what the extended block
+// carries beyond them is blank); a genre name that is not in the table
+// stores "no genre". A failed write shows message 121. True when written.
+bool writeTagFields(const std::string& path, const TagFields& fields, Prompter& prompter);
+
+}  // namespace sonara
