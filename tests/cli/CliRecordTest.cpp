@@ -1,0 +1,83 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "CliRunner.h"
+#include "support/Mp3Fixture.h"
+
+namespace sonara::testing {
+namespace {
+
+namespace fs = std::filesystem;
+
+void writeTagged(const fs::path& file, const std::string& artist, const std::string& title) {
+    fs::create_directories(file.parent_path());
+    auto bytes = makeMp3(songSpec(0.1));
+    const auto tag = id3v1Block(title, artist, "Disc", "2001", "", 255);
+    bytes.insert(bytes.end(), tag.begin(), tag.end());
+    writeBytes(file, bytes);
+}
+
+TEST(CliRecord, SetSavesTheRecordAndRenameFollowsOnDisk) {
+    CliRunner cli;
+    const fs::path music = cli.files().path() / "music";
+    writeTagged(music / "one.mp3", "Band", "Song");
+    ASSERT_EQ(cli.run({"add", music.string()}).exitCode, 0);
+
+    CliRun run = cli.run({"record", "show", "one.mp3", "--json"});
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_NE(run.out.find("\"tagAlbum\":\"Disc\""), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find("\"mediaName\":\"n/a\""), std::string::npos) << run.out;
+
+    run = cli.run({"record", "set", "one.mp3", "--artist", "New", "--title", "Name", "--genre",
+                   "Jazz", "--rename-file"});
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_TRUE(fs::exists(music / "New - Name.mp3"));
+    EXPECT_FALSE(fs::exists(music / "one.mp3"));
+
+    run = cli.run({"record", "show", "New - Name.mp3"});
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_NE(run.out.find("Genre: Jazz\n"), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find("Path: " + (music / "New - Name.mp3").string()), std::string::npos);
+    EXPECT_EQ(cli.run({"record", "show", "one.mp3"}).exitCode, 1);
+    EXPECT_EQ(cli.run({"record", "show"}).exitCode, 2);
+}
+
+TEST(CliRecord, RenameOntoExistingNameKeepsBothFiles) {
+    CliRunner cli;
+    const fs::path music = cli.files().path() / "music";
+    writeTagged(music / "one.mp3", "Band", "Song");
+    ASSERT_EQ(cli.run({"add", (music / "one.mp3").string()}).exitCode, 0);
+    writeTagged(music / "X - Y.mp3", "Other", "File");
+    const auto other = readBytes(music / "X - Y.mp3");
+
+    const CliRun run =
+        cli.run({"record", "set", "one.mp3", "--artist", "X", "--title", "Y", "--rename-file"});
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_NE((run.out + run.err).find("This filename already exists"), std::string::npos);
+    EXPECT_TRUE(fs::exists(music / "one.mp3"));
+    EXPECT_EQ(readBytes(music / "X - Y.mp3"), other);
+    EXPECT_EQ(cli.run({"record", "show", "one.mp3"}).exitCode, 0);
+}
+
+TEST(CliGenre, AssignWritesRecordsAndTags) {
+    CliRunner cli;
+    const fs::path music = cli.files().path() / "music";
+    writeTagged(music / "a.mp3", "A", "One");
+    writeTagged(music / "b.mp3", "B", "Two");
+    ASSERT_EQ(cli.run({"add", music.string()}).exitCode, 0);
+
+    CliRun run = cli.run({"genre", "assign", "blues", "a.mp3", "b.mp3"});
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    run = cli.run({"tag", "show", (music / "b.mp3").string(), "--json"});
+    EXPECT_NE(run.out.find("\"genreName\":\"Blues\""), std::string::npos) << run.out;
+    run = cli.run({"record", "show", "a.mp3"});
+    EXPECT_NE(run.out.find("Genre: Blues\n"), std::string::npos) << run.out;
+
+    EXPECT_EQ(cli.run({"genre", "assign", "Nonsense", "a.mp3"}).exitCode, 1);
+    EXPECT_EQ(cli.run({"genre", "assign", "Blues", "missing.mp3"}).exitCode, 1);
+    EXPECT_EQ(cli.run({"genre", "assign"}).exitCode, 2);
+}
+
+}  // namespace
+}  // namespace sonara::testing
