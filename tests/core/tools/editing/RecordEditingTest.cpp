@@ -235,6 +235,44 @@ TEST(RecordEditor, ReadOnlyFileShows121AndStillUpdatesRecord) {
     EXPECT_EQ(readBytes(path), before);
 }
 
+TEST(RecordEditor, RenameInReadOnlyFolderAsksAndKeepsTheFile) {
+    TempDir dir;
+    Shelf shelf;
+    const std::string path = writeSong(dir, "song.mp3", "T", "A");
+    LibraryRecord& record = shelf.add(path);
+    AsNobody scope(dir.path(), {});
+    ::chmod(dir.path().c_str(), 0555);
+    RecordEditor editor(record, path, shelf.options);
+    editor.library.artist = "Band";
+    editor.library.title = "Tune";
+    editor.renameOnDisk = true;
+    ScriptedPrompter prompter(Answer::No);
+    EXPECT_EQ(editor.accept(prompter, shelf.library, shelf.cache), RecordEditor::Close::Closed);
+    ::chmod(dir.path().c_str(), 0755);
+    EXPECT_EQ(prompter.questions.size(), 1u);
+    EXPECT_TRUE(fs::exists(path));
+    EXPECT_EQ(record.fileName(), "song.mp3");
+    EXPECT_EQ(record.artist(), "Band");
+    EXPECT_EQ(shelf.cache.at(size_t(shelf.cache.find("song.mp3"))).fullPath, path);
+}
+
+TEST(AssignGenre, ReadOnlyFilesShow121OnceAndKeepTheirBytes) {
+    TempDir dir;
+    Shelf shelf;
+    LibraryRecord& a = shelf.add(writeSong(dir, "a.mp3", "One", "A"));
+    LibraryRecord& b = shelf.add(writeSong(dir, "b.mp3", "Two", "B"));
+    const auto before = readBytes(dir.file("a.mp3"));
+    AsNobody scope(dir.path(), {});
+    ::chmod(dir.file("a.mp3").c_str(), 0444);
+    ::chmod(dir.file("b.mp3").c_str(), 0444);
+    ScriptedPrompter prompter;
+    const auto result = assignGenre("Jazz", {&a, &b}, shelf.cache, shelf.sources, prompter);
+    EXPECT_EQ(result.writeFailures, 2);
+    EXPECT_EQ(prompter.messages, std::vector<std::string>{stringText(121)});
+    EXPECT_EQ(readBytes(dir.file("a.mp3")), before);
+    EXPECT_EQ(a.genre(), "Jazz");  // the library keeps the choice
+}
+
 TEST(AssignGenre, SetsRecordsAndTagsAndGivesUntaggedFilesATag) {
     TempDir dir;
     Shelf shelf;
