@@ -2,6 +2,8 @@
 
 #include "core/app/Prompter.h"
 #include "core/app/StringTable.h"
+#include "core/library/LibraryRecord.h"
+#include "core/library/LocateRecordFile.h"
 #include "core/metadata/TagRecord.h"
 
 namespace sonara {
@@ -57,6 +59,15 @@ bool writeTagFields(const std::string& path, const TagFields& fields, Prompter& 
         return false;
     }
     return true;
+}
+
+std::optional<std::string> locateForTagDialog(const LibraryRecord& record, const PathCache& cache,
+                                              SourcesList& sources, Prompter& prompter) {
+    auto path = locateRecordFile(record, cache, sources, nullptr);
+    if (!path) {
+        prompter.message(formatText(129, std::string(record.mediaName())), Icon::Exclamation);
+    }
+    return path;
 }
 
 }  // namespace sonara

@@ -1,10 +1,14 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 namespace sonara {
 
+class LibraryRecord;
+class PathCache;
 class Prompter;
+class SourcesList;
 
 // The tag dialog's fields, and the tag half of the record editor. The genre
 // is a name: typed or picked from the list of the genre table.
@@ -32,5 +36,10 @@ bool tagFieldsValid(const TagFields& fields);
 // carries beyond them is blank); a genre name that is not in the table
 // stores "no genre". A failed write shows message 121. True when written.
 bool writeTagFields(const std::string& path, const TagFields& fields, Prompter& prompter);
+
+// "Edit Tag Info": the record's file, or nullopt after message 129 naming the
+// record's medium (empty for a fixed drive) when it cannot be found.
+std::optional<std::string> locateForTagDialog(const LibraryRecord& record, const PathCache& cache,
+                                              SourcesList& sources, Prompter& prompter);
 
 }  // namespace sonara

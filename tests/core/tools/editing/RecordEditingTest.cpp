@@ -88,6 +88,22 @@ TEST(TagFields, CommentLimitCountsCharactersAndFailedWriteShows121) {
     EXPECT_TRUE(readTagFields("").title.empty());
 }
 
+TEST(TagFields, TagDialogFindsTheFileOrNamesTheMedium) {
+    TempDir dir;
+    Shelf shelf;
+    const std::string path = writeSong(dir, "a.mp3", "T", "A");
+    LibraryRecord& found = shelf.add(path);
+    LibraryRecord& gone = shelf.add(dir.file("gone.mp3"));
+    fs::remove(dir.file("gone.mp3"));
+    shelf.cache.clear();
+    shelf.cache.addFile(path);
+    gone.setMediaName("Disc 7");
+    ScriptedPrompter prompter;
+    EXPECT_EQ(locateForTagDialog(found, shelf.cache, shelf.sources, prompter), path);
+    EXPECT_FALSE(locateForTagDialog(gone, shelf.cache, shelf.sources, prompter));
+    EXPECT_EQ(prompter.messages, std::vector<std::string>{formatText(129, "Disc 7")});
+}
+
 TEST(RecordEditor, CopyToTagThenOkWritesLibraryValuesAndUpdatesRecord) {
     TempDir dir;
     Shelf shelf;
