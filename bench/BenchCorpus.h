@@ -35,4 +35,9 @@ class BenchCorpus {
     int vbr_ = 0;
 };
 
+// The least any scan must do: open each file of the corpus and read its
+// head (4 KiB) and tail (the 359 bytes of the tag blocks). The physical
+// limit the scan figures are measured against.
+void readHeadsAndTails(const BenchCorpus& corpus);
+
 }  // namespace sonara::bench

@@ -26,23 +26,6 @@ namespace {
 
 constexpr int kRuns = 3;
 
-// The least any scan must do: open each file, read its head and tail.
-void rawWalk(const BenchCorpus& corpus) {
-    std::array<uint8_t, 4096> buffer{};
-    long long sum = 0;
-    for (const std::string& path : corpus.paths()) {
-        const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-        struct stat st {};
-        if (fd < 0 || ::fstat(fd, &st) != 0) {
-            continue;
-        }
-        sum += ::pread(fd, buffer.data(), 4096, 0);
-        sum += ::pread(fd, buffer.data(), 359, st.st_size - 359);
-        ::close(fd);
-    }
-    gSink = gSink + sum;
-}
-
 void tagLibLoop(const BenchCorpus& corpus) {
     long long sum = 0;
     for (const std::string& path : corpus.paths()) {
@@ -100,10 +83,10 @@ void buildRecords(const BenchCorpus& corpus, RecordFactory& factory) {
 
 void runScanBench(const BenchCorpus& corpus, ResultTable& table) {
     const std::string n = std::to_string(corpus.paths().size());
-    rawWalk(corpus);  // warm the page cache
+    readHeadsAndTails(corpus);  // warm the page cache
     tagLibLoop(corpus);
 
-    const double raw = bestMilliseconds(kRuns, [&] { rawWalk(corpus); });
+    const double raw = bestMilliseconds(kRuns, [&] { readHeadsAndTails(corpus); });
     const std::string rawName = "walk: open, 4 KiB head, 359 B tail";
     const double tagLib = bestMilliseconds(kRuns, [&] { tagLibLoop(corpus); });
 
