@@ -1,5 +1,7 @@
 #include "cli/Args.h"
 
+#include <exception>
+
 namespace sonara::cli {
 
 bool Args::takeFlag(const std::string& name) {
@@ -56,6 +58,20 @@ std::vector<std::string> Args::operands() {
         rest.push_back(word);
     }
     return rest;
+}
+
+std::optional<size_t> rowNumber(const std::string& word, size_t rows) {
+    size_t used = 0;
+    unsigned long value = 0;
+    try {
+        value = std::stoul(word, &used);
+    } catch (const std::exception&) {
+        return std::nullopt;
+    }
+    if (used != word.size() || value == 0 || value > rows) {
+        return std::nullopt;
+    }
+    return size_t(value - 1);
 }
 
 }  // namespace sonara::cli

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <vector>
@@ -26,5 +27,9 @@ class Args {
     std::vector<std::string> words_;
     std::string error_;
 };
+
+// A 1-based row number as a listing shows it, as an index; nullopt when
+// `word` is not one of 1..rows.
+std::optional<size_t> rowNumber(const std::string& word, size_t rows);
 
 }  // namespace sonara::cli

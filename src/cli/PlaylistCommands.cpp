@@ -76,19 +76,13 @@ std::optional<std::vector<size_t>> parseRows(Context& context,
     std::vector<size_t> rows;
     const size_t count = context.playList().count();
     for (const std::string& word : words) {
-        size_t used = 0;
-        unsigned long value = 0;
-        try {
-            value = std::stoul(word, &used);
-        } catch (const std::exception&) {
-            used = 0;
-        }
-        if (used != word.size() || word.empty() || word[0] == '-' || value < 1 || value > count) {
+        const std::optional<size_t> row = rowNumber(word, count);
+        if (!row) {
             context.report("No play-list entry " + word + " (the list has " +
                            std::to_string(count) + ").");
             return std::nullopt;
         }
-        rows.push_back(size_t(value - 1));
+        rows.push_back(*row);
     }
     return rows;
 }

@@ -28,21 +28,6 @@ LibraryScope scopeOf(Context& context) {
                         context.recordFactory(), context.drives(),  context.prompter()};
 }
 
-// A 1-based row number as the listing shows it; nullopt when it is none.
-std::optional<size_t> rowNumber(const std::string& word, size_t rows) {
-    size_t used = 0;
-    unsigned long value = 0;
-    try {
-        value = std::stoul(word, &used);
-    } catch (const std::exception&) {
-        return std::nullopt;
-    }
-    if (used != word.size() || value == 0 || value > rows) {
-        return std::nullopt;
-    }
-    return size_t(value - 1);
-}
-
 // The folder as an absolute path: the sources file keeps full paths.
 std::string absoluteFolder(const std::string& folder) {
     std::error_code error;

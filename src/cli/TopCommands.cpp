@@ -42,21 +42,6 @@ int show(Context& context, const Top100Chart& chart, bool asJson) {
     return kSuccess;
 }
 
-// A 1-based rank of the chart as a row; nullopt when it is none.
-std::optional<size_t> rowOfRank(const std::string& word, size_t rows) {
-    size_t used = 0;
-    unsigned long value = 0;
-    try {
-        value = std::stoul(word, &used);
-    } catch (const std::exception&) {
-        return std::nullopt;
-    }
-    if (used != word.size() || value == 0 || value > rows) {
-        return std::nullopt;
-    }
-    return size_t(value - 1);
-}
-
 }  // namespace
 
 int runTop(Context& context, Args& args) {
@@ -75,7 +60,7 @@ int runTop(Context& context, Args& args) {
         return usage(context, kTopUsage);
     }
     if (words[0] == "add" && words.size() == 2) {
-        const std::optional<size_t> row = rowOfRank(words[1], chart.rowCount());
+        const std::optional<size_t> row = rowNumber(words[1], chart.rowCount());
         if (!row) {
             return usage(context, kTopUsage, "no rank " + words[1] + " in the chart");
         }
