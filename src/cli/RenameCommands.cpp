@@ -5,6 +5,7 @@
 
 #include "cli/Commands.h"
 #include "core/io/FileAttributes.h"
+#include "core/library/RecordRename.h"
 #include "core/tools/rename/TagRename.h"
 
 namespace sonara::cli {
@@ -55,12 +56,21 @@ int runRename(Context& context, Args& args) {
         return kSuccess;
     }
     RenameResult result;
+    int recordsMoved = 0;
     context.prompter().runProgress("Please wait...", "", [&](Progress& progress) {
-        result = renameCandidates(search.candidates, context.prompter(), &progress);
+        result = renameCandidates(
+            search.candidates, context.prompter(), &progress, [&](const RenameCandidate& moved) {
+                recordsMoved += moveRecordToRenamedFile(context.library(), context.pathCache(),
+                                                        moved.oldPath(), moved.newPath());
+            });
         return true;
     });
     if (result.asked) {
         std::fprintf(context.out(), "Renamed %d file(s)\n", result.renamed);
+    }
+    // The records keep their play counts under the new names.
+    if (recordsMoved > 0 && (!context.saveLibrary() || !context.savePathCache())) {
+        return kFailure;
     }
     return result.failed == 0 ? kSuccess : kFailure;
 }

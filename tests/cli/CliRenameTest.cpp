@@ -40,6 +40,29 @@ TEST(CliRename, ListsThenAppliesOnlyWithApply) {
     EXPECT_EQ(cli.run({"rename", "--sources", music.string()}).exitCode, 2);
 }
 
+TEST(CliRename, TheLibraryRecordFollowsARenamedFile) {
+    CliRunner cli;
+    const fs::path music = cli.files().path() / "music";
+    writeTagged(music / "one.mp3", "Artist", "Song");
+    writeTagged(music / "elsewhere" / "Other - Taken.MP3", "X", "Y");
+    writeTagged(music / "two.mp3", "Other", "Taken");
+    ASSERT_EQ(cli.run({"add", music.string()}).exitCode, 0);
+
+    CliRun run = cli.run({"--yes", "rename", music.string(), "--apply"});
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    ASSERT_TRUE(fs::exists(music / "Artist - Song.MP3"));
+    ASSERT_TRUE(fs::exists(music / "Other - Taken.MP3"));
+
+    // The renamed song keeps its record; the one whose new name another
+    // record already has keeps its old record rather than merging with it.
+    run = cli.run({"list"});
+    EXPECT_NE(run.out.find("Artist - Song.MP3\t"), std::string::npos) << run.out;
+    EXPECT_EQ(run.out.find("one.mp3\t"), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find("two.mp3\t"), std::string::npos) << run.out;
+    EXPECT_EQ(cli.run({"locate", "Artist - Song.MP3"}).out,
+              (music / "Artist - Song.MP3").string() + "\n");
+}
+
 TEST(CliRename, ASlashInATagFailsWithoutMovingTheFile) {
     CliRunner cli;
     const fs::path music = cli.files().path() / "music";

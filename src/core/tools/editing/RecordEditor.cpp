@@ -1,8 +1,6 @@
 #include "core/tools/editing/RecordEditor.h"
 
-#include <cctype>
 #include <utility>
-#include <vector>
 
 #include "core/app/Prompter.h"
 #include "core/app/StringTable.h"
@@ -10,6 +8,7 @@
 #include "core/library/Library.h"
 #include "core/library/LibraryRecord.h"
 #include "core/library/PathCache.h"
+#include "core/library/RecordRename.h"
 #include "core/tools/rename/SafeRename.h"
 
 namespace sonara {
@@ -20,46 +19,6 @@ std::string retryQuestion() {
     return stringText(148) +
            "\n\nWould you like to fix the problem and attempt to rename the file again?" +
            "\n\nNote:  " + stringText(195);
-}
-
-bool sameNameIgnoringCase(const std::string& a, const std::string& b) {
-    if (a.size() != b.size()) {
-        return false;
-    }
-    for (size_t i = 0; i < a.size(); ++i) {
-        if (std::tolower(static_cast<unsigned char>(a[i])) !=
-            std::tolower(static_cast<unsigned char>(b[i]))) {
-            return false;
-        }
-    }
-    return true;
-}
-
-// Points the cache at the renamed file: the old name's entry, when it named
-// this file, goes, and the new name leads to the new path.
-void followRename(PathCache& cache, const std::string& oldPath, const std::string& newPath) {
-    const std::string newName = files::namePart(newPath);
-    int32_t inLibrary = 0;
-    std::vector<PathCacheEntry> kept;
-    kept.reserve(cache.count() + 1);
-    for (const PathCacheEntry& entry : cache.entries()) {
-        if (entry.fullPath == oldPath) {
-            inLibrary = entry.inLibrary;
-            continue;
-        }
-        // The library record now stands for the renamed file, so a stale
-        // entry of the new name must not send lookups elsewhere.
-        if (sameNameIgnoringCase(entry.fileName, newName)) {
-            continue;
-        }
-        kept.push_back(entry);
-    }
-    kept.push_back({newName, inLibrary, newPath});
-    cache.clear();
-    for (PathCacheEntry& entry : kept) {
-        cache.append(std::move(entry));
-    }
-    cache.sort();
 }
 
 }  // namespace

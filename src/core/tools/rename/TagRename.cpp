@@ -109,7 +109,7 @@ bool toggleProcess(RenameCandidate& candidate) {
 }
 
 RenameResult renameCandidates(const std::vector<RenameCandidate>& candidates, Prompter& prompter,
-                              Progress* progress) {
+                              Progress* progress, const RenamedFile& renamed) {
     RenameResult result;
     if (prompter.ask("Rename the checked files?", Buttons::YesNo) != Answer::Yes) {
         return result;
@@ -140,6 +140,9 @@ RenameResult renameCandidates(const std::vector<RenameCandidate>& candidates, Pr
             continue;
         }
         ++result.renamed;
+        if (renamed) {
+            renamed(candidate);
+        }
     }
     return result;
 }

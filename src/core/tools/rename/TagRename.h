@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -52,8 +53,10 @@ struct RenameResult {
 // with a tag, in order. A read-only file gets 2006, a name that would leave
 // the folder, a clash with an existing file or any other failed move 2007;
 // the next file is tried. An existing file is never replaced. The candidates
-// are not changed: a new search shows the result.
+// are not changed: a new search shows the result. `renamed` (optional) hears
+// of each file moved, so the caller can make its library record follow.
+using RenamedFile = std::function<void(const RenameCandidate&)>;
 RenameResult renameCandidates(const std::vector<RenameCandidate>& candidates, Prompter& prompter,
-                              Progress* progress);
+                              Progress* progress, const RenamedFile& renamed = {});
 
 }  // namespace sonara
