@@ -18,7 +18,7 @@ namespace {
 
 constexpr const char* kRecordUsage =
     "record show FILENAME [--json] | record set FILENAME [--title T] [--artist A] [--genre G] "
-    "[--comment C] [--rename-file]";
+    "[--comment C] [--copy-to-tag | --copy-to-library] [--rename-file]";
 constexpr const char* kGenreUsage = "genre assign NAME FILENAME...";
 
 LibraryRecord* findRecord(Context& context, const std::string& name) {
@@ -66,15 +66,18 @@ void printEditor(Context& context, const RecordEditor& editor, bool asJson) {
 int runRecord(Context& context, Args& args) {
     const bool asJson = args.takeFlag("--json");
     const bool renameFile = args.takeFlag("--rename-file");
+    const bool copyToTag = args.takeFlag("--copy-to-tag");
+    const bool copyToLibrary = args.takeFlag("--copy-to-library");
     const auto title = args.takeOption("--title");
     const auto artist = args.takeOption("--artist");
     const auto genre = args.takeOption("--genre");
     const auto comment = args.takeOption("--comment");
     const auto words = args.operands();
-    if (args.hasError() || words.size() != 2) {
+    if (args.hasError() || words.size() != 2 || (copyToTag && copyToLibrary)) {
         return usage(context, kRecordUsage, args.error());
     }
-    const bool anySet = title || artist || genre || comment || renameFile;
+    const bool anySet =
+        title || artist || genre || comment || renameFile || copyToTag || copyToLibrary;
     const bool show = words[0] == "show" && !anySet;
     if (!show && (words[0] != "set" || asJson)) {
         return usage(context, kRecordUsage);
@@ -95,6 +98,10 @@ int runRecord(Context& context, Args& args) {
         printEditor(context, editor, asJson);
         return kSuccess;
     }
+    // The editor's "^" button: the tag's four fields into the library ones,
+    // which the options given then override.
+    if (copyToLibrary)
+        editor.copyTagToLibrary();
     if (title)
         editor.library.title = *title;
     if (artist)
@@ -103,6 +110,9 @@ int runRecord(Context& context, Args& args) {
         editor.library.genre = *genre;
     if (comment)
         editor.library.comment = *comment;
+    // "v": the library fields as now set into the tag, written on OK.
+    if (copyToTag)
+        editor.copyLibraryToTag();
     editor.renameOnDisk = renameFile;
     if (editor.accept(context.prompter(), context.library(), context.pathCache()) ==
         RecordEditor::Close::StaysOpen) {

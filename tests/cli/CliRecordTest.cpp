@@ -60,6 +60,33 @@ TEST(CliRecord, RenameOntoExistingNameKeepsBothFiles) {
     EXPECT_EQ(cli.run({"record", "show", "one.mp3"}).exitCode, 0);
 }
 
+TEST(CliRecord, CopyButtonsMoveTheFourFieldsEitherWay) {
+    CliRunner cli;
+    const fs::path music = cli.files().path() / "music";
+    writeTagged(music / "one.mp3", "Band", "Song");
+    ASSERT_EQ(cli.run({"add", music.string()}).exitCode, 0);
+
+    CliRun run = cli.run({"record", "set", "one.mp3", "--title", "Library Title", "--genre", "Jazz",
+                          "--copy-to-tag"});
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    run = cli.run({"tag", "show", (music / "one.mp3").string(), "--json"});
+    EXPECT_NE(run.out.find("\"title\":\"Library Title\""), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find("\"genreName\":\"Jazz\""), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find("\"album\":\"Disc\""), std::string::npos) << run.out;
+
+    ASSERT_EQ(
+        cli.run({"tag", "set", (music / "one.mp3").string(), "--artist", "Tag Artist"}).exitCode,
+        0);
+    run = cli.run({"record", "set", "one.mp3", "--copy-to-library", "--comment", "mine"});
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    run = cli.run({"record", "show", "one.mp3"});
+    EXPECT_NE(run.out.find("Artist: Tag Artist\n"), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find("Comment: mine\n"), std::string::npos) << run.out;
+
+    EXPECT_EQ(cli.run({"record", "set", "one.mp3", "--copy-to-tag", "--copy-to-library"}).exitCode,
+              2);
+}
+
 TEST(CliGenre, AssignWritesRecordsAndTags) {
     CliRunner cli;
     const fs::path music = cli.files().path() / "music";
