@@ -1,0 +1,4 @@
+// sonara: the desktop program.
+int main() {
+    return 0;
+}
