@@ -10,6 +10,7 @@
 #include "core/library/RecordFactory.h"
 #include "core/library/SourcesList.h"
 #include "core/tools/wizard/SetupWizard.h"
+#include "core/tools/wizard/WizardPages.h"
 #include "support/FakeDrives.h"
 #include "support/Mp3Fixture.h"
 #include "support/ScriptedPrompter.h"
@@ -185,6 +186,72 @@ TEST_F(WizardSearch, RemovableMediaNeedACheckedDriveAndANameEach) {
               "This will reset your current library.  Do you wish to continue?");
     EXPECT_EQ(library.count(), 0U);
     EXPECT_EQ(sources.count(), 0U);
+}
+
+TEST(WizardFlow, PagesFollowTheSearchTheRemovableChoiceAndPrev) {
+    ScriptedPrompter prompter;
+    WizardPages pages;
+    pages.start();
+    EXPECT_EQ(pages.page(), 1);
+    EXPECT_TRUE(pages.showsDriveList());
+    EXPECT_FALSE(pages.showsRemovableQuestion());
+    EXPECT_FALSE(pages.prevEnabled());
+
+    // A cancelled search goes back to the drives; a finished one on.
+    EXPECT_EQ(pages.next(false, prompter), WizardPages::Step::SearchDrives);
+    pages.searchDone(true);
+    EXPECT_EQ(pages.page(), 1);
+    EXPECT_EQ(pages.next(false, prompter), WizardPages::Step::SearchDrives);
+    pages.setBusy(true);
+    EXPECT_FALSE(pages.prevEnabled());
+    EXPECT_EQ(pages.next(false, prompter), WizardPages::Step::Stay);
+    pages.setBusy(false);
+    pages.searchDone(false);
+    EXPECT_EQ(pages.page(), 3);
+    EXPECT_TRUE(pages.showsRemovableQuestion());
+    EXPECT_TRUE(pages.prevEnabled());
+
+    // Yes lists the removable drives; one must be checked to go on.
+    pages.setSearchRemovable(true);
+    EXPECT_EQ(pages.next(false, prompter), WizardPages::Step::ListRemovable);
+    EXPECT_EQ(pages.page(), 5);
+    EXPECT_EQ(pages.next(false, prompter), WizardPages::Step::Stay);
+    EXPECT_EQ(pages.page(), 5);
+    ASSERT_EQ(prompter.messages.size(), 1U);
+    EXPECT_EQ(prompter.messages[0].rfind("Please select a removable drive to scan.", 0), 0U);
+    EXPECT_EQ(pages.next(true, prompter), WizardPages::Step::Show);
+    EXPECT_EQ(pages.page(), 6);
+    EXPECT_TRUE(pages.showsInsertMedia());
+
+    pages.prev();
+    EXPECT_EQ(pages.page(), 5);
+    pages.prev();
+    EXPECT_EQ(pages.page(), 3);
+    // No ends the wizard right after the drive search.
+    pages.setSearchRemovable(false);
+    EXPECT_EQ(pages.next(false, prompter), WizardPages::Step::Finish);
+    EXPECT_EQ(pages.page(), 7);
+    pages.prev();
+    EXPECT_EQ(pages.page(), 6);
+    pages.prev();
+    pages.prev();
+    pages.prev();
+    EXPECT_EQ(pages.page(), 1);
+}
+
+TEST(WizardFlow, CancelAsksAndTheMenuStartTellsHowToComeBack) {
+    ScriptedPrompter prompter;
+    prompter.answerNext(Answer::No);
+    EXPECT_FALSE(WizardPages::confirmCancel(prompter));
+    prompter.answerNext(Answer::Yes);
+    EXPECT_TRUE(WizardPages::confirmCancel(prompter));
+    EXPECT_EQ(prompter.questions.back(),
+              "The Setup Wizard aids you in the initial setup of your library.\n\nAre you sure "
+              "you would like to cancel?");
+    WizardPages::tellCancelled(prompter);
+    EXPECT_EQ(prompter.messages.back(),
+              "You can launch the Setup Wizard from the Menu button at any time to reinitiallize "
+              "your library.");
 }
 
 }  // namespace
