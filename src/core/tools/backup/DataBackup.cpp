@@ -3,6 +3,7 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <filesystem>
@@ -224,6 +225,15 @@ BackupOutcome DataBackup::restore(const std::optional<std::string>& chosen) {
     }
     const std::string from = withSlash(*chosen);
     const std::string to = withSlash(paths_.programFolder);
+    // A missing or wrong folder would otherwise delete every data file and
+    // put nothing in their place.
+    const bool holdsBackup = std::any_of(kFileNames.begin(), kFileNames.end(), [&](auto name) {
+        return files::exists(fileIn(from, name));
+    });
+    if (!holdsBackup) {
+        prompter_.message("No backup files were found in " + from, Icon::Exclamation);
+        return BackupOutcome::Refused;
+    }
 
     struct Step {
         std::string target;  // the data file

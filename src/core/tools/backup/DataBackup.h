@@ -14,7 +14,7 @@ enum class BackupOutcome {
     Completed,  // every attempted copy succeeded
     Failed,     // at least one copy failed
     Cancelled,  // no folder chosen, the question declined, or Cancel pressed
-    Refused,    // the chosen folder is the data folder itself
+    Refused,    // the data folder itself, or (restore) a folder holding none of the set
 };
 
 // Copies the data files and the player list from the data folder to a folder

@@ -159,6 +159,12 @@ TEST_F(DataBackupTest, RestoreFromTheDataFolderIsRefusedUpFront) {
     EXPECT_EQ(tool.restore(std::nullopt), BackupOutcome::Cancelled);
     EXPECT_EQ(prompter.messages.back(), "Restore cancelled.");
     expectData("old ");
+    // A folder with none of the set (or none at all) is no backup: restoring
+    // it would only delete the data files.
+    EXPECT_EQ(tool.restore(elsewhere.path().string()), BackupOutcome::Refused);
+    EXPECT_EQ(tool.restore((elsewhere.path() / "missing").string()), BackupOutcome::Refused);
+    EXPECT_EQ(prompter.messages.back().rfind("No backup files were found in ", 0), 0U);
+    expectData("old ");
 }
 
 // An unreadable backup file in the middle of the set: nothing is replaced,
