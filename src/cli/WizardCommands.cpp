@@ -6,7 +6,6 @@
 #include <vector>
 
 #include "cli/Commands.h"
-#include "core/app/StringTable.h"
 #include "core/library/LibraryScans.h"
 #include "core/settings/PreferenceStore.h"
 #include "core/tools/wizard/SetupWizard.h"
@@ -16,8 +15,6 @@ namespace sonara::cli {
 namespace {
 
 constexpr const char* kWizardUsage = "wizard-search [--network] [--add] [MOUNT...]";
-constexpr int kSearchingDrives = 2010;
-constexpr int kAddingFolders = 124;
 
 std::string absoluteFolder(const std::string& folder) {
     std::error_code error;
@@ -60,13 +57,8 @@ int runWizardSearch(Context& context, Args& args) {
 
     const char* homeVariable = std::getenv("HOME");
     const std::string home = homeVariable != nullptr ? homeVariable : "";
-    DriveSearchResult search;
-    const bool finished =
-        context.prompter().runProgress(stringText(kSearchingDrives), "", [&](Progress& progress) {
-            search = searchDrives(drives, home, progress);
-            return !search.cancelled;
-        });
-    if (!finished || search.cancelled) {
+    const DriveSearchResult search = searchDrivesShown(drives, home, context.prompter());
+    if (search.cancelled) {
         context.report("The search was cancelled.");
         return kFailure;
     }
@@ -87,11 +79,7 @@ int runWizardSearch(Context& context, Args& args) {
     LibraryScope scope{context.library(),       context.sources(), context.pathCache(),
                        context.recordFactory(), context.drives(),  context.prompter()};
     const bool promptForName = context.prefs().values().promptForCollectionName != 0;
-    WizardAddResult added;
-    context.prompter().runProgress(stringText(kAddingFolders), "", [&](Progress& progress) {
-        added = addWizardFolders(folders, scope, promptForName, progress);
-        return added.ok;
-    });
+    const WizardAddResult added = addWizardFoldersShown(folders, scope, promptForName);
     bool saved = true;
     if (added.added > 0 && !added.cancelled) {
         saved = context.saveLibrary() && context.saveSources() && context.savePathCache();

@@ -24,6 +24,7 @@ namespace {
 constexpr int kResetLibrary = 153;
 constexpr int kAddingFolders = 124;
 constexpr int kSelectRemovable = 2011;
+constexpr int kSearchingDrives = 2010;
 
 std::string upper(std::string text) {
     for (char& c : text) {
@@ -284,6 +285,55 @@ WizardAddResult addWizardFolders(const std::vector<std::string>& folders, Librar
         }
     }
     return result;
+}
+
+DriveSearchResult searchDrivesShown(std::vector<WizardDrive>& drives, const std::string& home,
+                                    Prompter& prompter) {
+    DriveSearchResult search;
+    const bool finished =
+        prompter.runProgress(stringText(kSearchingDrives), "", [&](Progress& progress) {
+            search = searchDrives(drives, home, progress);
+            return !search.cancelled;
+        });
+    if (!finished && !search.cancelled) {
+        // Cancel pressed after the last folder: the search still counts as cancelled.
+        search = DriveSearchResult{{}, true};
+        for (WizardDrive& drive : drives) {
+            drive.foldersVisited = 0;
+            drive.musicFolders = 0;
+        }
+    }
+    return search;
+}
+
+WizardAddResult addWizardFoldersShown(const std::vector<std::string>& folders, LibraryScope& scope,
+                                      bool promptForName) {
+    WizardAddResult added;
+    const bool finished =
+        scope.prompter.runProgress(stringText(kAddingFolders), "", [&](Progress& progress) {
+            added = addWizardFolders(folders, scope, promptForName, progress);
+            return added.ok;
+        });
+    if (!finished && added.ok) {
+        added.ok = false;
+        added.cancelled = true;
+    }
+    return added;
+}
+
+WizardSearchStep searchAndAddDrives(std::vector<WizardDrive>& drives, const std::string& home,
+                                    LibraryScope& scope, bool promptForName) {
+    WizardSearchStep step;
+    const DriveSearchResult search = searchDrivesShown(drives, home, scope.prompter);
+    if (search.cancelled) {
+        step.cancelled = true;
+        return step;
+    }
+    step.folders = reduceFolders(search.found, drives);
+    if (!step.folders.empty()) {
+        step.added = addWizardFoldersShown(step.folders, scope, promptForName);
+    }
+    return step;
 }
 
 int addRemovableMedia(const std::vector<WizardDrive>& drives, LibraryScope& scope,

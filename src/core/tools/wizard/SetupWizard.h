@@ -63,6 +63,26 @@ struct WizardAddResult {
 WizardAddResult addWizardFolders(const std::vector<std::string>& folders, LibraryScope& scope,
                                  bool promptForName, Progress& progress);
 
+// The drive search in the "Searching Drives" progress dialog (message
+// 2010). `prompter` shows it; a Cancel there is a cancelled search.
+DriveSearchResult searchDrivesShown(std::vector<WizardDrive>& drives, const std::string& home,
+                                    Prompter& prompter);
+
+// The folders added in the "Adding folders" progress dialog (message 124).
+WizardAddResult addWizardFoldersShown(const std::vector<std::string>& folders, LibraryScope& scope,
+                                      bool promptForName);
+
+struct WizardSearchStep {
+    bool cancelled = false;            // the search was cancelled: back to page 1
+    std::vector<std::string> folders;  // the reduced folders
+    WizardAddResult added;             // what their add did (nothing added when none)
+};
+
+// The drives page's work after "Next >": the search, then, unless it was
+// cancelled, the add of the reduced folders when there are any.
+WizardSearchStep searchAndAddDrives(std::vector<WizardDrive>& drives, const std::string& home,
+                                    LibraryScope& scope, bool promptForName);
+
 // "Add" on the removable-media page: each checked drive's root is added in
 // list order (each asks for its medium's name), and "<n> files added" is
 // shown after each. With no drive checked, message 2011. Returns the songs

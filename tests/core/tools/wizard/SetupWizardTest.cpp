@@ -155,6 +155,32 @@ TEST_F(WizardSearch, CancelResetsTheCountersAndFindsNothing) {
     EXPECT_EQ(list[0].musicFolders, 0);
 }
 
+TEST_F(WizardSearch, TheDrivesPageSearchesThenAddsUnlessCancelled) {
+    song("MP3/ROCK/a.mp3");
+    song("MP3/JAZZ/b.mp3");
+    drives.mount(root(), DriveKind::Fixed);
+    std::vector<WizardDrive> list = oneDrive(root(), 0, 0);
+    LibraryScope libraryScope = scope();
+
+    // Cancel pressed while the last folder is shown still cancels: nothing
+    // is added and the counters start again.
+    prompter.cancelAfterFiles(4);
+    WizardSearchStep step = searchAndAddDrives(list, "", libraryScope, false);
+    EXPECT_TRUE(step.cancelled);
+    EXPECT_EQ(list[0].foldersVisited, 0);
+    EXPECT_EQ(library.count(), 0U);
+    EXPECT_EQ(prompter.progressTitles, std::vector<std::string>{"Searching Drives"});
+
+    prompter.cancelAfterFiles(-1);
+    step = searchAndAddDrives(list, "", libraryScope, false);
+    EXPECT_FALSE(step.cancelled);
+    EXPECT_EQ(step.folders, std::vector<std::string>{root() + "MP3/"});
+    EXPECT_TRUE(step.added.ok);
+    EXPECT_EQ(step.added.added, 2);
+    EXPECT_EQ(library.count(), 2U);
+    EXPECT_EQ(prompter.progressTitles.back(), "Adding folders");
+}
+
 TEST_F(WizardSearch, RemovableMediaNeedACheckedDriveAndANameEach) {
     song("disc/a.mp3");
     song("disc/b.mp3");
