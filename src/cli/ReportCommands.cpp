@@ -1,4 +1,5 @@
 // report: the Generate Library Report dialog on the command line.
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <vector>
@@ -33,6 +34,12 @@ std::optional<int> choiceOf(const std::optional<std::string>& word,
     return std::nullopt;
 }
 
+std::string absolutePath(const std::string& file) {
+    std::error_code error;
+    const std::filesystem::path absolute = std::filesystem::absolute(file, error);
+    return error ? file : absolute.lexically_normal().string();
+}
+
 }  // namespace
 
 int runReport(Context& context, Args& args) {
@@ -53,8 +60,9 @@ int runReport(Context& context, Args& args) {
         context.prompter().message(stringText(kEnterValidFileName), Icon::Stop);
         return kFailure;
     }
+    // Stored absolute: a later run from another folder writes the same file.
     const std::string destination =
-        out ? *out : ensureExportName(context.prefs(), context.paths().programFolder);
+        out ? absolutePath(*out) : ensureExportName(context.prefs(), context.paths().programFolder);
     values.exportWhat = *include;
     values.exportContents = *contents;
     values.numColumns = *columns;
