@@ -34,6 +34,10 @@ int runBackup(Context& context, Args& args) {
     // browser that starts there would.
     const std::string defaultFolder = tool.defaultFolder();
     const std::string folder = operands.empty() ? defaultFolder : absoluteFolder(operands[0]);
+    // As the folder browser's "Make New Folder" would; a folder that cannot
+    // be made fails the copies, which the outcome message reports.
+    std::error_code ignored;
+    std::filesystem::create_directories(folder, ignored);
     return exitCodeOf(tool.backup(folder));
 }
 

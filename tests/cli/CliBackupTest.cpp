@@ -53,5 +53,20 @@ TEST(CliBackup, TheDataFolderIsRefusedBothWays) {
     EXPECT_EQ(cli.run({"restore"}).exitCode, 2);
 }
 
+TEST(CliBackup, ANewFolderIsMadeAndAFolderWithoutABackupRestoresNothing) {
+    CliRunner cli;
+    fill(cli.home().path(), "old ");
+    const fs::path fresh = cli.files().path() / "new" / "backup";
+    EXPECT_EQ(cli.run({"backup", fresh.string()}).exitCode, 0);
+    EXPECT_EQ(readText(fresh / "Sonara.dat"), "old Sonara.dat");
+
+    const CliRun restore = cli.run({"--yes", "restore", cli.files().file("missing")});
+    EXPECT_EQ(restore.exitCode, 1);
+    EXPECT_NE(restore.err.find("No backup files were found in "), std::string::npos);
+    for (const char* name : kSet) {
+        EXPECT_EQ(readText(cli.home().path() / name), std::string("old ") + name);
+    }
+}
+
 }  // namespace
 }  // namespace sonara::testing
