@@ -96,16 +96,24 @@ std::string duplicateKey(const std::string& fileName, bool stripChars) {
     if (!stripChars) {
         return fileName;
     }
+    // Letters beyond ASCII stay: dropping them would make every name written
+    // in another script (or a name of punctuation only) the same as every
+    // other, and mark different songs for deletion.
     std::string key;
     key.reserve(fileName.size());
-    for (char c : fileName) {
-        if (c >= 'a' && c <= 'z') {
-            key += char(c - 'a' + 'A');
-        } else if ((c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9')) {
-            key += c;
+    bool stemHasName = false;
+    const size_t dot = fileName.rfind('.');
+    for (size_t i = 0; i < fileName.size(); ++i) {
+        const char c = fileName[i];
+        const bool kept = (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') ||
+                          (c >= '0' && c <= '9') || static_cast<unsigned char>(c) >= 0x80;
+        if (!kept) {
+            continue;
         }
+        key += (c >= 'a' && c <= 'z') ? char(c - 'a' + 'A') : c;
+        stemHasName = stemHasName || dot == std::string::npos || i < dot;
     }
-    return key;
+    return stemHasName ? key : fileName;
 }
 
 DuplicateSearch findDuplicates(const std::vector<std::string>& folders, bool stripChars,

@@ -20,7 +20,9 @@ struct DuplicateEntry {
 };
 
 // The comparison key of a file name: the name itself, or with `stripChars`
-// the name in upper case with everything but A-Z and 0-9 removed.
+// the name in upper case with every ASCII character but A-Z and 0-9 removed
+// (other characters are kept). A name whose part before the extension keeps
+// nothing is its own key.
 std::string duplicateKey(const std::string& fileName, bool stripChars);
 
 struct DuplicateSearch {

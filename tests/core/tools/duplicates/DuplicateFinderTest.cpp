@@ -23,6 +23,10 @@ TEST(DuplicateKey, StripCharsKeepsOnlyLettersAndDigitsInUpperCase) {
     EXPECT_EQ(duplicateKey("Song_1.mp3", true), "SONG1MP3");
     EXPECT_EQ(duplicateKey("song 1.MP3", true), "SONG1MP3");
     EXPECT_EQ(duplicateKey("song 1.MP3", false), "song 1.MP3");
+    // Different names in other scripts, or of punctuation only, stay apart.
+    EXPECT_NE(duplicateKey("Песня.mp3", true), duplicateKey("Музыка.mp3", true));
+    EXPECT_EQ(duplicateKey("Песня (live).mp3", true), duplicateKey("Песня_live.mp3", true));
+    EXPECT_NE(duplicateKey("!!!.mp3", true), duplicateKey("???.mp3", true));
 }
 
 TEST(DuplicateTotals, CountAndKilobytesWithThousandsSeparators) {
