@@ -189,6 +189,17 @@ Status PreferenceStore::setSearchHistory(const std::vector<std::string>& entries
         [&](IniFile& file) { writeHistory(file, kSearchHistorySection, entries, maxEntries); });
 }
 
+std::vector<std::string> PreferenceStore::history(std::string_view historySection,
+                                                  int maxEntries) const {
+    return readHistory(readFile(), historySection, maxEntries);
+}
+
+Status PreferenceStore::setHistory(std::string_view historySection,
+                                   const std::vector<std::string>& entries, int maxEntries) const {
+    return updateFile(
+        [&](IniFile& file) { writeHistory(file, historySection, entries, maxEntries); });
+}
+
 std::optional<ColumnLayout> PreferenceStore::loadColumnLayout(
     int columnCount, std::string_view layoutSection) const {
     std::optional<ColumnLayout> layout = readColumnLayout(readFile(), layoutSection, columnCount);

@@ -69,6 +69,10 @@ class PreferenceStore {
 
     std::vector<std::string> searchHistory(int maxEntries = 15) const;
     Status setSearchHistory(const std::vector<std::string>& entries, int maxEntries = 15) const;
+    // The same for a history box whose owner names its own section.
+    std::vector<std::string> history(std::string_view section, int maxEntries) const;
+    Status setHistory(std::string_view section, const std::vector<std::string>& entries,
+                      int maxEntries) const;
 
     // The library list's layout in `section`. Reading a layout that fits
     // writes "VisibleColumns" = 0 afterwards, so a saved layout is applied
