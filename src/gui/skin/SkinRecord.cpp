@@ -1,8 +1,36 @@
 #include "gui/skin/SkinRecord.h"
 
+#include <QDir>
+#include <QFontDatabase>
+#include <QImageReader>
 #include <utility>
 
+#include "core/skin/SkinFolder.h"
+#include "gui/skin/SkinPainting.h"
+
 namespace sonara::gui {
+
+namespace {
+
+constexpr int kLogoSmallWidth = 60;
+constexpr int kLogoSmallHeight = 14;
+
+// A file that is missing, empty, truncated or not a picture at all gives a
+// null image; the reader never throws and never hands back half a bitmap.
+QImage readBitmap(const std::string& path) {
+    QImageReader reader(QString::fromStdString(path));
+    reader.setDecideFormatFromContent(true);
+    QImage image = reader.read();
+    if (image.isNull()) {
+        return {};
+    }
+    // One pixel format for every bitmap, so colour-key comparisons and
+    // copies behave the same whatever depth the file had.
+    return image.hasAlphaChannel() ? image.convertToFormat(QImage::Format_ARGB32)
+                                   : image.convertToFormat(QImage::Format_RGB32);
+}
+
+}  // namespace
 
 QColor toQColor(Colour colour) {
     return QColor(colour.red(), colour.green(), colour.blue());
@@ -19,6 +47,62 @@ SkinRecord::SkinRecord() : listBrush_(toQColor(fontInfo_.listBackground)) {}
 
 SkinRecord::~SkinRecord() {
     unload();
+}
+
+bool SkinRecord::load(const std::string& folder) {
+    unload();
+    folder_ = folder;
+    if (!folder_.empty() && folder_.back() != '/') {
+        folder_ += '/';
+    }
+
+    bool complete = true;
+    for (int index = 0; index < skin::kFileCount; ++index) {
+        if (index == skin::kFontInfo) {
+            continue;  // read as settings below, never as a bitmap
+        }
+        const skin::SkinFileInfo& info = skin::fileInfo(index);
+        if (const auto path = skin::findFile(folder_, info.name)) {
+            bitmaps_[size_t(index)] = readBitmap(*path);
+        }
+        if (index == skin::kLogoSmall && bitmaps_[size_t(index)].isNull() &&
+            !bitmaps_[skin::kLogo].isNull()) {
+            const QImage& logo = bitmaps_[skin::kLogo];
+            bitmaps_[size_t(index)] =
+                scaleInto(logo, logo.rect(), kLogoSmallWidth, kLogoSmallHeight);
+        }
+        if (info.required && bitmaps_[size_t(index)].isNull()) {
+            complete = false;
+        }
+    }
+
+    setFontInfo(skin::readAndCompleteFontInfoFile(folder_));
+
+    const QDir dir(QString::fromStdString(folder_));
+    const QStringList fonts =
+        dir.entryList({QStringLiteral("*.ttf")}, QDir::Files | QDir::Readable, QDir::Name);
+    for (const QString& name : fonts) {
+        const int id = QFontDatabase::addApplicationFont(dir.filePath(name));
+        if (id < 0) {
+            continue;  // not a font the system takes
+        }
+        fontIds_.push_back(id);
+        families_ += QFontDatabase::applicationFontFamilies(id);
+    }
+    return complete;
+}
+
+void SkinRecord::unload() {
+    for (QImage& image : bitmaps_) {
+        image = QImage();
+    }
+    listBrush_ = QBrush();
+    for (const int id : std::as_const(fontIds_)) {
+        QFontDatabase::removeApplicationFont(id);
+    }
+    fontIds_.clear();
+    families_.clear();
+    folder_.clear();
 }
 
 const QImage& SkinRecord::bitmap(int index) const {
