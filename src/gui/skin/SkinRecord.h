@@ -60,6 +60,8 @@ class SkinRecord {
     const skin::FontInfo& fontInfo() const { return fontInfo_; }
     const QBrush& listBrush() const { return listBrush_; }
     const QStringList& fontFamiliesAdded() const { return families_; }
+    // The font-database ids of those fonts, which unload() removes.
+    const QVector<int>& fontIdsAdded() const { return fontIds_; }
 
     // For tests and the gallery: a skin put together in memory.
     void setBitmap(int index, QImage image);
