@@ -71,6 +71,8 @@ struct FontInfo {
     VisualisationSettings visualisation;
 
     static FontInfo builtIn();
+
+    bool operator==(const FontInfo&) const = default;
 };
 
 // Reads every key (defaults for the missing ones, texts up to 511
