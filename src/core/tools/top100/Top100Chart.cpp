@@ -46,11 +46,17 @@ std::optional<size_t> Top100Chart::add(std::optional<size_t> row) {
 }
 
 std::optional<size_t> Top100Chart::addAndTell(size_t row) {
-    if (rowRecord(row) == nullptr) {
+    const LibraryRecord* record = rowRecord(row);
+    if (record == nullptr) {
         return std::nullopt;
     }
+    // The count rises only when the add went through; a file that could not
+    // be found has had its own message and is not reported as added.
+    const auto countBefore = record->playCount;
     const std::optional<size_t> added = add(row);
-    prompter_.message(stringText(kSongAdded), Icon::Information);
+    if (record->playCount != countBefore) {
+        prompter_.message(stringText(kSongAdded), Icon::Information);
+    }
     return added;
 }
 

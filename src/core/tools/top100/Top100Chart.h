@@ -33,7 +33,8 @@ class Top100Chart {
     // library (a play counted, the data files saved). The caller closes the
     // chart. Nothing happens without a row. Returns its play-list row.
     std::optional<size_t> add(std::optional<size_t> row);
-    // A double click: the same add, then "Song added to playlist".
+    // A double click: the same add, then "Song added to playlist" when the
+    // song's file was found and the add went through.
     std::optional<size_t> addAndTell(size_t row);
     // "Clear": on Yes every play count becomes 0 and the chart empties; the
     // caller saves the library. True when cleared.

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "core/app/StringTable.h"
 #include "core/playlist/PlayListFixture.h"
 
@@ -51,6 +53,15 @@ TEST_F(Top100, AddingCountsAPlaySoTheSongCanRiseOnReopening) {
     EXPECT_EQ(a->playCount, 3);
     EXPECT_EQ(prompter.messages, std::vector<std::string>{stringText(123)});
     EXPECT_EQ(saver.saves, 2);
+
+    // A song whose file is gone is not claimed as added.
+    song("gone.mp3", 60, "", false)->playCount = 9;
+    chart.reopen();
+    ASSERT_EQ(chart.rowRecord(0)->fileName(), "gone.mp3");
+    prompter.messages.clear();
+    EXPECT_EQ(chart.addAndTell(0), std::nullopt);
+    EXPECT_EQ(chart.rowRecord(0)->playCount, 9);
+    EXPECT_EQ(std::count(prompter.messages.begin(), prompter.messages.end(), stringText(123)), 0);
 }
 
 TEST_F(Top100, ClearAsksThenResetsEveryCount) {
