@@ -153,7 +153,7 @@ void writeTextColours(IniFile& file, std::string_view section, const ButtonTextC
 }
 
 // Table order, so that a file made from nothing reads like the built-in one.
-void writeAll(IniFile& file, const FontInfo& f) {
+void writeMain(IniFile& file, const FontInfo& f) {
     writeFlag(file, kBackground, "Tile Main Window", f.tileMainWindow);
     writeFlag(file, kBackground, "Tile Dialogs", f.tileDialogs);
 
@@ -190,7 +190,9 @@ void writeAll(IniFile& file, const FontInfo& f) {
     writeColour(file, kMenus, kEnabledKey, f.menuEnabled);
     writeColour(file, kMenus, kDisabledKey, f.menuDisabled);
     writeFont(file, kMenus, f.menuFont);
+}
 
+void writeVisualisation(IniFile& file, const FontInfo& f) {
     f.visualisation.largeSpectrum.write(kLargeSpectrumSection, file);
     f.visualisation.smallSpectrum.write(kSmallSpectrumSection, file);
     f.visualisation.tallLevels.write(kTallLevelsSection, file);
@@ -251,8 +253,9 @@ FontInfo FontInfo::builtIn() {
 
 FontInfo readAndCompleteFontInfo(IniFile& file) {
     FontInfo info = readAll(file);
+    // The visualisation sections come last in a file made from nothing.
+    writeMain(file, info);
     info.visualisation = readAndCompleteVisualisationSections(file);
-    writeAll(file, info);
     return info;
 }
 
@@ -276,7 +279,9 @@ FontInfo readAndCompleteFontInfoFile(const std::string& skinFolder) {
 
 std::string builtInFontInfoText() {
     IniFile file;
-    writeAll(file, FontInfo::builtIn());
+    const FontInfo builtIn = FontInfo::builtIn();
+    writeMain(file, builtIn);
+    writeVisualisation(file, builtIn);
     return file.toText();
 }
 
