@@ -2,10 +2,10 @@
 
 #include <QDir>
 #include <QFontDatabase>
-#include <QImageReader>
 #include <utility>
 
 #include "core/skin/SkinFolder.h"
+#include "gui/skin/BitmapFile.h"
 #include "gui/skin/SkinPainting.h"
 
 namespace sonara::gui {
@@ -14,21 +14,6 @@ namespace {
 
 constexpr int kLogoSmallWidth = 60;
 constexpr int kLogoSmallHeight = 14;
-
-// A file that is missing, empty, truncated or not a picture at all gives a
-// null image; the reader never throws and never hands back half a bitmap.
-QImage readBitmap(const std::string& path) {
-    QImageReader reader(QString::fromStdString(path));
-    reader.setDecideFormatFromContent(true);
-    QImage image = reader.read();
-    if (image.isNull()) {
-        return {};
-    }
-    // One pixel format for every bitmap, so colour-key comparisons and
-    // copies behave the same whatever depth the file had.
-    return image.hasAlphaChannel() ? image.convertToFormat(QImage::Format_ARGB32)
-                                   : image.convertToFormat(QImage::Format_RGB32);
-}
 
 }  // namespace
 
@@ -63,7 +48,7 @@ bool SkinRecord::load(const std::string& folder) {
         }
         const skin::SkinFileInfo& info = skin::fileInfo(index);
         if (const auto path = skin::findFile(folder_, info.name)) {
-            bitmaps_[size_t(index)] = readBitmap(*path);
+            bitmaps_[size_t(index)] = readSkinBitmap(QString::fromStdString(*path));
         }
         if (index == skin::kLogoSmall && bitmaps_[size_t(index)].isNull() &&
             !bitmaps_[skin::kLogo].isNull()) {
