@@ -6,7 +6,9 @@
 #include <QTimer>
 #include <optional>
 
+#include "core/settings/PreferenceStore.h"
 #include "gui/skin/SkinContext.h"
+#include "gui/skin/SkinRecord.h"
 
 namespace sonara::gui {
 
