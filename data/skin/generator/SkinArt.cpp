@@ -330,12 +330,18 @@ QImage searchToolbar(const Palette& palette) {
     const QFont font = captionFont(9);
     painter.setFont(font);
     const QFontMetricsF metrics(font);
+    const QFont star = captionFont(13);
+    const QFontMetricsF starMetrics(star);
     QColor divider = palette.faces[kUp].border;
     divider.setAlpha(90);
     for (int i = 0; i < kCells; ++i) {
         const QString letter = i == 0 ? QStringLiteral("*") : QString(QChar('A' + i - 1));
-        const qreal x = i * kCell + (kCell - metrics.horizontalAdvance(letter)) / 2;
-        const qreal baseline = std::round(7.5 + metrics.capHeight() / 2);
+        // The asterisk sits high in the font: larger and lower, it reads as
+        // one more key.
+        painter.setFont(i == 0 ? star : font);
+        const QFontMetricsF& m = i == 0 ? starMetrics : metrics;
+        const qreal x = i * kCell + (kCell - m.horizontalAdvance(letter)) / 2;
+        const qreal baseline = std::round(7.5 + metrics.capHeight() / 2) + (i == 0 ? 3 : 0);
         painter.setPen(palette.symbolShadow);
         painter.drawText(QPointF(x, baseline + 1), letter);
         painter.setPen(palette.icon);
