@@ -9,10 +9,10 @@ namespace sonara::skin {
 
 // The default skin compiled into the program. Its pictures, drawn by
 // data/skin/generator (SkinArt.h has every size):
-// - slider bitmaps (PlayProgress.bmp 306 × 26, vol.bmp 76 × 26): the top
-//   13 rows are the track, the bottom 13 rows hold 13 × 13 thumb frames from
-//   the left, one per button state column (Up, Down = dragging, Focus,
-//   MouseOver, Disabled); everything else is the "GraphicSliders" colour;
+// - slider bitmaps (PlayProgress.bmp 345 × 13, vol.bmp 115 × 13): the track
+//   on the left, then 3 square thumb frames (normal, pressed, disabled),
+//   as SkinSlider reads them with frames = 3; everything around the track
+//   and thumbs is the "GraphicSliders" colour;
 // - MiniToolBar.bmp 226 × 16: 15 items of 14 × 14 at y 1, x 3, 17, 31, 45,
 //   59 (previous, play, pause, stop, next: actions 11..15), 78, 92, 106,
 //   120, 134 (views Normal, Playlist, Player, Bar, Party: 6..10), 153, 167,

@@ -24,8 +24,8 @@ constexpr int kLargeRow = 20;
 constexpr int kMediumCell = 27;
 constexpr int kMediumRow = 22;
 constexpr int kSmallCell = 19;
-constexpr int kSliderRow = 13;
-constexpr int kThumb = 13;
+constexpr int kThumb = 13;  // also the slider bitmaps' height
+constexpr int kSliderFrames = 3;
 
 // A fixed hash, so the texture is the same on every build.
 int grain(int x, int y, int amplitude) {
@@ -62,9 +62,6 @@ void drawThumb(QPainter& painter, const QRectF& box, const Palette& palette, int
     if (column == kDown) {
         top = palette.accentDark;
         bottom = palette.accentDark.darker(130);
-    } else if (column == kMouseOver) {
-        top = palette.accent.lighter(125);
-        bottom = palette.accent;
     } else if (column == kDisabled) {
         top = palette.faces[kDisabled].border;
         bottom = palette.faces[kDisabled].top;
@@ -79,11 +76,6 @@ void drawThumb(QPainter& painter, const QRectF& box, const Palette& palette, int
     painter.setPen(
         QPen(column == kDisabled ? palette.faces[kDisabled].border : palette.trackTop, 1));
     painter.drawRoundedRect(body, radius, radius);
-    if (column == kFocus) {
-        painter.setBrush(Qt::NoBrush);
-        painter.setPen(QPen(palette.faces[kFocus].ring.lighter(130), 1.2));
-        painter.drawRoundedRect(body.adjusted(1.3, 1.3, -1.3, -1.3), radius - 1.3, radius - 1.3);
-    }
     if (column != kDisabled && column != kDown) {
         // The gloss spot near the top.
         QColor gloss(255, 255, 255, 110);
@@ -93,11 +85,15 @@ void drawThumb(QPainter& painter, const QRectF& box, const Palette& palette, int
     }
 }
 
-void addThumbFrames(KeyedCanvas& canvas, const Palette& palette, bool round) {
+// The slider's frames right of its track: normal, pressed (dragging),
+// disabled.
+void addThumbFrames(KeyedCanvas& canvas, const Palette& palette, bool round, int trackWidth) {
     QPainter painter(&canvas.art());
     preparePainter(painter);
-    for (int column = 0; column < kColumns; ++column) {
-        const QRectF box(column * kThumb, kSliderRow, kThumb, kThumb);
+    constexpr std::array<int, kSliderFrames> kStates = {kUp, kDown, kDisabled};
+    for (int frame = 0; frame < kSliderFrames; ++frame) {
+        const int column = kStates[size_t(frame)];
+        const QRectF box(trackWidth + frame * kThumb, 0, kThumb, kThumb);
         const QRectF body = round ? box.adjusted(1, 1, -1, -1) : box.adjusted(3, 0, -3, 0);
         QPainterPath solid;
         solid.addRoundedRect(body, round ? body.width() / 2 : 3.5, round ? body.width() / 2 : 3.5);
@@ -229,8 +225,8 @@ QImage logoSmall(const Palette& palette) {
 }
 
 QImage playProgress(const Palette& palette) {
-    constexpr int kWidth = 306;
-    KeyedCanvas canvas(kWidth, 2 * kSliderRow, palette.matte);
+    constexpr int kWidth = 306;  // the track
+    KeyedCanvas canvas(kWidth + kSliderFrames * kThumb, kThumb, palette.matte);
     QPainterPath groove;
     const QRectF grooveRect(0, 4, kWidth, 5);
     groove.addRoundedRect(grooveRect, 2.5, 2.5);
@@ -245,13 +241,13 @@ QImage playProgress(const Palette& palette) {
         painter.setPen(QPen(palette.trackBorder, 1));
         painter.drawRoundedRect(grooveRect.adjusted(0.5, 0.5, -0.5, -0.5), 2, 2);
     }
-    addThumbFrames(canvas, palette, true);
+    addThumbFrames(canvas, palette, true, kWidth);
     return canvas.finish(palette.sliderTransparent);
 }
 
 QImage volumeSlider(const Palette& palette) {
-    constexpr int kWidth = 76;
-    KeyedCanvas canvas(kWidth, 2 * kSliderRow, palette.matte);
+    constexpr int kWidth = 76;  // the track
+    KeyedCanvas canvas(kWidth + kSliderFrames * kThumb, kThumb, palette.matte);
     // A wedge growing to the right, as loudness does.
     QPainterPath wedge;
     wedge.moveTo(1, 9);
@@ -272,7 +268,7 @@ QImage volumeSlider(const Palette& palette) {
         painter.setPen(QPen(palette.trackBorder, 1));
         painter.drawPath(wedge);
     }
-    addThumbFrames(canvas, palette, false);
+    addThumbFrames(canvas, palette, false, kWidth);
     return canvas.finish(palette.sliderTransparent);
 }
 

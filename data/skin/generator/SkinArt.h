@@ -18,12 +18,10 @@
 // - Tile.bmp 64 × 64, seamless.
 // - Logo.bmp 156 × 42 and LogoSmall.bmp 60 × 14, on the skin's background
 //   colour (no transparent pixels, so any drawing mode looks right).
-// - PlayProgress.bmp 306 × 26 and vol.bmp 76 × 26, slider bitmaps: the top
-//   half (full width × 13) is the track; the bottom half holds the thumb
-//   frames, 13 × 13 each from the left, one per state column in the button
-//   order (Up, Down = dragging, Focus, MouseOver, Disabled); the rest of the
-//   bottom half is the slider transparent colour, as is everything around
-//   the track and the thumbs.
+// - PlayProgress.bmp 345 × 13 and vol.bmp 115 × 13, slider bitmaps: the
+//   track (306 and 76 px wide) on the left, then three 13 × 13 thumb frames:
+//   normal, pressed (dragging), disabled. Around the track and the thumbs
+//   everything is the slider transparent colour.
 // - VolPic.bmp 13 × 13, the speaker beside the volume slider.
 // - MiniToolBar.bmp 226 × 16: 15 items of 14 × 14 at y 1, see miniToolBarItems().
 // - SearchToolbar.bmp 297 × 15: 27 letter cells of 11 px: "*", then A to Z.

@@ -42,11 +42,10 @@ class BuiltInSkinTest : public QObject {
   private slots:
     void everyBuiltInFileDecodesAtItsSize() {
         const std::map<int, QSize> sizes = {
-            {kLogo, {156, 42}},          {kMediumButton, {135, 352}},
-            {kMiniToolBar, {226, 16}},   {kPlayProgress, {306, 26}},
-            {kSearchToolbar, {297, 15}}, {kSmallButton, {95, 19}},
-            {kTile, {64, 64}},           {kVol, {76, 26}},
-            {kVolPic, {13, 13}},         {kLogoSmall, {60, 14}},
+            {kLogo, {156, 42}},         {kMediumButton, {135, 352}}, {kMiniToolBar, {226, 16}},
+            {kPlayProgress, {345, 13}}, {kSearchToolbar, {297, 15}}, {kSmallButton, {95, 19}},
+            {kTile, {64, 64}},          {kVol, {115, 13}},           {kVolPic, {13, 13}},
+            {kLogoSmall, {60, 14}},
         };
         const std::vector<BundledSkin> skins = bundledSkins();
         QCOMPARE(skins.size(), size_t(2));
