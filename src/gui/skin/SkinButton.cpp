@@ -114,7 +114,7 @@ const QImage& SkinButton::keyedStrip() {
 }
 
 void SkinButton::paintEvent(QPaintEvent* /*event*/) {
-    if (!isVisible() || strip_ < 0 || !context_.skin.hasBitmap(strip_)) {
+    if (strip_ < 0 || !context_.skin.hasBitmap(strip_)) {
         return;
     }
     const QRect cell = context_.skin.cellRect(strip_, stateColumn(), row_);

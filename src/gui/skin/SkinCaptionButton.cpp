@@ -85,7 +85,7 @@ void SkinCaptionButton::computeRects() {
 
 void SkinCaptionButton::paintEvent(QPaintEvent* event) {
     SkinButton::paintEvent(event);
-    if (!isVisible() || stripIndex() < 0) {
+    if (stripIndex() < 0) {
         return;
     }
     if (!rectsKnown_) {
