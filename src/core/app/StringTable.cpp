@@ -56,6 +56,12 @@ const std::unordered_map<int, std::string>& table() {
         {176, "(0,0,0)"},
         {177, "(255,255,255)"},
         {178, "Report successfully generated."},
+        {188,
+         "The Setup Wizard aids you in the initial setup of your library.\n\nAre you sure you "
+         "would like to cancel?"},
+        {189,
+         "You can launch the Setup Wizard from the Menu button at any time to reinitiallize "
+         "your library."},
         {192, "Please select at least one column"},
         {195, "A filename cannot contain the character:  /"},
         {196, "Preferences"},

@@ -9,12 +9,8 @@ namespace {
 
 constexpr int kSelectRemovable = 2011;
 constexpr int kLastPage = 7;
-constexpr const char* kCancelQuestion =
-    "The Setup Wizard aids you in the initial setup of your library.\n\nAre you sure you would "
-    "like to cancel?";
-constexpr const char* kCancelledNote =
-    "You can launch the Setup Wizard from the Menu button at any time to reinitiallize your "
-    "library.";
+constexpr int kCancelQuestion = 188;
+constexpr int kCancelledNote = 189;
 
 }  // namespace
 
@@ -80,11 +76,11 @@ void WizardPages::prev() {
 }
 
 bool WizardPages::confirmCancel(Prompter& prompter) {
-    return prompter.ask(kCancelQuestion, Buttons::YesNo, Icon::Question) == Answer::Yes;
+    return prompter.ask(stringText(kCancelQuestion), Buttons::YesNo, Icon::Question) == Answer::Yes;
 }
 
 void WizardPages::tellCancelled(Prompter& prompter) {
-    prompter.message(kCancelledNote, Icon::Information);
+    prompter.message(stringText(kCancelledNote), Icon::Information);
 }
 
 }  // namespace sonara
