@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QTextEdit>
 
 #include "core/settings/PreferenceStore.h"
@@ -32,6 +33,20 @@ void giveListColours(QWidget* widget, const SkinRecord& skin) {
     palette.setBrush(QPalette::Window, brush);
     palette.setColor(QPalette::Text, text);
     palette.setColor(QPalette::WindowText, text);
+    widget->setPalette(palette);
+    widget->setProperty(kColouredProperty, true);
+}
+
+// Text drawn straight onto the skin background (labels, check boxes, radio
+// buttons) takes the skin's static-text colours, as the system's black is
+// unreadable on dark skins.
+void giveStaticTextColours(QWidget* widget, const SkinRecord& skin) {
+    QPalette palette = widget->palette();
+    for (const QPalette::ColorRole role : {QPalette::WindowText, QPalette::ButtonText}) {
+        palette.setColor(QPalette::Active, role, toQColor(skin.fontInfo().staticEnabled));
+        palette.setColor(QPalette::Inactive, role, toQColor(skin.fontInfo().staticEnabled));
+        palette.setColor(QPalette::Disabled, role, toQColor(skin.fontInfo().staticDisabled));
+    }
     widget->setPalette(palette);
     widget->setProperty(kColouredProperty, true);
 }
@@ -119,6 +134,8 @@ void SkinDialog::applyControlColours() {
             if (buttonsOpaque_) {
                 child->setAutoFillBackground(true);
                 child->setProperty(kColouredProperty, true);
+            } else if (qobject_cast<QPushButton*>(child) == nullptr) {
+                giveStaticTextColours(child, skin);
             }
         } else if (qobject_cast<QLabel*>(child) != nullptr) {
             if (staticsInListColours_) {
@@ -127,6 +144,8 @@ void SkinDialog::applyControlColours() {
             } else if (buttonsOpaque_) {
                 child->setAutoFillBackground(true);
                 child->setProperty(kColouredProperty, true);
+            } else {
+                giveStaticTextColours(child, skin);
             }
         }
         // Sliders and everything else keep the system colours.
