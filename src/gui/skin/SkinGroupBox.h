@@ -14,13 +14,15 @@ class SkinGroupBox : public QGroupBox {
     explicit SkinGroupBox(SkinContext& context, const QString& title = {},
                           QWidget* parent = nullptr);
 
+    // Font and contents margins from the skin (room for the caption and the
+    // frame); done on construction and on a skin change.
+    void applyMargins();
+
   protected:
     bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
   private:
-    void applyMargins();
-
     SkinContext& context_;
 };
 
