@@ -27,7 +27,7 @@ class HistoryCombo : public QComboBox {
     // Replaces the list with the stored entries; with `selectFirst` the
     // newest one is shown in the edit field, else the field is left empty.
     void load(bool selectFirst = false);
-    // Puts the edit text at the top (moving it if already listed) and shows
+    // Puts the edit text, trimmed, at the top (moving it if already listed) and shows
     // it; blank text is ignored. Entries past the maximum are dropped.
     void addCurrentText();
     // Writes the entries; stale keys of the section are removed, so a

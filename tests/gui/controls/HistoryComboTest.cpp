@@ -37,7 +37,6 @@ void enter(HistoryCombo& combo, const QString& text) {
 void HistoryComboTest::keepsTheTenNewestDistinctEntriesNewestFirst() {
     Fixture f;
     HistoryCombo combo({f.skin, f.prefs});
-    QCOMPARE(combo.maximum(), 10);
     for (int i = 1; i <= 12; ++i) {
         enter(combo, QString("term %1").arg(i));
     }
