@@ -6,6 +6,8 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "gui/skin/SkinRecord.h"
+
 namespace sonara::gui {
 
 GradientProgress::GradientProgress(QWidget* parent)
@@ -48,6 +50,12 @@ void GradientProgress::setBackgroundColour(QColor colour) {
 
 void GradientProgress::setTextColour(QColor colour) {
     text_ = colour;
+    update();
+}
+
+void GradientProgress::setSkinColours(const skin::FontInfo& info) {
+    start_ = toQColor(info.progressStart);
+    end_ = toQColor(info.progressEnd);
     update();
 }
 

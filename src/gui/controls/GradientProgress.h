@@ -3,6 +3,8 @@
 #include <QColor>
 #include <QWidget>
 
+#include "core/skin/FontInfo.h"
+
 namespace sonara::gui {
 
 // A progress bar filled with a colour ramp from the start to the end colour,
@@ -29,6 +31,8 @@ class GradientProgress : public QWidget {
     void setEndColour(QColor colour);
     void setBackgroundColour(QColor colour);
     void setTextColour(QColor colour);
+    // The ramp of the skin's "ProgressCtrlColors".
+    void setSkinColours(const skin::FontInfo& info);
     QColor startColour() const { return start_; }
     QColor endColour() const { return end_; }
     QColor backgroundColour() const { return background_; }

@@ -64,6 +64,11 @@ void HyperLink::setColours(QColor link, QColor visited) {
     update();
 }
 
+void HyperLink::setSkinColours() {
+    const skin::FontInfo& info = context_.skin.fontInfo();
+    setColours(toQColor(info.hyperLink), toQColor(info.visitedHyperLink));
+}
+
 void HyperLink::setVisited(bool visited) {
     visited_ = visited;
     update();

@@ -33,6 +33,8 @@ class HyperLink : public QWidget {
     QString url() const { return url_.isEmpty() ? text_ : url_; }
 
     void setColours(QColor link, QColor visited);
+    // The skin's "HyperLinks" colours, as the skinned windows use them.
+    void setSkinColours();
     QColor linkColour() const { return linkColour_; }
     QColor visitedColour() const { return visitedColour_; }
     void setVisited(bool visited);
