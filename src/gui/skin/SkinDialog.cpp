@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QAbstractSpinBox>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
@@ -66,9 +67,24 @@ bool isEdit(QWidget* widget) {
            qobject_cast<QAbstractSpinBox*>(widget) != nullptr;
 }
 
-// Skinned controls draw themselves from the skin and are left alone.
-bool isSkinned(QWidget* widget) {
+// Skinned controls draw themselves from the skin and are left alone, parts
+// inside them (headers, viewports, editors) included.
+bool isSkinned(const QWidget* widget) {
     return QString::fromLatin1(widget->metaObject()->className()).startsWith("sonara::gui::Skin");
+}
+
+bool insideSkinned(const QWidget* widget, const QWidget* dialog) {
+    if (isSkinned(widget)) {
+        return true;
+    }
+    for (const QWidget* at = widget; at != nullptr && at != dialog; at = at->parentWidget()) {
+        // A skinned group box only frames its children; they are the dialog's.
+        const bool container = qobject_cast<const QGroupBox*>(at) != nullptr;
+        if ((isSkinned(at) && !container) || at->isWindow()) {
+            return true;
+        }
+    }
+    return false;
 }
 
 }  // namespace
@@ -116,7 +132,7 @@ void SkinDialog::applyControlColours() {
     const SkinRecord& skin = context_.skin;
     const bool skinned = !skin.bitmapPresent(backgroundIndex_).isNull();
     for (QWidget* child : findChildren<QWidget*>()) {
-        if (isSkinned(child) || child->isWindow()) {
+        if (insideSkinned(child, this)) {
             continue;
         }
         restoreColours(child);

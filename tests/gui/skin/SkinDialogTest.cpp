@@ -1,3 +1,4 @@
+#include <QCheckBox>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QSignalSpy>
@@ -8,6 +9,7 @@
 #include "core/skin/SkinFiles.h"
 #include "gui/skin/SkinDialog.h"
 #include "gui/skin/SkinEvents.h"
+#include "gui/skin/SkinGroupBox.h"
 #include "support/SkinWidgetFixture.h"
 
 using namespace sonara;
@@ -183,12 +185,16 @@ class SkinDialogTest : public QObject {
         auto* list = dialog->findChild<QListWidget*>();
         auto* slider = dialog->findChild<QSlider*>();
         const QPalette system = slider->palette();
+        // A check box framed by a skinned group box is still the dialog's.
+        auto* group = new SkinGroupBox(fixture_->context(), "Group", dialog.get());
+        auto* check = new QCheckBox("Artist", group);
         dialog->show();
         QCOMPARE(edit->palette().color(QPalette::Base), QColor(5, 5, 5));
         QCOMPARE(edit->palette().color(QPalette::Text), QColor(250, 250, 0));
         QCOMPARE(list->palette().color(QPalette::Base), QColor(5, 5, 5));
         QCOMPARE(slider->palette().color(QPalette::Window), system.color(QPalette::Window));
         QCOMPARE(slider->palette().color(QPalette::Base), system.color(QPalette::Base));
+        QCOMPARE(check->palette().color(QPalette::WindowText), QColor(0, 0, 255));
 
         dialog->setListsInListColours(false);
         QCOMPARE(list->palette().color(QPalette::Base), system.color(QPalette::Base));
