@@ -63,6 +63,12 @@ bool SkinPicture::event(QEvent* event) {
         emit resizedForSkin(controlId_);
         return true;
     }
+    if (event->type() == QEvent::ParentAboutToChange && parentWidget() != nullptr) {
+        parentWidget()->removeEventFilter(this);
+    } else if (event->type() == QEvent::ParentChange && parentWidget() != nullptr) {
+        parentWidget()->installEventFilter(this);
+        applySize();
+    }
     return QWidget::event(event);
 }
 
