@@ -1,6 +1,6 @@
-// sonara-bench: the library scan, library file, visualisation and playback figures, each beside its
-// baseline measured in the same run. Generates its corpus in a temporary
-// folder and removes it afterwards. Exit status 1 when a target is missed.
+// sonara-bench: the library scan, library file, visualisation, playback and skin figures, each
+// beside its baseline measured in the same run. Generates its corpus in a temporary folder and
+// removes it afterwards. Exit status 1 when a target is missed.
 #include <cstdio>
 #include <cstdlib>
 
@@ -15,6 +15,7 @@
 #include "ResultTable.h"
 #include "ScanBench.h"
 #include "SearchBench.h"
+#include "SkinBench.h"
 #include "UpdateBench.h"
 
 int main(int argc, char** argv) {
@@ -35,6 +36,7 @@ int main(int argc, char** argv) {
     sonara::bench::runAnalysisBench(table);
     sonara::bench::runConvertBench(table);
     sonara::bench::runPlaybackBench(table);
+    sonara::bench::runSkinBench(table);
     std::printf("\n");
     return table.print() ? 0 : 1;
 }

@@ -1,0 +1,92 @@
+#include "gui/app/SkinSwitcher.h"
+
+#include <filesystem>
+#include <system_error>
+#include <utility>
+
+#include "core/settings/PreferenceStore.h"
+#include "core/skin/FontInfo.h"
+#include "core/skin/SkinFiles.h"
+#include "core/skin/SkinFolder.h"
+#include "core/skin/SkinSelection.h"
+#include "gui/skin/SkinEvents.h"
+#include "gui/skin/SkinRecord.h"
+
+namespace sonara::gui {
+
+SkinSwitcher::SkinSwitcher(SkinContext context, const skin::BuiltInSkin& defaultSkin,
+                           std::vector<ShippedSkin> shipped)
+    : context_(context), defaultSkin_(defaultSkin), shipped_(std::move(shipped)) {}
+
+void SkinSwitcher::writeShippedSkins() {
+    const std::string skins = context_.prefs.skinsFolder();
+    for (const ShippedSkin& skin : shipped_) {
+        const std::string folder = skins + skin.name + "/";
+        // A folder the user has (even a broken one) is theirs: never refilled.
+        std::error_code error;
+        if (std::filesystem::exists(folder, error) ||
+            !std::filesystem::create_directories(folder, error)) {
+            continue;
+        }
+        for (int index = 0; index < skin::kFileCount; ++index) {
+            skin::extractBuiltInFile(*skin.files, index, folder);
+        }
+    }
+}
+
+bool SkinSwitcher::startUp() {
+    (void)skin::readAndCompleteFontInfoFile(context_.prefs.currentSkinFolder());
+    writeShippedSkins();
+    skin::checkAndRepairCurrentSkin(context_.prefs, defaultSkin_);
+    if (context_.skin.load(context_.prefs.currentSkinFolder())) {
+        return true;
+    }
+    const std::string folder = skin::resetToDefaultSkin(context_.prefs, defaultSkin_);
+    return context_.skin.load(folder);
+}
+
+bool SkinSwitcher::loadOrRestore(const std::string& folder, const std::string& previousFolder) {
+    if (context_.skin.load(folder)) {
+        return true;
+    }
+    // A required bitmap that is there but does not decode: back to the skin
+    // that was working.
+    context_.skin.load(previousFolder);
+    return false;
+}
+
+bool SkinSwitcher::select(const std::string& name, QWidget* root) {
+    const std::string previousName = context_.prefs.values().currentSkin;
+    const std::string previousFolder = context_.skin.folder();
+    const auto folder = skin::selectSkin(context_.prefs, defaultSkin_, name);
+    if (!folder) {
+        return false;
+    }
+    if (!loadOrRestore(*folder, previousFolder)) {
+        context_.prefs.setSkinName(previousName);
+        (void)context_.prefs.saveAll();
+        return false;
+    }
+    notifySkinChanged(root);
+    return true;
+}
+
+Status SkinSwitcher::openPointerFile(const std::string& path, QWidget* root) {
+    const std::string previousName = context_.prefs.values().currentSkin;
+    const std::string previousSkins = context_.prefs.values().skinsFolder;
+    const std::string previousFolder = context_.skin.folder();
+    const auto folder = skin::applySkinPointerFile(context_.prefs, defaultSkin_, path);
+    if (!folder) {
+        return Status::failure(folder.error());
+    }
+    if (!loadOrRestore(folder.value(), previousFolder)) {
+        context_.prefs.setSkinName(previousName);
+        context_.prefs.setSkinsFolder(previousSkins);
+        (void)context_.prefs.saveAll();
+        return Status::failure("Unable to load the skin " + folder.value());
+    }
+    notifySkinChanged(root);
+    return Status::success();
+}
+
+}  // namespace sonara::gui

@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QString>
+#include <string>
+#include <vector>
+
+#include "core/io/Result.h"
+#include "core/skin/BuiltInSkin.h"
+#include "gui/skin/SkinContext.h"
+
+class QWidget;
+
+namespace sonara::gui {
+
+// A skin that ships with the program, written into the skins folder when
+// its folder is missing there.
+struct ShippedSkin {
+    std::string name;
+    const skin::BuiltInSkin* files;
+};
+
+// Puts a skin into effect: at start-up, from the Select Skin dialog and from
+// ".snx" files. A skin that cannot be repaired or loaded leaves the current
+// one in place. User-interface thread only.
+class SkinSwitcher {
+  public:
+    SkinSwitcher(SkinContext context, const skin::BuiltInSkin& defaultSkin,
+                 std::vector<ShippedSkin> shipped = {});
+
+    // The start-up order: FontInfo.ini of the current skin read and completed,
+    // the shipped skins written when absent, the current skin checked
+    // (repaired or reset to the default), then loaded. A load that still
+    // fails resets to the default skin and loads that. False only when even
+    // the default skin cannot be loaded (the windows then draw unskinned).
+    bool startUp();
+
+    // Selecting `name` in the Select Skin dialog: repaired, made current,
+    // loaded. On success `root` and everything below it hear that the skin
+    // changed. False (nothing changed) for a broken skin.
+    bool select(const std::string& name, QWidget* root);
+
+    // Opening a ".snx" file. The error says why nothing changed.
+    Status openPointerFile(const std::string& path, QWidget* root);
+
+  private:
+    bool loadOrRestore(const std::string& folder, const std::string& previousFolder);
+    void writeShippedSkins();
+
+    SkinContext context_;
+    const skin::BuiltInSkin& defaultSkin_;
+    std::vector<ShippedSkin> shipped_;
+};
+
+}  // namespace sonara::gui
