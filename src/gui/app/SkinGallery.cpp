@@ -100,6 +100,7 @@ class GalleryPage : public SkinDialog {
             }
         }
         box->addLayout(grid);
+        box->addStretch();
         return box;
     }
 
@@ -195,10 +196,11 @@ class GalleryPage : public SkinDialog {
         box->addWidget(list());
 
         box->addWidget(heading("On-screen keyboard"));
-        auto* keyboard = new SkinKeyboard(context(), this);
-        keyboard->setHotKey(2);
-        box->addWidget(keyboard);
-        if (!context().skin.hasBitmap(skin::kKeyboardBackground)) {
+        if (context().skin.hasBitmap(skin::kKeyboardBackground)) {
+            auto* keyboard = new SkinKeyboard(context(), this);
+            keyboard->setHotKey(2);
+            box->addWidget(keyboard);
+        } else {
             box->addWidget(new SkinLabel(context(), "(this skin has no keyboard bitmaps)", this));
         }
         if (!context().skin.scrollBarSkinPresent()) {

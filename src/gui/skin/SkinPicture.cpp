@@ -45,6 +45,13 @@ const QImage& SkinPicture::picture() const {
     return index_ >= 0 && index_ < skin::kFileCount ? context_.skin.bitmapPresent(index_) : own_;
 }
 
+QSize SkinPicture::sizeHint() const {
+    if ((mode_ == kCopy || mode_ == kTransparent) && !picture().isNull()) {
+        return picture().size();
+    }
+    return QWidget::sizeHint();
+}
+
 void SkinPicture::applySize() {
     if (mode_ == kCoverParent) {
         if (parentWidget() != nullptr) {

@@ -40,6 +40,10 @@ class SkinPicture : public QWidget {
 
     const QImage& picture() const;
 
+    // The picture's own size in the modes that take it, so layouts give a
+    // copied picture its room; other modes keep whatever size they are given.
+    QSize sizeHint() const override;
+
   signals:
     void released(int id);
     void resizedForSkin(int id);
