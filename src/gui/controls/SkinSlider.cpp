@@ -231,7 +231,7 @@ void SkinSlider::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     const QRect track = trackSource();
     painter.drawImage(QRect(QPoint(0, 0), track.size()), image, track);
-    const int frame = !isEnabled() ? kFrameDisabled : dragging_ ? kFramePressed : 0;
+    const int frame = !isEnabled() ? kFrameDisabled : dragging_ || showPressed_ ? kFramePressed : 0;
     const QRect thumb = thumbRect();
     painter.drawImage(thumb.topLeft(), image, frameSource(frame));
 }

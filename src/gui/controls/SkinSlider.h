@@ -52,6 +52,11 @@ class SkinSlider : public QWidget {
     void setTipMode(int mode) { tipMode_ = mode; }
     void setNotifyWhileDragging(bool on) { notifyWhileDragging_ = on; }
     bool dragging() const { return dragging_; }
+    // For the gallery: draw the pressed thumb without a drag.
+    void setShowPressed(bool on) {
+        showPressed_ = on;
+        update();
+    }
 
     // The tip for the current value: "%d%%" of the range, the value as
     // play time (seconds), or empty.
@@ -63,7 +68,9 @@ class SkinSlider : public QWidget {
     QSize sizeHint() const override;
 
   signals:
-    // Each move while dragging (when asked for) and the release.
+    // Each move while dragging (when asked for) and the release. Emitted
+    // from the mouse handler; owners that must not run inside it connect
+    // queued.
     void valueNotified(int id);
 
   protected:
@@ -99,6 +106,7 @@ class SkinSlider : public QWidget {
     int tipMode_ = kTipNone;
     bool notifyWhileDragging_ = false;
     bool dragging_ = false;
+    bool showPressed_ = false;
     int grabOffset_ = 0;
     mutable QImage transparentCache_;
     mutable bool cacheValid_ = false;
