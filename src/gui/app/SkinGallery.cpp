@@ -5,7 +5,9 @@
 #include <QStandardItemModel>
 #include <QVBoxLayout>
 #include <array>
+#include <utility>
 
+#include "core/settings/PreferenceStore.h"
 #include "core/skin/SkinFiles.h"
 #include "gui/controls/GradientProgress.h"
 #include "gui/controls/HistoryCombo.h"
@@ -195,6 +197,9 @@ class GalleryPage : public SkinDialog {
         box->addWidget(heading("List (row 2 selected)"));
         box->addWidget(list());
 
+        box->addWidget(heading("Show/Hide Columns dialog"));
+        box->addWidget(dialogPicture(), 0, Qt::AlignLeft);
+
         box->addWidget(heading("On-screen keyboard"));
         if (context().skin.hasBitmap(skin::kKeyboardBackground)) {
             auto* keyboard = new SkinKeyboard(context(), this);
@@ -208,6 +213,23 @@ class GalleryPage : public SkinDialog {
         }
         box->addStretch();
         return box;
+    }
+
+    // A skinned dialog as it opens, drawn into a picture of the page.
+    SkinPicture* dialogPicture() {
+        // Drawn at its full size, not at the first step of its opening.
+        int& effects = context().prefs.values().dlgEffects;
+        const int savedEffects = std::exchange(effects, 0);
+        ShowHideColumnsDialog dialog(context());
+        effects = savedEffects;
+        dialog.setChecked({true, false, true, true});
+        dialog.setAttribute(Qt::WA_DontShowOnScreen);
+        dialog.show();
+        auto* picture = new SkinPicture(context(), this);
+        picture->setMode(0);
+        picture->setImage(dialog.grab().toImage());
+        dialog.hide();
+        return picture;
     }
 
     void addSlider(QVBoxLayout* box, int index, int value, bool enabled) {
