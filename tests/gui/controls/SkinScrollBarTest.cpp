@@ -1,4 +1,6 @@
 // The skinned scroll bar: sizes from the bitmaps, clicks where it draws.
+#include <QScrollBar>
+#include <QStandardItemModel>
 #include <QStyle>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -6,7 +8,9 @@
 
 #include "core/settings/PreferenceStore.h"
 #include "core/skin/SkinFiles.h"
+#include "gui/controls/SkinListCtrl.h"
 #include "gui/controls/SkinScrollBar.h"
+#include "gui/skin/SkinEvents.h"
 #include "gui/skin/SkinRecord.h"
 
 using namespace sonara;
@@ -81,6 +85,22 @@ class SkinScrollBarTest : public QObject {
                                                         QStyle::SC_ScrollBarSlider, &bar);
         QVERIFY(thumb.left() >= 12 && thumb.right() < 188);
         QVERIFY(thumb.width() >= 12);
+    }
+
+    void listTakesSkinnedBarsAfterASkinChange() {
+        setScrollBitmaps(false);
+        QStandardItemModel model(200, 1);
+        SkinListCtrl list(SkinContext{skin_, *prefs_});
+        list.setModel(&model);
+        list.resize(200, 150);
+        list.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&list));
+        setScrollBitmaps(true);
+        notifySkinChanged(&list);
+        for (int i = 0; i < 5; ++i) {
+            QCoreApplication::processEvents();
+        }
+        QCOMPARE(list.verticalScrollBar()->width(), 15);
     }
 };
 
