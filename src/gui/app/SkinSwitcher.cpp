@@ -42,7 +42,28 @@ bool SkinSwitcher::startUp() {
         return true;
     }
     const std::string folder = skin::resetToDefaultSkin(context_.prefs, defaultSkin_);
+    if (context_.skin.load(folder)) {
+        return true;
+    }
+    restoreDamagedFiles(folder);
     return context_.skin.load(folder);
+}
+
+void SkinSwitcher::restoreDamagedFiles(const std::string& folder) {
+    // The default skin's folder is Sonara's own: a required bitmap there that
+    // does not decode is put aside as "<name>.damaged" and written again from
+    // the built-in copy, so the default skin is always there to fall back on.
+    for (int index = 0; index < skin::kFileCount; ++index) {
+        const skin::SkinFileInfo& info = skin::fileInfo(index);
+        if (!info.required || index == skin::kFontInfo || context_.skin.hasBitmap(index)) {
+            continue;
+        }
+        if (const auto damaged = skin::findFile(folder, info.name)) {
+            std::error_code error;
+            std::filesystem::rename(*damaged, *damaged + ".damaged", error);
+        }
+        skin::extractBuiltInFile(defaultSkin_, index, folder);
+    }
 }
 
 bool SkinSwitcher::loadOrRestore(const std::string& folder, const std::string& previousFolder) {

@@ -30,8 +30,9 @@ class SkinSwitcher {
     // The start-up order: FontInfo.ini of the current skin read and completed,
     // the shipped skins written when absent, the current skin checked
     // (repaired or reset to the default), then loaded. A load that still
-    // fails resets to the default skin and loads that. False only when even
-    // the default skin cannot be loaded (the windows then draw unskinned).
+    // fails resets to the default skin and loads that, restoring its
+    // damaged bitmaps from the built-in copies when needed. False only when
+    // even that fails (a full disk; the windows then draw unskinned).
     bool startUp();
 
     // Selecting `name` in the Select Skin dialog: repaired, made current,
@@ -45,6 +46,7 @@ class SkinSwitcher {
   private:
     bool loadOrRestore(const std::string& folder, const std::string& previousFolder);
     void writeShippedSkins();
+    void restoreDamagedFiles(const std::string& folder);
 
     SkinContext context_;
     const skin::BuiltInSkin& defaultSkin_;
