@@ -80,16 +80,6 @@ class ShowHideColumnsDialogTest : public QObject {
         QCOMPARE(reread.values().showLength, 1);
         QCOMPARE(reread.values().showTitle, 0);
     }
-
-    void cancelStoresNothing() {
-        prefs_->values().showTitle = 0;
-        CapturingDialog dialog(*context_);
-        dialog.show();
-        dialog.titleBox()->setChecked(true);
-        dialog.cancelButton()->click();
-        QCOMPARE(dialog.result(), int(QDialog::Rejected));
-        QCOMPARE(prefs_->values().showTitle, 0);
-    }
 };
 
 QTEST_MAIN(ShowHideColumnsDialogTest)

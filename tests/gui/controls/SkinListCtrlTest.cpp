@@ -203,17 +203,6 @@ class SkinListCtrlTest : public QObject {
         }
     }
 
-    void layoutIsUsedOnce() {
-        CountingModel model(1, {"Artist", "Title"});
-        auto list = std::make_unique<SkinListCtrl>(context());
-        list->setModel(&model);
-        list->loadLayout("Once");
-        list->header()->resizeSection(1, 150);
-        list->saveLayout("Once");
-        QVERIFY(prefs_->loadColumnLayout(2, "Once").has_value());
-        QVERIFY(!prefs_->loadColumnLayout(2, "Once").has_value());
-    }
-
     void damagedOrderLeavesOrderAlone() {
         ColumnLayout layout;
         layout.columns = {{"A", 50, 1}, {"B", 60, 1}};  // position 1 twice
