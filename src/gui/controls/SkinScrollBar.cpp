@@ -43,16 +43,17 @@ class SkinScrollBarStyle : public QProxyStyle {
                 case SC_ScrollBarAddPage: {
                     const QRect groove = bar_->grooveRect();
                     const QRect slider = bar_->sliderRect();
-                    const bool sub_ = sub == SC_ScrollBarSubPage;
+                    const bool before = sub == SC_ScrollBarSubPage;
                     if (bar_->orientation() == Qt::Horizontal) {
-                        return sub_ ? QRect(QPoint(groove.left(), groove.top()),
-                                            QPoint(slider.left() - 1, groove.bottom()))
-                                    : QRect(QPoint(slider.right() + 1, groove.top()),
-                                            groove.bottomRight());
+                        return before ? QRect(QPoint(groove.left(), groove.top()),
+                                              QPoint(slider.left() - 1, groove.bottom()))
+                                      : QRect(QPoint(slider.right() + 1, groove.top()),
+                                              groove.bottomRight());
                     }
-                    return sub_ ? QRect(groove.topLeft(), QPoint(groove.right(), slider.top() - 1))
-                                : QRect(QPoint(groove.left(), slider.bottom() + 1),
-                                        groove.bottomRight());
+                    return before
+                               ? QRect(groove.topLeft(), QPoint(groove.right(), slider.top() - 1))
+                               : QRect(QPoint(groove.left(), slider.bottom() + 1),
+                                       groove.bottomRight());
                 }
                 default:
                     return {};
