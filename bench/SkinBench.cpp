@@ -59,14 +59,6 @@ class GeneratedRows final : public QAbstractTableModel {
     }
 };
 
-std::vector<gui::ShippedSkin> shippedSkins() {
-    std::vector<gui::ShippedSkin> shipped;
-    for (const auto& bundled : skin::bundledSkins()) {
-        shipped.push_back({std::string(bundled.name), &bundled.files});
-    }
-    return shipped;
-}
-
 }  // namespace
 
 void runSkinBench(ResultTable& table) {
@@ -82,7 +74,7 @@ void runSkinBench(ResultTable& table) {
     prefs.values().dlgEffects = 0;
     gui::SkinRecord record;
     gui::SkinContext context{record, prefs};
-    gui::SkinSwitcher switcher(context, skin::defaultSkin(), shippedSkins());
+    gui::SkinSwitcher switcher(context, skin::defaultSkin(), skin::bundledSkins());
     if (!switcher.startUp()) {
         std::printf("skin bench: the default skin did not load\n");
         return;

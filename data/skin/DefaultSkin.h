@@ -20,12 +20,6 @@ namespace sonara::skin {
 // - SearchToolbar.bmp 297 × 15: 27 cells of 11 px, "*" then A to Z.
 const BuiltInSkin& defaultSkin();
 
-// A skin that ships with the program and is written into the skins folder.
-struct BundledSkin {
-    std::string_view name;
-    const BuiltInSkin& files;
-};
-
 // "Default" first, then the other skins drawn with it ("Daylight", a light
 // theme whose buttons draw their own captions).
 std::vector<BundledSkin> bundledSkins();

@@ -14,4 +14,11 @@ class BuiltInSkin {
     virtual std::string_view file(int index) const = 0;
 };
 
+// A skin that ships with the program, written into the skins folder when its
+// folder is missing there.
+struct BundledSkin {
+    std::string_view name;
+    const BuiltInSkin& files;
+};
+
 }  // namespace sonara::skin

@@ -15,13 +15,13 @@
 namespace sonara::gui {
 
 SkinSwitcher::SkinSwitcher(SkinContext context, const skin::BuiltInSkin& defaultSkin,
-                           std::vector<ShippedSkin> shipped)
+                           std::vector<skin::BundledSkin> shipped)
     : context_(context), defaultSkin_(defaultSkin), shipped_(std::move(shipped)) {}
 
 void SkinSwitcher::writeShippedSkins() {
     const std::string skins = context_.prefs.skinsFolder();
-    for (const ShippedSkin& skin : shipped_) {
-        const std::string folder = skins + skin.name + "/";
+    for (const skin::BundledSkin& skin : shipped_) {
+        const std::string folder = skins + std::string(skin.name) + "/";
         // A folder the user has (even a broken one) is theirs: never refilled.
         std::error_code error;
         if (std::filesystem::exists(folder, error) ||
@@ -29,7 +29,7 @@ void SkinSwitcher::writeShippedSkins() {
             continue;
         }
         for (int index = 0; index < skin::kFileCount; ++index) {
-            skin::extractBuiltInFile(*skin.files, index, folder);
+            skin::extractBuiltInFile(skin.files, index, folder);
         }
     }
 }

@@ -12,20 +12,13 @@ class QWidget;
 
 namespace sonara::gui {
 
-// A skin that ships with the program, written into the skins folder when
-// its folder is missing there.
-struct ShippedSkin {
-    std::string name;
-    const skin::BuiltInSkin* files;
-};
-
 // Puts a skin into effect: at start-up, from the Select Skin dialog and from
 // ".snx" files. A skin that cannot be repaired or loaded leaves the current
 // one in place. User-interface thread only.
 class SkinSwitcher {
   public:
     SkinSwitcher(SkinContext context, const skin::BuiltInSkin& defaultSkin,
-                 std::vector<ShippedSkin> shipped = {});
+                 std::vector<skin::BundledSkin> shipped = {});
 
     // The start-up order: FontInfo.ini of the current skin read and completed,
     // the shipped skins written when absent, the current skin checked
@@ -50,7 +43,7 @@ class SkinSwitcher {
 
     SkinContext context_;
     const skin::BuiltInSkin& defaultSkin_;
-    std::vector<ShippedSkin> shipped_;
+    std::vector<skin::BundledSkin> shipped_;
 };
 
 }  // namespace sonara::gui

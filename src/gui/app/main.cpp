@@ -12,18 +12,6 @@
 #include "gui/skin/SkinRecord.h"
 #include "skin/DefaultSkin.h"
 
-namespace {
-
-std::vector<sonara::gui::ShippedSkin> shippedSkins() {
-    std::vector<sonara::gui::ShippedSkin> shipped;
-    for (const auto& bundled : sonara::skin::bundledSkins()) {
-        shipped.push_back({std::string(bundled.name), &bundled.files});
-    }
-    return shipped;
-}
-
-}  // namespace
-
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName("Sonara");
@@ -52,7 +40,8 @@ int main(int argc, char** argv) {
     }
     sonara::gui::SkinRecord skin;
     sonara::gui::SkinContext context{skin, prefs};
-    sonara::gui::SkinSwitcher switcher(context, sonara::skin::defaultSkin(), shippedSkins());
+    sonara::gui::SkinSwitcher switcher(context, sonara::skin::defaultSkin(),
+                                       sonara::skin::bundledSkins());
     if (!switcher.startUp()) {
         std::fprintf(stderr, "sonara: the skin could not be loaded; drawing without it\n");
     }

@@ -34,14 +34,6 @@ class NoticeCounter : public QWidget {
     }
 };
 
-std::vector<ShippedSkin> shipped() {
-    std::vector<ShippedSkin> skins;
-    for (const auto& bundled : skin::bundledSkins()) {
-        skins.push_back({std::string(bundled.name), &bundled.files});
-    }
-    return skins;
-}
-
 struct Fixture {
     QTemporaryDir home;
     std::unique_ptr<PreferenceStore> prefs;
@@ -52,7 +44,7 @@ struct Fixture {
         prefs = std::make_unique<PreferenceStore>(path("Sonara.ini"), home.path().toStdString());
         prefs->loadAll();
         switcher = std::make_unique<SkinSwitcher>(SkinContext{record, *prefs}, skin::defaultSkin(),
-                                                  shipped());
+                                                  skin::bundledSkins());
     }
     std::string path(const QString& name) const { return home.filePath(name).toStdString(); }
     QString skinFile(const QString& skinName, const QString& file) const {

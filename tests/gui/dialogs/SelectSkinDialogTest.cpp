@@ -40,11 +40,8 @@ struct Fixture {
     Fixture() {
         store.loadAll();
         store.values().dlgEffects = 0;
-        std::vector<ShippedSkin> shipped;
-        for (const auto& bundled : skin::bundledSkins()) {
-            shipped.push_back({std::string(bundled.name), &bundled.files});
-        }
-        switcher = std::make_unique<SkinSwitcher>(context, skin::defaultSkin(), shipped);
+        switcher =
+            std::make_unique<SkinSwitcher>(context, skin::defaultSkin(), skin::bundledSkins());
         switcher->startUp();
     }
     void makeFolder(const QString& relative) const { QDir(home.path()).mkpath(relative); }
