@@ -2,6 +2,7 @@
 
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QStandardItemModel>
 #include <QVBoxLayout>
 #include <array>
@@ -259,7 +260,7 @@ class GalleryPage : public SkinDialog {
         }
         auto* view = new SkinListCtrl(context(), this);
         view->setModel(model);
-        view->setFixedHeight(view->rowHeight() * 7 + 4);
+        view->setFixedHeight(view->header()->sizeHint().height() + view->rowHeight() * 6);
         view->setCurrentIndex(model->index(1, 0));
         view->selectionModel()->select(model->index(1, 0),
                                        QItemSelectionModel::Select | QItemSelectionModel::Rows);

@@ -78,7 +78,22 @@ int SkinListCtrl::rowHeight() const {
 }
 
 void SkinListCtrl::applySkin() {
-    setFont(skinFont(context_.skin.fontInfo().listFont));
+    const skin::FontInfo& info = context_.skin.fontInfo();
+    setFont(skinFont(info.listFont));
+    // The header in the list's own colours, a shade off its background, so a
+    // dark skin gets no bright system bar across its top.
+    const QColor text = toQColor(info.listText);
+    const QColor background = toQColor(info.listBackground);
+    const auto mix = [](QColor a, QColor b, double share) {
+        return QColor(int(a.red() * (1 - share) + b.red() * share),
+                      int(a.green() * (1 - share) + b.green() * share),
+                      int(a.blue() * (1 - share) + b.blue() * share));
+    };
+    header()->setStyleSheet(
+        QStringLiteral("QHeaderView::section { background: %1; color: %2; padding: 1px 4px;"
+                       " border: none; border-right: 1px solid %3; border-bottom: 1px solid %3; }")
+            .arg(mix(background, text, 0.14).name(), text.name(),
+                 mix(background, text, 0.35).name()));
     stretched_ = QImage();
     scheduleDelayedItemsLayout();
     viewport()->update();
