@@ -89,11 +89,12 @@ void SkinListCtrl::applySkin() {
                       int(a.green() * (1 - share) + b.green() * share),
                       int(a.blue() * (1 - share) + b.blue() * share));
     };
-    header()->setStyleSheet(
-        QStringLiteral("QHeaderView::section { background: %1; color: %2; padding: 1px 4px;"
-                       " border: none; border-right: 1px solid %3; border-bottom: 1px solid %3; }")
-            .arg(mix(background, text, 0.14).name(), text.name(),
-                 mix(background, text, 0.35).name()));
+    QPalette headerColours = header()->palette();
+    headerColours.setColor(QPalette::Button, mix(background, text, 0.14));
+    headerColours.setColor(QPalette::Window, mix(background, text, 0.14));
+    headerColours.setColor(QPalette::ButtonText, text);
+    headerColours.setColor(QPalette::WindowText, text);
+    header()->setPalette(headerColours);
     stretched_ = QImage();
     scheduleDelayedItemsLayout();
     viewport()->update();
