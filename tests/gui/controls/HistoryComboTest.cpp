@@ -1,13 +1,12 @@
-#include <QTemporaryDir>
 #include <QtTest>
 
 #include "core/settings/IniFile.h"
-#include "core/settings/PreferenceStore.h"
 #include "gui/controls/HistoryCombo.h"
-#include "gui/skin/SkinRecord.h"
+#include "support/SkinWidgetFixture.h"
 
 using namespace sonara;
 using sonara::gui::HistoryCombo;
+using sonara::gui::test::SkinWidgetFixture;
 
 class HistoryComboTest : public QObject {
     Q_OBJECT
@@ -19,14 +18,6 @@ class HistoryComboTest : public QObject {
 
 namespace {
 
-struct Fixture {
-    QTemporaryDir dir;
-    PreferenceStore prefs{dir.filePath("Sonara.ini").toStdString(), dir.path().toStdString(),
-                          dir.path().toStdString()};
-    gui::SkinRecord skin;
-    Fixture() { qputenv("HOME", dir.path().toUtf8()); }
-};
-
 void enter(HistoryCombo& combo, const QString& text) {
     combo.setEditText(text);
     combo.addCurrentText();
@@ -35,8 +26,8 @@ void enter(HistoryCombo& combo, const QString& text) {
 }  // namespace
 
 void HistoryComboTest::keepsTheTenNewestDistinctEntriesNewestFirst() {
-    Fixture f;
-    HistoryCombo combo({f.skin, f.prefs});
+    SkinWidgetFixture f;
+    HistoryCombo combo(f.context());
     for (int i = 1; i <= 12; ++i) {
         enter(combo, QString("term %1").arg(i));
     }
@@ -56,8 +47,8 @@ void HistoryComboTest::keepsTheTenNewestDistinctEntriesNewestFirst() {
 }
 
 void HistoryComboTest::blankTextIsIgnored() {
-    Fixture f;
-    HistoryCombo combo({f.skin, f.prefs});
+    SkinWidgetFixture f;
+    HistoryCombo combo(f.context());
     enter(combo, "abba");
     enter(combo, "   ");
     enter(combo, "");
@@ -66,8 +57,8 @@ void HistoryComboTest::blankTextIsIgnored() {
 }
 
 void HistoryComboTest::saveClearsStaleKeysAndLoadReadsBack() {
-    Fixture f;
-    HistoryCombo combo({f.skin, f.prefs});
+    SkinWidgetFixture f;
+    HistoryCombo combo(f.context());
     combo.setSection("SearchHistory");
     for (const char* text : {"a", "b", "c", "d"}) {
         enter(combo, text);
@@ -80,13 +71,13 @@ void HistoryComboTest::saveClearsStaleKeysAndLoadReadsBack() {
     enter(combo, "y");
     QVERIFY(combo.save().ok());
     IniFile file;
-    QVERIFY(file.load(f.prefs.iniPath()).ok());
+    QVERIFY(file.load(f.prefs().iniPath()).ok());
     QCOMPARE(file.get("SearchHistory", "#0").value_or(""), std::string("y"));
     for (const char* key : {"#2", "#3"}) {
         QCOMPARE(file.get("SearchHistory", key).value_or(""), std::string());
     }
 
-    HistoryCombo other({f.skin, f.prefs});
+    HistoryCombo other(f.context());
     other.setSection("SearchHistory");
     other.load(true);
     QCOMPARE(other.entries(), (QStringList{"y", "x"}));
@@ -95,7 +86,7 @@ void HistoryComboTest::saveClearsStaleKeysAndLoadReadsBack() {
     QCOMPARE(other.currentText(), QString());
 
     // The main window's store reads the same section.
-    QCOMPARE(f.prefs.searchHistory().size(), size_t(2));
+    QCOMPARE(f.prefs().searchHistory().size(), size_t(2));
 }
 
 QTEST_MAIN(HistoryComboTest)

@@ -3,13 +3,13 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "core/settings/PreferenceStore.h"
 #include "gui/controls/HyperLink.h"
 #include "gui/controls/HyperLinkOpener.h"
-#include "gui/skin/SkinRecord.h"
+#include "support/SkinWidgetFixture.h"
 
 using namespace sonara;
 using namespace sonara::gui;
+using sonara::gui::test::SkinWidgetFixture;
 
 class HyperLinkTest : public QObject {
     Q_OBJECT
@@ -23,14 +23,6 @@ class HyperLinkTest : public QObject {
 };
 
 namespace {
-
-struct Fixture {
-    QTemporaryDir dir;
-    PreferenceStore prefs{dir.filePath("Sonara.ini").toStdString(), dir.path().toStdString(),
-                          dir.path().toStdString()};
-    SkinRecord skin;
-    Fixture() { qputenv("HOME", dir.path().toUtf8()); }
-};
 
 class FakeOpener : public DesktopOpener {
   public:
@@ -63,10 +55,10 @@ class CapturingLink : public HyperLink {
 }  // namespace
 
 void HyperLinkTest::fallsBackToTheHtmlHandler() {
-    Fixture f;
+    SkinWidgetFixture f;
     FakeOpener opener;
     opener.exec = QStringLiteral("\"/opt/Web Browser/browser\" --new-window %U --extra");
-    CapturingLink link({f.skin, f.prefs});
+    CapturingLink link(f.context());
     link.setOpener(&opener);
     link.setText("http://example.com/page?a=1&b=2");
     QVERIFY(!link.isVisited());
@@ -86,9 +78,9 @@ void HyperLinkTest::fallsBackToTheHtmlHandler() {
 }
 
 void HyperLinkTest::failureMessages() {
-    Fixture f;
+    SkinWidgetFixture f;
     FakeOpener opener;
-    CapturingLink link({f.skin, f.prefs});
+    CapturingLink link(f.context());
     link.setOpener(&opener);
     link.setUrl("/nowhere/file.htm");
 
@@ -161,9 +153,9 @@ void HyperLinkTest::localFileReasons() {
 }
 
 void HyperLinkTest::textTargetAndAlignment() {
-    Fixture f;
+    SkinWidgetFixture f;
     QWidget parent;
-    CapturingLink link({f.skin, f.prefs}, &parent);
+    CapturingLink link(f.context(), &parent);
     link.setUrl("https://example.org/");
     QCOMPARE(link.text(), QStringLiteral("https://example.org/"));
     QCOMPARE(link.toolTip(), QStringLiteral("https://example.org/"));

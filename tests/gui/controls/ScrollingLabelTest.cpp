@@ -1,14 +1,13 @@
 #include <QFontMetrics>
-#include <QTemporaryDir>
 #include <QtTest>
 
-#include "core/settings/PreferenceStore.h"
 #include "gui/controls/ScrollingLabel.h"
 #include "gui/skin/SkinEvents.h"
-#include "gui/skin/SkinRecord.h"
+#include "support/SkinWidgetFixture.h"
 
 using namespace sonara;
 using sonara::gui::ScrollingLabel;
+using sonara::gui::test::SkinWidgetFixture;
 
 class ScrollingLabelTest : public QObject {
     Q_OBJECT
@@ -21,24 +20,16 @@ class ScrollingLabelTest : public QObject {
 
 namespace {
 
-struct Fixture {
-    QTemporaryDir dir;
-    PreferenceStore prefs{dir.filePath("Sonara.ini").toStdString(), dir.path().toStdString(),
-                          dir.path().toStdString()};
-    gui::SkinRecord skin;
-    Fixture() { qputenv("HOME", dir.path().toUtf8()); }
-};
-
 const QString kLong = QStringLiteral("A rather long title that never fits a narrow label at all");
 
 }  // namespace
 
 void ScrollingLabelTest::scrollTitleModes() {
-    Fixture f;
-    ScrollingLabel label({f.skin, f.prefs});
+    SkinWidgetFixture f;
+    ScrollingLabel label(f.context());
     label.resize(120, 16);
 
-    f.prefs.values().scrollTitle = 0;  // automatic
+    f.prefs().values().scrollTitle = 0;  // automatic
     label.setText("Hi");
     QVERIFY(!label.isScrolling());
     QVERIFY(!label.timerActive());
@@ -46,12 +37,12 @@ void ScrollingLabelTest::scrollTitleModes() {
     QVERIFY(label.isScrolling());
     QVERIFY(label.timerActive());
 
-    f.prefs.values().scrollTitle = 2;  // never
+    f.prefs().values().scrollTitle = 2;  // never
     label.refresh();
     QVERIFY(!label.isScrolling());
     QVERIFY(!label.timerActive());
 
-    f.prefs.values().scrollTitle = 1;  // always, even a short title
+    f.prefs().values().scrollTitle = 1;  // always, even a short title
     label.setText("Hi");
     QVERIFY(label.isScrolling());
     // ...but an empty title has nothing to scroll.
@@ -60,9 +51,9 @@ void ScrollingLabelTest::scrollTitleModes() {
 }
 
 void ScrollingLabelTest::scrollingTextRepeatsTheTitleToFillTheLabel() {
-    Fixture f;
-    f.prefs.values().scrollTitle = 1;
-    ScrollingLabel label({f.skin, f.prefs});
+    SkinWidgetFixture f;
+    f.prefs().values().scrollTitle = 1;
+    ScrollingLabel label(f.context());
     label.resize(300, 16);
     const QString title = QStringLiteral("Rock & Roll");
     label.setText(title);
@@ -88,9 +79,9 @@ void ScrollingLabelTest::scrollingTextRepeatsTheTitleToFillTheLabel() {
 }
 
 void ScrollingLabelTest::offsetWrapsAfterTheWholeWidth() {
-    Fixture f;
-    f.prefs.values().scrollTitle = 1;
-    ScrollingLabel label({f.skin, f.prefs});
+    SkinWidgetFixture f;
+    f.prefs().values().scrollTitle = 1;
+    ScrollingLabel label(f.context());
     label.resize(100, 16);
     label.setText("Wrap me");
     QCOMPARE(label.offset(), 0);
@@ -113,9 +104,9 @@ void ScrollingLabelTest::offsetWrapsAfterTheWholeWidth() {
 }
 
 void ScrollingLabelTest::resizeAndSkinChangeDecideAgain() {
-    Fixture f;
-    f.prefs.values().scrollTitle = 0;
-    ScrollingLabel label({f.skin, f.prefs});
+    SkinWidgetFixture f;
+    f.prefs().values().scrollTitle = 0;
+    ScrollingLabel label(f.context());
     label.resize(2000, 16);
     label.show();  // a hidden widget gets its resize events only when shown
     label.setText(kLong);
@@ -126,9 +117,9 @@ void ScrollingLabelTest::resizeAndSkinChangeDecideAgain() {
     // A skin with a much smaller font lets the title fit again.
     label.resize(QFontMetrics(label.labelFont()).horizontalAdvance(kLong) / 2 + 10, 16);
     QVERIFY(label.isScrolling());
-    skin::FontInfo info = f.skin.fontInfo();
+    skin::FontInfo info = f.skin().fontInfo();
     info.staticFont.size = 4;
-    f.skin.setFontInfo(info);
+    f.skin().setFontInfo(info);
     gui::notifySkinChanged(&label);
     QCOMPARE(label.labelFont().pixelSize(), 4);
     QVERIFY(!label.isScrolling());

@@ -1,32 +1,21 @@
 // The on-screen keyboard: its keys, where they are, and what a release sends.
 #include <QSignalSpy>
-#include <QTemporaryDir>
 #include <QtTest>
-#include <memory>
 
-#include "core/settings/PreferenceStore.h"
 #include "core/skin/SkinFiles.h"
 #include "gui/controls/SkinKeyboard.h"
-#include "gui/skin/SkinRecord.h"
+#include "support/SkinWidgetFixture.h"
 
 using namespace sonara;
 using namespace sonara::gui;
+using sonara::gui::test::SkinWidgetFixture;
+using sonara::gui::test::solidImage;
 
 class SkinKeyboardTest : public QObject {
     Q_OBJECT
-    QTemporaryDir home_;
-    std::unique_ptr<PreferenceStore> prefs_;
-    SkinRecord skin_;
+    SkinWidgetFixture fixture_;
 
   private slots:
-    void initTestCase() {
-        qputenv("HOME", home_.path().toUtf8());
-        qputenv("XDG_CONFIG_HOME", home_.filePath("config").toUtf8());
-        qputenv("XDG_RUNTIME_DIR", home_.path().toUtf8());
-        prefs_ = std::make_unique<PreferenceStore>(home_.filePath("Sonara.ini").toStdString(),
-                                                   home_.path().toStdString());
-    }
-
     void keyCharacters() {
         QCOMPARE(SkinKeyboard::keyChar(0), QChar('A'));
         QCOMPARE(SkinKeyboard::keyChar(25), QChar('Z'));
@@ -45,10 +34,9 @@ class SkinKeyboardTest : public QObject {
     }
     void everyKeyIsFoundAtItsOwnPlace() {
         QFETCH(bool, picture);
-        QImage background(500, 170, QImage::Format_RGB32);
-        background.fill(Qt::darkGray);
-        skin_.setBitmap(skin::kKeyboardBackground, picture ? background : QImage());
-        SkinKeyboard keyboard(SkinContext{skin_, *prefs_});
+        const QImage background = solidImage({500, 170}, Qt::darkGray);
+        fixture_.skin().setBitmap(skin::kKeyboardBackground, picture ? background : QImage());
+        SkinKeyboard keyboard(fixture_.context());
         keyboard.resize(keyboard.sizeHint());
         for (int key = 0; key < SkinKeyboard::kKeyCount; ++key) {
             const QRect rect = keyboard.keyRect(key);
@@ -59,11 +47,11 @@ class SkinKeyboardTest : public QObject {
         if (picture) {
             QCOMPARE(keyboard.sizeHint(), background.size());
         }
-        skin_.setBitmap(skin::kKeyboardBackground, {});
+        fixture_.skin().setBitmap(skin::kKeyboardBackground, {});
     }
 
     void releaseOverThePressedKeySendsItsCharacter() {
-        SkinKeyboard keyboard(SkinContext{skin_, *prefs_});
+        SkinKeyboard keyboard(fixture_.context());
         keyboard.resize(keyboard.sizeHint());
         QSignalSpy left(&keyboard, &SkinKeyboard::keyPressedLeft);
         QSignalSpy right(&keyboard, &SkinKeyboard::keyPressedRight);
@@ -93,7 +81,7 @@ class SkinKeyboardTest : public QObject {
     }
 
     void hotKeyFollowsTheMouse() {
-        SkinKeyboard keyboard(SkinContext{skin_, *prefs_});
+        SkinKeyboard keyboard(fixture_.context());
         keyboard.resize(keyboard.sizeHint());
         keyboard.show();
         QVERIFY(QTest::qWaitForWindowExposed(&keyboard));

@@ -5,19 +5,17 @@
 #include <QScreen>
 #include <QScrollBar>
 #include <QSignalSpy>
-#include <QTemporaryDir>
 #include <QtTest>
-#include <memory>
 
-#include "core/settings/PreferenceStore.h"
 #include "core/skin/SkinFiles.h"
 #include "gui/controls/SkinListCtrl.h"
 #include "gui/controls/SkinListDelegate.h"
 #include "gui/controls/SkinScrollBar.h"
-#include "gui/skin/SkinRecord.h"
+#include "support/SkinWidgetFixture.h"
 
 using namespace sonara;
 using namespace sonara::gui;
+using sonara::gui::test::SkinWidgetFixture;
 
 namespace {
 
@@ -71,27 +69,14 @@ QImage positionPicture() {
 
 class SkinListCtrlTest : public QObject {
     Q_OBJECT
-    QTemporaryDir home_;
-    std::unique_ptr<PreferenceStore> prefs_;
-    SkinRecord skin_;
-
-    SkinContext context() { return {skin_, *prefs_}; }
+    SkinWidgetFixture fixture_;
 
   private slots:
-    void initTestCase() {
-        qputenv("HOME", home_.path().toUtf8());
-        qputenv("XDG_CONFIG_HOME", home_.filePath("config").toUtf8());
-        qputenv("XDG_RUNTIME_DIR", home_.path().toUtf8());
-        qputenv("XDG_DATA_HOME", home_.filePath("data").toUtf8());
-        prefs_ = std::make_unique<PreferenceStore>(home_.filePath("Sonara.ini").toStdString(),
-                                                   home_.path().toStdString());
-    }
-
-    void init() { skin_.setFontInfo(skin::FontInfo{}); }
+    void init() { fixture_.skin().setFontInfo(skin::FontInfo{}); }
 
     void hundredThousandRowsAskOnlyForWhatShows() {
         CountingModel model(100000, {"Artist", "Title"});
-        SkinListCtrl list(context());
+        SkinListCtrl list(fixture_.context());
         list.setModel(&model);
         list.resize(400, 300);
         list.show();
@@ -110,9 +95,9 @@ class SkinListCtrlTest : public QObject {
     void rowsInListOrHighlightColours() {
         skin::FontInfo info;
         info.listBackground = Colour::fromRgb(10, 20, 30);
-        skin_.setFontInfo(info);
+        fixture_.skin().setFontInfo(info);
         CountingModel model(10, {"A"}, true);
-        SkinListCtrl list(context());
+        SkinListCtrl list(fixture_.context());
         list.setModel(&model);
         list.resize(200, 200);
         list.selectionModel()->select(model.index(1, 0), QItemSelectionModel::Select);
@@ -128,14 +113,14 @@ class SkinListCtrlTest : public QObject {
     void transparentBackgroundStaysAlignedWhenScrolled() {
         skin::FontInfo info;
         info.listTransparent = true;
-        skin_.setFontInfo(info);
+        fixture_.skin().setFontInfo(info);
         const QImage picture = positionPicture();
-        skin_.setBitmap(skin::kDialogBackground, picture);
+        fixture_.skin().setBitmap(skin::kDialogBackground, picture);
 
         QWidget dialog;
         dialog.resize(300, 260);
         CountingModel model(500, {"A"}, true);
-        auto* list = new SkinListCtrl(context(), &dialog);
+        auto* list = new SkinListCtrl(fixture_.context(), &dialog);
         list->setModel(&model);
         list->setGeometry(11, 17, 200, 150);
         dialog.show();
@@ -166,21 +151,21 @@ class SkinListCtrlTest : public QObject {
             }
         }
         QVERIFY(checked > 100);
-        skin_.setBitmap(skin::kDialogBackground, {});
+        fixture_.skin().setBitmap(skin::kDialogBackground, {});
     }
 
     void layoutForOtherColumnsIgnoredOnceThenSaved() {
         CountingModel three(1, {"Artist", "Album", "Title"});
         CountingModel four(1, {"Artist", "Album", "Title", "Length"});
         {
-            SkinListCtrl list(context());
+            SkinListCtrl list(fixture_.context());
             list.setModel(&three);
             list.loadLayout("Library");
             list.header()->resizeSection(0, 123);
             list.header()->moveSection(2, 0);  // Title, Artist, Album
         }                                      // saved here
         {
-            SkinListCtrl list(context());
+            SkinListCtrl list(fixture_.context());
             list.setModel(&three);
             list.loadLayout("Library");
             QCOMPARE(list.header()->sectionSize(0), 123);
@@ -188,7 +173,7 @@ class SkinListCtrlTest : public QObject {
             QCOMPARE(list.header()->visualIndex(0), 1);
         }
         {
-            SkinListCtrl list(context());
+            SkinListCtrl list(fixture_.context());
             list.setModel(&four);
             list.loadLayout("Library");
             QVERIFY(list.header()->sectionSize(0) != 123);
@@ -196,7 +181,7 @@ class SkinListCtrlTest : public QObject {
             list.header()->resizeSection(3, 77);
         }
         {
-            SkinListCtrl list(context());
+            SkinListCtrl list(fixture_.context());
             list.setModel(&four);
             list.loadLayout("Library");
             QCOMPARE(list.header()->sectionSize(3), 77);
@@ -206,9 +191,9 @@ class SkinListCtrlTest : public QObject {
     void damagedOrderLeavesOrderAlone() {
         ColumnLayout layout;
         layout.columns = {{"A", 50, 1}, {"B", 60, 1}};  // position 1 twice
-        QVERIFY(prefs_->saveColumnLayout(layout, "Damaged").ok());
+        QVERIFY(fixture_.prefs().saveColumnLayout(layout, "Damaged").ok());
         CountingModel model(1, {"A", "B"});
-        SkinListCtrl list(context());
+        SkinListCtrl list(fixture_.context());
         list.setModel(&model);
         list.loadLayout("Damaged");
         QCOMPARE(list.header()->sectionSize(1), 60);
@@ -218,7 +203,7 @@ class SkinListCtrlTest : public QObject {
 
     void deleteKeyAsksTheOwner() {
         CountingModel model(5, {"A"});
-        SkinListCtrl list(context());
+        SkinListCtrl list(fixture_.context());
         list.setModel(&model);
         QSignalSpy spy(&list, &SkinListCtrl::deletePressed);
         QTest::keyClick(&list, Qt::Key_Down);

@@ -2,54 +2,36 @@
 #include <QScrollBar>
 #include <QStandardItemModel>
 #include <QStyle>
-#include <QTemporaryDir>
 #include <QtTest>
-#include <memory>
 
-#include "core/settings/PreferenceStore.h"
 #include "core/skin/SkinFiles.h"
 #include "gui/controls/SkinListCtrl.h"
 #include "gui/controls/SkinScrollBar.h"
 #include "gui/skin/SkinEvents.h"
-#include "gui/skin/SkinRecord.h"
+#include "support/SkinWidgetFixture.h"
 
 using namespace sonara;
 using namespace sonara::gui;
-
-namespace {
-QImage filled(int w, int h, QColor colour) {
-    QImage image(w, h, QImage::Format_RGB32);
-    image.fill(colour);
-    return image;
-}
-}  // namespace
+using sonara::gui::test::SkinWidgetFixture;
+using sonara::gui::test::solidImage;
 
 class SkinScrollBarTest : public QObject {
     Q_OBJECT
-    QTemporaryDir home_;
-    std::unique_ptr<PreferenceStore> prefs_;
-    SkinRecord skin_;
+    SkinWidgetFixture fixture_;
 
     void setScrollBitmaps(bool on) {
-        skin_.setBitmap(skin::kHScrollBackground, on ? filled(50, 14, Qt::gray) : QImage());
-        skin_.setBitmap(skin::kHScrollButtons, on ? filled(36, 14, Qt::red) : QImage());
-        skin_.setBitmap(skin::kVScrollBackground, on ? filled(15, 50, Qt::gray) : QImage());
-        skin_.setBitmap(skin::kVScrollButtons, on ? filled(15, 39, Qt::red) : QImage());
+        SkinRecord& record = fixture_.skin();
+        record.setBitmap(skin::kHScrollBackground, on ? solidImage({50, 14}, Qt::gray) : QImage());
+        record.setBitmap(skin::kHScrollButtons, on ? solidImage({36, 14}, Qt::red) : QImage());
+        record.setBitmap(skin::kVScrollBackground, on ? solidImage({15, 50}, Qt::gray) : QImage());
+        record.setBitmap(skin::kVScrollButtons, on ? solidImage({15, 39}, Qt::red) : QImage());
     }
 
   private slots:
-    void initTestCase() {
-        qputenv("HOME", home_.path().toUtf8());
-        qputenv("XDG_CONFIG_HOME", home_.filePath("config").toUtf8());
-        qputenv("XDG_RUNTIME_DIR", home_.path().toUtf8());
-        prefs_ = std::make_unique<PreferenceStore>(home_.filePath("Sonara.ini").toStdString(),
-                                                   home_.path().toStdString());
-    }
-
     void standardWithoutAllFourBitmaps() {
         setScrollBitmaps(true);
-        skin_.setBitmap(skin::kVScrollButtons, {});
-        SkinScrollBar bar(Qt::Horizontal, SkinContext{skin_, *prefs_});
+        fixture_.skin().setBitmap(skin::kVScrollButtons, {});
+        SkinScrollBar bar(Qt::Horizontal, fixture_.context());
         QScrollBar plain(Qt::Horizontal);
         QVERIFY(!bar.skinned());
         QCOMPARE(bar.sizeHint(), plain.sizeHint());
@@ -57,8 +39,8 @@ class SkinScrollBarTest : public QObject {
 
     void sizesFromTheBitmaps() {
         setScrollBitmaps(true);
-        SkinScrollBar across(Qt::Horizontal, SkinContext{skin_, *prefs_});
-        SkinScrollBar down(Qt::Vertical, SkinContext{skin_, *prefs_});
+        SkinScrollBar across(Qt::Horizontal, fixture_.context());
+        SkinScrollBar down(Qt::Vertical, fixture_.context());
         QCOMPARE(across.thickness(), 14);
         QCOMPARE(across.arrowLength(), 12);
         QCOMPARE(across.sizeHint().height(), 14);
@@ -69,7 +51,7 @@ class SkinScrollBarTest : public QObject {
 
     void clicksHitTheSkinnedArrowsAndPages() {
         setScrollBitmaps(true);
-        SkinScrollBar bar(Qt::Horizontal, SkinContext{skin_, *prefs_});
+        SkinScrollBar bar(Qt::Horizontal, fixture_.context());
         bar.setRange(0, 100);
         bar.setPageStep(10);
         bar.resize(200, 14);
@@ -90,7 +72,7 @@ class SkinScrollBarTest : public QObject {
     void listTakesSkinnedBarsAfterASkinChange() {
         setScrollBitmaps(false);
         QStandardItemModel model(200, 1);
-        SkinListCtrl list(SkinContext{skin_, *prefs_});
+        SkinListCtrl list(fixture_.context());
         list.setModel(&model);
         list.resize(200, 150);
         list.show();

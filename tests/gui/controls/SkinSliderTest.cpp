@@ -1,16 +1,16 @@
 // The bitmap slider: drag limits, notices while dragging, broken ranges, tips.
 #include <QMouseEvent>
 #include <QSignalSpy>
-#include <QTemporaryDir>
 #include <QtTest>
 #include <memory>
 
-#include "core/settings/PreferenceStore.h"
 #include "gui/controls/SkinSlider.h"
-#include "gui/skin/SkinRecord.h"
+#include "support/SkinWidgetFixture.h"
 
 using namespace sonara;
 using namespace sonara::gui;
+using sonara::gui::test::SkinWidgetFixture;
+using sonara::gui::test::solidImage;
 
 namespace {
 
@@ -34,27 +34,15 @@ void release(QWidget* w, QPoint p) {
 
 class SkinSliderTest : public QObject {
     Q_OBJECT
-    QTemporaryDir home_;
-    std::unique_ptr<PreferenceStore> prefs_;
-    SkinRecord skin_;
+    SkinWidgetFixture fixture_;
     std::unique_ptr<SkinSlider> slider_;
 
   private slots:
-    void initTestCase() {
-        qputenv("HOME", home_.path().toUtf8());
-        qputenv("XDG_CONFIG_HOME", home_.filePath("config").toUtf8());
-        qputenv("XDG_RUNTIME_DIR", home_.path().toUtf8());
-        qputenv("XDG_DATA_HOME", home_.filePath("data").toUtf8());
-        prefs_ = std::make_unique<PreferenceStore>(home_.filePath("Sonara.ini").toStdString(),
-                                                   home_.path().toStdString());
-    }
-
     void init() {
         // A 100-pixel track and one 10 × 10 thumb frame: at 110 pixels wide
         // the track length is 100, so with 0..99 a value is its pixel.
-        QImage bitmap(110, 10, QImage::Format_RGB32);
-        bitmap.fill(Qt::gray);
-        slider_ = std::make_unique<SkinSlider>(SkinContext{skin_, *prefs_});
+        const QImage bitmap = solidImage({110, 10}, Qt::gray);
+        slider_ = std::make_unique<SkinSlider>(fixture_.context());
         slider_->setBitmap(bitmap, 1, 10);
         slider_->setFixedSize(110, 10);
         slider_->setRange(0, 99);
@@ -140,8 +128,7 @@ class SkinSliderTest : public QObject {
     }
 
     void verticalSliderMeasuresDown() {
-        QImage bitmap(10, 60, QImage::Format_RGB32);
-        bitmap.fill(Qt::gray);
+        const QImage bitmap = solidImage({10, 60}, Qt::gray);
         slider_->setOrientation(Qt::Vertical);
         slider_->setBitmap(bitmap, 2, 10);  // 40-pixel track, two frames
         slider_->setFixedSize(10, 50);
@@ -166,18 +153,17 @@ class SkinSliderTest : public QObject {
     }
 
     void transparencyLeavesTransColourUndrawn() {
-        skin::FontInfo info = skin_.fontInfo();
+        skin::FontInfo info = fixture_.skin().fontInfo();
         info.sliderTransparency = true;
         info.sliderTransColour = Colour::fromRgb(64, 123, 54);
-        skin_.setFontInfo(info);
-        QImage bitmap(110, 10, QImage::Format_RGB32);
-        bitmap.fill(QColor(64, 123, 54));
+        fixture_.skin().setFontInfo(info);
+        const QImage bitmap = solidImage({110, 10}, QColor(64, 123, 54));
         slider_->setBitmap(bitmap, 1, 10);
         QImage shot(slider_->size(), QImage::Format_ARGB32);
         shot.fill(Qt::blue);
         slider_->render(&shot, {}, {}, QWidget::DrawChildren);
         QCOMPARE(shot.pixelColor(50, 5), QColor(Qt::blue));
-        skin_.setFontInfo(skin::FontInfo{});
+        fixture_.skin().setFontInfo(skin::FontInfo{});
     }
 };
 

@@ -1,14 +1,12 @@
 #include <QMouseEvent>
 #include <QSignalSpy>
-#include <QTemporaryDir>
 #include <QtTest>
 
 #include "core/app/StringTable.h"
-#include "core/settings/PreferenceStore.h"
 #include "core/skin/SkinFiles.h"
 #include "gui/controls/SkinToolStrip.h"
 #include "gui/skin/HoverTip.h"
-#include "gui/skin/SkinRecord.h"
+#include "support/SkinWidgetFixture.h"
 
 using namespace sonara;
 using sonara::gui::SkinToolStrip;
@@ -26,16 +24,10 @@ namespace {
 
 constexpr int kTipText = 192;
 
-struct Fixture {
-    QTemporaryDir dir;
-    PreferenceStore prefs{dir.filePath("Sonara.ini").toStdString(), dir.path().toStdString(),
-                          dir.path().toStdString()};
-    gui::SkinRecord skin;
+struct Fixture : gui::test::SkinWidgetFixture {
     Fixture() {
-        qputenv("HOME", dir.path().toUtf8());
-        QImage bitmap(60, 12, QImage::Format_RGB32);
-        bitmap.fill(QColor(40, 80, 120));
-        skin.setBitmap(skin::kMiniToolBar, bitmap);
+        skin().setBitmap(skin::kMiniToolBar,
+                         gui::test::solidImage(QSize(60, 12), QColor(40, 80, 120)));
     }
 };
 
@@ -57,7 +49,7 @@ void send(QWidget& widget, QEvent::Type type, QPoint local, QPoint global,
 
 void SkinToolStripTest::releaseOverAnItemTriggersItsAction() {
     Fixture f;
-    SkinToolStrip strip({f.skin, f.prefs});
+    SkinToolStrip strip(f.context());
     setUp(strip);
     QSignalSpy spy(&strip, &SkinToolStrip::actionTriggered);
 
@@ -82,7 +74,7 @@ void SkinToolStripTest::dragMovesTheWindowAndSuppressesTheAction() {
     Fixture f;
     QWidget window;
     window.move(200, 150);
-    SkinToolStrip strip({f.skin, f.prefs}, &window);
+    SkinToolStrip strip(f.context(), &window);
     setUp(strip);
     strip.setMovesWindow(true);
     QSignalSpy spy(&strip, &SkinToolStrip::actionTriggered);
@@ -104,15 +96,15 @@ void SkinToolStripTest::dragMovesTheWindowAndSuppressesTheAction() {
 void SkinToolStripTest::tipsFollowShowTips() {
     Fixture f;
     QVERIFY(!stringText(kTipText).empty());
-    SkinToolStrip strip({f.skin, f.prefs});
+    SkinToolStrip strip(f.context());
     setUp(strip);
 
-    f.prefs.values().showTips = 0;
+    f.prefs().values().showTips = 0;
     send(strip, QEvent::MouseMove, {5, 5}, {5, 5}, Qt::NoButton);
     QCOMPARE(strip.hotItem(), 0);
     QVERIFY(!strip.hoverTip().isArmed());
 
-    f.prefs.values().showTips = 1;
+    f.prefs().values().showTips = 1;
     send(strip, QEvent::MouseMove, {6, 5}, {6, 5}, Qt::NoButton);
     QVERIFY(strip.hoverTip().isArmed());
     // Pressing hides the pending tip; leaving without a button hides it.
@@ -129,7 +121,7 @@ void SkinToolStripTest::tipsFollowShowTips() {
 
 void SkinToolStripTest::paintsTheBitmapAndTheHotItem() {
     Fixture f;
-    SkinToolStrip strip({f.skin, f.prefs});
+    SkinToolStrip strip(f.context());
     setUp(strip);
     QCOMPARE(strip.size(), QSize(60, 12));
     strip.setHotItem(1);

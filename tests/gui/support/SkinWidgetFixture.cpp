@@ -14,6 +14,7 @@ SkinWidgetFixture::SkinWidgetFixture()
     qputenv("XDG_CONFIG_HOME", home + "/config");
     qputenv("XDG_DATA_HOME", home + "/data");
     qputenv("XDG_CACHE_HOME", home + "/cache");
+    qputenv("XDG_RUNTIME_DIR", home);
 }
 
 QImage makeStrip(QSize cell, int rows, const std::function<QColor(int, int)>& colour) {
