@@ -134,13 +134,15 @@ class GalleryPage : public SkinDialog {
         box->addWidget(heading("Sliders: play progress and volume"));
         addSlider(box, skin::kPlayProgress, 35, true);
         auto* volumes = new QHBoxLayout;
-        for (const auto& [value, enabled] : {std::pair{0, true}, std::pair{60, true},
-                                             std::pair{100, true}, std::pair{40, false}}) {
+        // At the start, pressed, at the end, disabled.
+        for (const auto& [value, state] :
+             {std::pair{0, 0}, std::pair{60, 1}, std::pair{100, 0}, std::pair{40, 2}}) {
             auto* slider = new SkinSlider(context(), this);
             slider->setSkinBitmap(skin::kVol, 3);
             slider->setRange(0, 100);
             slider->setValue(value);
-            slider->setEnabled(enabled);
+            slider->setShowPressed(state == 1);
+            slider->setEnabled(state != 2);
             volumes->addWidget(slider);
         }
         volumes->addStretch();
