@@ -11,11 +11,7 @@ namespace {
 namespace fs = std::filesystem;
 
 void writeTagged(const fs::path& file, const std::string& artist, const std::string& title) {
-    fs::create_directories(file.parent_path());
-    auto bytes = makeMp3(songSpec(0.1));
-    const auto tag = id3v1Block(title, artist, "Disc", "2001", "", 255);
-    bytes.insert(bytes.end(), tag.begin(), tag.end());
-    writeBytes(file, bytes);
+    writeTaggedSong(file, id3v1Block(title, artist, "Disc", "2001", "", 255));
 }
 
 TEST(CliRecord, SetSavesTheRecordAndRenameFollowsOnDisk) {

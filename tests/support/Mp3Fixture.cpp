@@ -6,6 +6,8 @@
 #include <fstream>
 #include <stdexcept>
 
+#include "support/TempDir.h"
+
 namespace sonara::testing {
 
 namespace {
@@ -315,6 +317,15 @@ void writeMp3(const std::filesystem::path& file, const Mp3Spec& spec) {
     if (!out) {
         throw std::runtime_error("cannot write " + file.string());
     }
+}
+
+void writeTaggedSong(const std::filesystem::path& file, const std::vector<uint8_t>& id3v1) {
+    if (file.has_parent_path()) {
+        std::filesystem::create_directories(file.parent_path());
+    }
+    std::vector<uint8_t> bytes = makeMp3(songSpec(0.1));
+    bytes.insert(bytes.end(), id3v1.begin(), id3v1.end());
+    writeBytes(file, bytes);
 }
 
 std::vector<uint8_t> id3v1Block(const std::string& title, const std::string& artist,

@@ -64,6 +64,10 @@ std::vector<uint8_t> id3v1Block(const std::string& title, const std::string& art
                                 const std::string& album, const std::string& year,
                                 const std::string& comment, uint8_t genre, int track = 0);
 
+// A 0.1 s song followed by `id3v1` (an id3v1Block), written to `file`; its
+// folders are made as needed.
+void writeTaggedSong(const std::filesystem::path& file, const std::vector<uint8_t>& id3v1);
+
 // A minimal ID3v2.3 tag with TIT2, TPE1 and TALB frames (ISO-8859-1, empty
 // texts left out), followed by `padding` zero bytes inside the tag.
 std::vector<uint8_t> id3v2Block(const std::string& title, const std::string& artist,

@@ -26,13 +26,12 @@ namespace fs = std::filesystem;
 
 std::string writeSong(const TempDir& dir, const std::string& name, const std::string& title,
                       const std::string& artist, bool tagged = true) {
-    auto bytes = makeMp3(songSpec(0.1));
-    if (tagged) {
-        const auto tag = id3v1Block(title, artist, "Album", "1999", "note", 17);
-        bytes.insert(bytes.end(), tag.begin(), tag.end());
-    }
     const std::string path = dir.file(name);
-    writeBytes(path, bytes);
+    if (tagged) {
+        writeTaggedSong(path, id3v1Block(title, artist, "Album", "1999", "note", 17));
+    } else {
+        writeMp3(path, songSpec(0.1));
+    }
     return path;
 }
 

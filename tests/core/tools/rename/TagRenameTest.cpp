@@ -18,10 +18,7 @@ using testing::ScriptedPrompter;
 using testing::TempDir;
 
 void writeSong(const fs::path& file, const std::string& artist, const std::string& title) {
-    auto bytes = testing::makeMp3(testing::songSpec(0.1));
-    const auto tag = testing::id3v1Block(title, artist, "", "", "", 255);
-    bytes.insert(bytes.end(), tag.begin(), tag.end());
-    testing::writeBytes(file, bytes);
+    testing::writeTaggedSong(file, testing::id3v1Block(title, artist, "", "", "", 255));
 }
 
 void writeUntagged(const fs::path& file) {
