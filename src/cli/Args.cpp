@@ -1,6 +1,8 @@
 #include "cli/Args.h"
 
 #include <exception>
+#include <filesystem>
+#include <system_error>
 
 namespace sonara::cli {
 
@@ -72,6 +74,20 @@ std::optional<size_t> rowNumber(const std::string& word, size_t rows) {
         return std::nullopt;
     }
     return size_t(value - 1);
+}
+
+std::string absolutePath(const std::string& path) {
+    std::error_code error;
+    const std::filesystem::path absolute = std::filesystem::absolute(path, error);
+    return error ? path : absolute.lexically_normal().string();
+}
+
+std::string absoluteFolder(const std::string& folder) {
+    std::string text = absolutePath(folder);
+    if (text.empty() || text.back() != '/') {
+        text += '/';
+    }
+    return text;
 }
 
 }  // namespace sonara::cli

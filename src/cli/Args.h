@@ -32,4 +32,10 @@ class Args {
 // `word` is not one of 1..rows.
 std::optional<size_t> rowNumber(const std::string& word, size_t rows);
 
+// A path operand made absolute and normal, as the data files keep paths; the
+// operand as given when that fails.
+std::string absolutePath(const std::string& path);
+// The same, ending in '/'.
+std::string absoluteFolder(const std::string& folder);
+
 }  // namespace sonara::cli

@@ -12,12 +12,6 @@ namespace {
 constexpr const char* kBackupUsage = "backup [DIR]";
 constexpr const char* kRestoreUsage = "restore DIR";
 
-std::string absoluteFolder(const std::string& folder) {
-    std::error_code error;
-    const std::filesystem::path absolute = std::filesystem::absolute(folder, error);
-    return error ? folder : absolute.lexically_normal().string();
-}
-
 int exitCodeOf(BackupOutcome outcome) {
     return outcome == BackupOutcome::Completed ? kSuccess : kFailure;
 }
@@ -33,7 +27,7 @@ int runBackup(Context& context, Args& args) {
     // The default folder is made even when another one is given, as the
     // browser that starts there would.
     const std::string defaultFolder = tool.defaultFolder();
-    const std::string folder = operands.empty() ? defaultFolder : absoluteFolder(operands[0]);
+    const std::string folder = operands.empty() ? defaultFolder : absolutePath(operands[0]);
     // As the folder browser's "Make New Folder" would; a folder that cannot
     // be made fails the copies, which the outcome message reports.
     std::error_code ignored;
@@ -51,7 +45,7 @@ int runRestore(Context& context, Args& args) {
     if (!tool.confirmRestore()) {
         return kFailure;
     }
-    return exitCodeOf(tool.restore(absoluteFolder(operands[0])));
+    return exitCodeOf(tool.restore(absolutePath(operands[0])));
 }
 
 }  // namespace sonara::cli

@@ -1,10 +1,10 @@
 // dupes: the duplicate finder on the command line.
 #include <cstdio>
-#include <filesystem>
 #include <string>
 #include <vector>
 
 #include "cli/Commands.h"
+#include "cli/TerminalPrompter.h"
 #include "core/app/StringTable.h"
 #include "core/io/FileAttributes.h"
 #include "core/settings/PreferenceStore.h"
@@ -18,27 +18,6 @@ namespace {
 constexpr const char* kDupesUsage =
     "dupes [--strip|--no-strip] [--sources | FOLDER...] [--delete] [--copy-to DIR | --no-copy]";
 constexpr int kNoDuplicates = 2001;
-
-std::string absoluteFolder(const std::string& folder) {
-    std::error_code error;
-    const std::filesystem::path absolute = std::filesystem::absolute(folder, error);
-    std::string text = error ? folder : absolute.lexically_normal().string();
-    if (text.empty() || text.back() != '/') {
-        text += '/';
-    }
-    return text;
-}
-
-// Answers the deletion question Yes, for `dupes --delete --yes`.
-class YesPrompter final : public Prompter {
-  public:
-    explicit YesPrompter(Prompter& messages) : messages_(messages) {}
-    void message(const std::string& text, Icon icon) override { messages_.message(text, icon); }
-    Answer ask(const std::string&, Buttons, Icon) override { return Answer::Yes; }
-
-  private:
-    Prompter& messages_;
-};
 
 void printList(Context& context, const std::vector<DuplicateEntry>& entries) {
     for (const DuplicateEntry& entry : entries) {

@@ -1,5 +1,4 @@
 // report: the Generate Library Report dialog on the command line.
-#include <filesystem>
 #include <optional>
 #include <string>
 #include <vector>
@@ -32,12 +31,6 @@ std::optional<int> choiceOf(const std::optional<std::string>& word,
         }
     }
     return std::nullopt;
-}
-
-std::string absolutePath(const std::string& file) {
-    std::error_code error;
-    const std::filesystem::path absolute = std::filesystem::absolute(file, error);
-    return error ? file : absolute.lexically_normal().string();
 }
 
 }  // namespace

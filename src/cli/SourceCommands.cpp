@@ -1,10 +1,10 @@
 // sources, update, check, locate and media: the Sources dialog, the scans
 // and the Select Removable Media dialog on the command line.
 #include <cstdio>
-#include <filesystem>
 #include <string>
 
 #include "cli/Commands.h"
+#include "cli/TerminalPrompter.h"
 #include "core/app/StringTable.h"
 #include "core/io/FileAttributes.h"
 #include "core/library/LibraryScans.h"
@@ -28,13 +28,6 @@ LibraryScope scopeOf(Context& context) {
                         context.recordFactory(), context.drives(),  context.prompter()};
 }
 
-// The folder as an absolute path: the sources file keeps full paths.
-std::string absoluteFolder(const std::string& folder) {
-    std::error_code error;
-    const std::filesystem::path absolute = std::filesystem::absolute(folder, error);
-    return error ? folder : absolute.lexically_normal().string();
-}
-
 int listSources(Context& context) {
     const SourcesDialogModel dialog(context.sources());
     const auto rows = dialog.rows();
@@ -47,7 +40,8 @@ int listSources(Context& context) {
 }
 
 int addSource(Context& context, const std::string& chosen, const std::string& mediaName) {
-    const std::string folder = absoluteFolder(chosen);
+    // The sources file keeps full paths.
+    const std::string folder = absolutePath(chosen);
     if (!files::isDirectory(folder)) {
         context.report("Unable to find " + chosen);
         return kFailure;
@@ -77,17 +71,6 @@ int removeSource(Context& context, const std::string& word) {
     dialog.removeRow(*row);
     return context.saveSources() ? kSuccess : kFailure;
 }
-
-// Answers every question Yes, for `media delete --yes`; messages go on.
-class YesPrompter final : public Prompter {
-  public:
-    explicit YesPrompter(Prompter& messages) : messages_(messages) {}
-    void message(const std::string& text, Icon icon) override { messages_.message(text, icon); }
-    Answer ask(const std::string&, Buttons, Icon) override { return Answer::Yes; }
-
-  private:
-    Prompter& messages_;
-};
 
 // The medium named `name` selected in `model`; false (after saying so) when
 // the library has none of that name.

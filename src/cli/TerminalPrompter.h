@@ -35,4 +35,17 @@ class TerminalPrompter final : public Prompter {
     std::optional<bool> fixedAnswer_;
 };
 
+// Answers every question Yes and passes messages on: for a command whose
+// --yes answers the one question it asks while the rest still reaches the
+// terminal.
+class YesPrompter final : public Prompter {
+  public:
+    explicit YesPrompter(Prompter& messages) : messages_(messages) {}
+    void message(const std::string& text, Icon icon) override { messages_.message(text, icon); }
+    Answer ask(const std::string&, Buttons, Icon) override { return Answer::Yes; }
+
+  private:
+    Prompter& messages_;
+};
+
 }  // namespace sonara::cli

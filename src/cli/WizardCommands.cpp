@@ -16,16 +16,6 @@ namespace {
 
 constexpr const char* kWizardUsage = "wizard-search [--network] [--add] [MOUNT...]";
 
-std::string absoluteFolder(const std::string& folder) {
-    std::error_code error;
-    const std::filesystem::path absolute = std::filesystem::absolute(folder, error);
-    std::string text = error ? folder : absolute.lexically_normal().string();
-    if (text.empty() || text.back() != '/') {
-        text += '/';
-    }
-    return text;
-}
-
 }  // namespace
 
 int runWizardSearch(Context& context, Args& args) {
