@@ -12,6 +12,8 @@ bool isDirectory(const std::string& path);
 bool isReadOnly(const std::string& path);
 // Sets the owner's write bit; false when that failed.
 bool makeWritable(const std::string& path);
+// The folder ending in "/" ("/" for an empty one).
+std::string withTrailingSlash(std::string folder);
 // Folder part of a path, with its trailing "/" ("" when there is none).
 std::string folderPart(const std::string& path);
 // The part after the last "/" (the whole path when it has none).

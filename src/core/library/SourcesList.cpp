@@ -9,13 +9,6 @@
 
 namespace sonara {
 
-std::string withTrailingSlash(std::string folder) {
-    if (folder.empty() || folder.back() != '/') {
-        folder += '/';
-    }
-    return folder;
-}
-
 bool SourceFolder::isPresent() {
     if (state == kUnknown) {
         // A folder named in bytes that are not UTF-8 reads back from the

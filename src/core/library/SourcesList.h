@@ -6,6 +6,8 @@
 #include <string_view>
 #include <vector>
 
+#include "core/io/FileAttributes.h"
+
 namespace sonara {
 
 class Drives;
@@ -61,6 +63,6 @@ class SourcesList {
 int sourceScanBit(const SourceFolder& source, const Drives& drives);
 
 // A folder path with the trailing "/" the sources list stores.
-std::string withTrailingSlash(std::string folder);
+using files::withTrailingSlash;
 
 }  // namespace sonara

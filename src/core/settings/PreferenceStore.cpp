@@ -5,6 +5,7 @@
 #include <cstdlib>
 
 #include "core/app/StringTable.h"
+#include "core/io/FileAttributes.h"
 #include "core/io/Text.h"
 #include "core/settings/SearchHistory.h"
 
@@ -28,19 +29,12 @@ std::string withoutTrailingSlash(std::string folder) {
     return folder;
 }
 
-std::string withTrailingSlash(std::string folder) {
-    if (folder.empty() || folder.back() != '/') {
-        folder += '/';
-    }
-    return folder;
-}
-
 std::string homeFolderOrDefault(std::string home) {
     if (home.empty()) {
         const char* env = std::getenv("HOME");
         home = env != nullptr ? env : "";
     }
-    return home.empty() ? std::string("/") : withTrailingSlash(std::move(home));
+    return home.empty() ? std::string("/") : files::withTrailingSlash(std::move(home));
 }
 
 std::optional<int> parseWholeInt(std::string_view text) {
@@ -130,7 +124,7 @@ std::string PreferenceStore::skinsFolder() {
     if (values_.skinsFolder.empty()) {
         values_.skinsFolder = folders_.programFolder + "/Skins/";
     }
-    return withTrailingSlash(values_.skinsFolder);
+    return files::withTrailingSlash(values_.skinsFolder);
 }
 
 std::string PreferenceStore::currentSkinFolder() {

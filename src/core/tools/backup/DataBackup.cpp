@@ -58,13 +58,6 @@ bool asciiEqualIgnoringCase(std::string_view a, std::string_view b) {
     return true;
 }
 
-std::string withSlash(std::string folder) {
-    if (folder.empty() || folder.back() != '/') {
-        folder += '/';
-    }
-    return folder;
-}
-
 // The set's file in `folder`: the exact name when it exists, else an entry
 // whose name differs only in case (Windows copies carry any case), else the
 // exact name, absent.
@@ -159,7 +152,8 @@ std::string DataBackup::defaultFolder() const {
 }
 
 bool DataBackup::isDataFolder(const std::string& folder) const {
-    return samePath(withSlash(folder), withSlash(paths_.programFolder));
+    return samePath(files::withTrailingSlash(folder),
+                    files::withTrailingSlash(paths_.programFolder));
 }
 
 BackupOutcome DataBackup::backup(const std::optional<std::string>& chosen) {
@@ -172,8 +166,8 @@ BackupOutcome DataBackup::backup(const std::optional<std::string>& chosen) {
                           Icon::Exclamation);
         return BackupOutcome::Refused;
     }
-    const std::string from = withSlash(paths_.programFolder);
-    const std::string to = withSlash(*chosen);
+    const std::string from = files::withTrailingSlash(paths_.programFolder);
+    const std::string to = files::withTrailingSlash(*chosen);
     bool allCopied = true;
     bool cancelled = false;
     prompter_.runProgress("Backup...", "", [&](Progress& progress) {
@@ -223,8 +217,8 @@ BackupOutcome DataBackup::restore(const std::optional<std::string>& chosen) {
                           Icon::Exclamation);
         return BackupOutcome::Refused;
     }
-    const std::string from = withSlash(*chosen);
-    const std::string to = withSlash(paths_.programFolder);
+    const std::string from = files::withTrailingSlash(*chosen);
+    const std::string to = files::withTrailingSlash(paths_.programFolder);
     // A missing or wrong folder would otherwise delete every data file and
     // put nothing in their place.
     const bool holdsBackup = std::any_of(kFileNames.begin(), kFileNames.end(), [&](auto name) {

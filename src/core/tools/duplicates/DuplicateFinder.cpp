@@ -47,13 +47,6 @@ void dropSingles(std::vector<DuplicateEntry>& entries) {
     entries = std::move(kept);
 }
 
-std::string withSlash(std::string folder) {
-    if (folder.empty() || folder.back() != '/') {
-        folder += '/';
-    }
-    return folder;
-}
-
 // Sizes from the files; the second name of a file already seen is dropped.
 void takeSizes(std::vector<DuplicateEntry>& entries) {
     std::set<std::pair<dev_t, ino_t>> seen;
@@ -125,7 +118,7 @@ DuplicateSearch findDuplicates(const std::vector<std::string>& folders, bool str
             break;
         }
         const WalkResult walk = walkFolder(
-            withSlash(start), "*.MP3",
+            files::withTrailingSlash(start), "*.MP3",
             [&](const std::string& path) {
                 DuplicateEntry entry;
                 entry.fileName = files::namePart(path);

@@ -38,13 +38,6 @@ bool lessNoCase(const std::string& a, const std::string& b) {
     });
 }
 
-std::string withSlash(std::string folder) {
-    if (folder.empty() || folder.back() != '/') {
-        folder += '/';
-    }
-    return folder;
-}
-
 }  // namespace
 
 std::string nameFromTag(const std::string& artist, const std::string& title) {
@@ -75,7 +68,7 @@ RenameSearch searchForRename(const std::vector<std::string>& folders, Progress* 
     RenameSearch search;
     for (const std::string& start : folders) {
         const WalkResult walk = walkFolder(
-            withSlash(start), "*.MP3",
+            files::withTrailingSlash(start), "*.MP3",
             [&](const std::string& path) {
                 const std::string folder = files::folderPart(path);
                 const std::string name = files::namePart(path);
