@@ -1,10 +1,6 @@
 #include "core/tools/backup/DataBackup.h"
 
-#include <fcntl.h>
-#include <unistd.h>
-
 #include <algorithm>
-#include <cerrno>
 #include <cstdio>
 #include <filesystem>
 #include <system_error>
@@ -12,6 +8,7 @@
 
 #include "core/app/StringTable.h"
 #include "core/io/FileAttributes.h"
+#include "core/io/FileCopy.h"
 
 namespace sonara {
 
@@ -20,30 +17,7 @@ namespace {
 namespace fs = std::filesystem;
 
 constexpr int kOverwriteQuestion = 7176;
-constexpr size_t kBlock = 8192;
 constexpr const char* kStagedSuffix = ".restoring";
-
-// RAII owner of a file descriptor.
-class Fd {
-  public:
-    explicit Fd(int fd) : fd_(fd) {}
-    ~Fd() {
-        if (fd_ >= 0) {
-            ::close(fd_);
-        }
-    }
-    Fd(const Fd&) = delete;
-    Fd& operator=(const Fd&) = delete;
-    int get() const { return fd_; }
-    bool close() {
-        const int fd = fd_;
-        fd_ = -1;
-        return ::close(fd) == 0;
-    }
-
-  private:
-    int fd_;
-};
 
 bool asciiEqualIgnoringCase(std::string_view a, std::string_view b) {
     if (a.size() != b.size()) {
@@ -84,44 +58,11 @@ bool samePath(const std::string& a, const std::string& b) {
     return fs::weakly_canonical(a, error) == fs::weakly_canonical(b, error);
 }
 
-// Copies `source` to `target` (created or truncated) in 8192-byte blocks and
-// flushes it to disk; false on any file error.
+// Copies `source` to `target` (created or truncated) and flushes it; false
+// on any file error, and for a file onto itself.
 bool copyBytes(const std::string& source, const std::string& target) {
-    if (samePath(source, target)) {
-        return false;
-    }
-    Fd in(::open(source.c_str(), O_RDONLY | O_CLOEXEC));
-    if (in.get() < 0) {
-        return false;
-    }
-    Fd out(::open(target.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644));
-    if (out.get() < 0) {
-        return false;
-    }
-    std::vector<char> block(kBlock);
-    for (;;) {
-        const ssize_t got = ::read(in.get(), block.data(), block.size());
-        if (got < 0) {
-            if (errno == EINTR) {
-                continue;
-            }
-            return false;
-        }
-        if (got == 0) {
-            break;
-        }
-        for (ssize_t done = 0; done < got;) {
-            const ssize_t put = ::write(out.get(), block.data() + done, size_t(got - done));
-            if (put < 0) {
-                if (errno == EINTR) {
-                    continue;
-                }
-                return false;
-            }
-            done += put;
-        }
-    }
-    return ::fsync(out.get()) == 0 && out.close();
+    return !samePath(source, target) &&
+           files::copyInBlocks(source, target, files::CopyTarget::Truncate);
 }
 
 // A whole copy or none: the bytes go to a temporary file beside `target`,

@@ -1,15 +1,14 @@
 #include "core/tools/duplicates/DuplicateDeletion.h"
 
-#include <fcntl.h>
 #include <unistd.h>
 
-#include <cerrno>
 #include <cstdio>
 #include <filesystem>
 
 #include "core/app/Prompter.h"
 #include "core/app/StringTable.h"
 #include "core/io/FileAttributes.h"
+#include "core/io/FileCopy.h"
 #include "core/io/Text.h"
 #include "core/settings/Preferences.h"
 
@@ -19,61 +18,7 @@ namespace {
 
 constexpr int kUnableToDelete = 154;
 constexpr int kCopyFailed = 2000;
-constexpr size_t kBlockSize = 8192;
 constexpr const char* kDeleteQuestion = "Are you sure you want to delete the checked items?";
-
-// Closes a descriptor once.
-class Descriptor {
-  public:
-    explicit Descriptor(int fd) : fd_(fd) {}
-    ~Descriptor() { close(); }
-    Descriptor(const Descriptor&) = delete;
-    Descriptor& operator=(const Descriptor&) = delete;
-    int get() const { return fd_; }
-    bool valid() const { return fd_ >= 0; }
-    bool close() {
-        const int fd = fd_;
-        fd_ = -1;
-        return fd < 0 || ::close(fd) == 0;
-    }
-
-  private:
-    int fd_;
-};
-
-bool writeAll(int fd, const char* data, size_t size) {
-    while (size > 0) {
-        const ssize_t written = ::write(fd, data, size);
-        if (written < 0 && errno == EINTR) {
-            continue;
-        }
-        if (written <= 0) {
-            return false;
-        }
-        data += written;
-        size -= size_t(written);
-    }
-    return true;
-}
-
-bool copyOpened(int in, int out) {
-    char block[kBlockSize];
-    for (;;) {
-        const ssize_t got = ::read(in, block, sizeof block);
-        if (got < 0 && errno == EINTR) {
-            continue;
-        }
-        if (got < 0) {
-            return false;
-        }
-        if (got == 0) {
-            return ::fsync(out) == 0;
-        }
-        if (!writeAll(out, block, size_t(got))) {
-            return false;
-        }
-    }
-}
 
 std::string withSlash(std::string folder) {
     if (!folder.empty() && folder.back() != '/') {
@@ -119,24 +64,6 @@ std::string freeHoldingName(const std::string& folder, const std::string& fileNa
     }
 }
 
-bool copyInBlocks(const std::string& from, const std::string& to) {
-    Descriptor in(::open(from.c_str(), O_RDONLY | O_CLOEXEC));
-    if (!in.valid()) {
-        return false;
-    }
-    // O_EXCL: only a file this copy made is ever removed again.
-    Descriptor out(::open(to.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644));
-    if (!out.valid()) {
-        return false;
-    }
-    const bool copied = copyOpened(in.get(), out.get());
-    if (out.close() && copied) {
-        return true;
-    }
-    std::remove(to.c_str());
-    return false;
-}
-
 DeletionResult deleteMarked(const std::vector<DuplicateEntry>& entries, const Preferences& prefs,
                             Prompter& prompter, Progress* progress) {
     DeletionResult result;
@@ -173,7 +100,8 @@ DeletionResult deleteMarked(const std::vector<DuplicateEntry>& entries, const Pr
         if (prefs.copyDelFiles == 1) {
             const bool copied =
                 !holding.empty() && makeFolder(holding) &&
-                copyInBlocks(path, holding + freeHoldingName(holding, entry.fileName));
+                files::copyInBlocks(path, holding + freeHoldingName(holding, entry.fileName),
+                                    files::CopyTarget::NewOnly);
             if (!copied) {
                 prompter.message(stringText(kCopyFailed), Icon::Exclamation);
                 ++result.failed;

@@ -16,11 +16,6 @@ struct Preferences;
 // free, else name + "(" + n + ")" + extension for the first free n from 0.
 std::string freeHoldingName(const std::string& folder, const std::string& fileName);
 
-// Copies `from` to the new file `to` in 8192-byte blocks and flushes it. An
-// existing `to` is never replaced. A copy that fails part way (a full disk,
-// a read error) removes what it wrote; false then.
-bool copyInBlocks(const std::string& from, const std::string& to);
-
 struct DeletionResult {
     bool asked = false;  // the user answered Yes
     int deleted = 0;
