@@ -9,6 +9,7 @@
 #include "core/app/StringTable.h"
 #include "core/io/FileAttributes.h"
 #include "core/io/FileCopy.h"
+#include "core/io/Text.h"
 
 namespace sonara {
 
@@ -18,19 +19,6 @@ namespace fs = std::filesystem;
 
 constexpr int kOverwriteQuestion = 7176;
 constexpr const char* kStagedSuffix = ".restoring";
-
-bool asciiEqualIgnoringCase(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) {
-        return false;
-    }
-    for (size_t i = 0; i < a.size(); ++i) {
-        auto fold = [](char c) { return (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c; };
-        if (fold(a[i]) != fold(b[i])) {
-            return false;
-        }
-    }
-    return true;
-}
 
 // The set's file in `folder`: the exact name when it exists, else an entry
 // whose name differs only in case (Windows copies carry any case), else the
@@ -43,7 +31,7 @@ std::string fileIn(const std::string& folder, std::string_view name) {
     std::error_code error;
     for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
         const std::string entry = it->path().filename().string();
-        if (asciiEqualIgnoringCase(entry, name) && files::exists(it->path().string())) {
+        if (text::equalsNoCase(entry, name) && files::exists(it->path().string())) {
             return it->path().string();
         }
     }
