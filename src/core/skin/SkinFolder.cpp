@@ -6,6 +6,7 @@
 #include <system_error>
 
 #include "core/app/StringTable.h"
+#include "core/io/Text.h"
 #include "core/settings/PreferenceStore.h"
 #include "core/skin/BuiltInSkin.h"
 #include "core/skin/SkinFiles.h"
@@ -22,25 +23,10 @@ std::string withSlash(const std::string& folder) {
     return folder.empty() || folder.back() == '/' ? folder : folder + '/';
 }
 
-char foldAscii(char c) {
-    return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c;
-}
-
-bool equalIgnoringCase(std::string_view a, std::string_view b) {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return foldAscii(x) == foldAscii(y);
-           });
-}
-
+// Names equal but for case keep a fixed order.
 bool lessIgnoringCase(const std::string& a, const std::string& b) {
-    const bool less =
-        std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(),
-                                     [](char x, char y) { return foldAscii(x) < foldAscii(y); });
-    const bool greater =
-        std::lexicographical_compare(b.begin(), b.end(), a.begin(), a.end(),
-                                     [](char x, char y) { return foldAscii(x) < foldAscii(y); });
-    // Names equal but for case keep a fixed order.
-    return less || (!greater && a < b);
+    const int order = text::compareNoCase(a, b);
+    return order < 0 || (order == 0 && a < b);
 }
 
 // Only regular files count: a folder or a device under a skin file's name
@@ -100,7 +86,7 @@ std::optional<std::string> findFile(const std::string& folder, std::string_view 
             break;
         }
         const std::string entryName = it->path().filename().string();
-        if (equalIgnoringCase(entryName, name) && isRegularFile(it->path()) &&
+        if (text::equalsNoCase(entryName, name) && isRegularFile(it->path()) &&
             (!best || entryName < *best)) {
             best = entryName;
         }
