@@ -5,6 +5,7 @@
 #include "core/app/Prompter.h"
 #include "core/app/StringTable.h"
 #include "core/io/FileAttributes.h"
+#include "core/io/Text.h"
 #include "core/library/FolderWalk.h"
 #include "core/metadata/TagRecord.h"
 #include "core/tools/rename/SafeRename.h"
@@ -22,19 +23,16 @@ std::string trimRight(std::string text) {
     return text;
 }
 
-char foldAscii(char c) {
+// Upper-case folding, so "_" sorts after the letters as the list has always
+// shown it.
+char foldToUpper(char c) {
     return (c >= 'a' && c <= 'z') ? char(c - 'a' + 'A') : c;
-}
-
-bool equalNoCase(const std::string& a, const std::string& b) {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return foldAscii(x) == foldAscii(y);
-           });
 }
 
 bool lessNoCase(const std::string& a, const std::string& b) {
     return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-        return static_cast<unsigned char>(foldAscii(x)) < static_cast<unsigned char>(foldAscii(y));
+        return static_cast<unsigned char>(foldToUpper(x)) <
+               static_cast<unsigned char>(foldToUpper(y));
     });
 }
 
@@ -58,7 +56,7 @@ RenameCandidate makeCandidate(const std::string& folder, const std::string& name
     } else {
         candidate.newName = name;
     }
-    if (equalNoCase(candidate.newName, candidate.oldName)) {
+    if (text::equalsNoCase(candidate.newName, candidate.oldName)) {
         candidate.process = false;
     }
     return candidate;
