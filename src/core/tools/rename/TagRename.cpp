@@ -23,8 +23,7 @@ std::string trimRight(std::string text) {
     return text;
 }
 
-// Upper-case folding, so "_" sorts after the letters as the list has always
-// shown it.
+// The list sorts with upper-case folding, so "_" comes after the letters.
 char foldToUpper(char c) {
     return (c >= 'a' && c <= 'z') ? char(c - 'a' + 'A') : c;
 }
