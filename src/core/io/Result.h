@@ -6,15 +6,33 @@
 
 namespace sonara {
 
+// Why an operation failed, for callers that act on the reason. The text
+// beside it is for people, never for parsing.
+enum class ErrorKind {
+    Other,      // nothing a caller tells apart
+    Io,         // a file or folder could not be read, written, made or removed
+    Damaged,    // a file's content is not what its format allows
+    Invalid,    // the input (a name, a value, an argument) is refused
+    Device,     // the sound output device could not be opened or written
+    Rejected,   // a decoder or player component refused the file or stream
+    Cancelled,  // the user cancelled
+    Absent,     // a service or device the operation needs is not there
+};
+
 // Outcome of an operation that can fail for an expected reason (a file that
-// cannot be read, a full disk). The error text is for people, not for parsing.
+// cannot be read, a full disk).
 class Status {
   public:
     static Status success() { return Status(); }
-    static Status failure(std::string error) { return Status(std::move(error)); }
+    static Status failure(std::string error) { return failure(ErrorKind::Other, std::move(error)); }
+    static Status failure(ErrorKind kind, std::string error) {
+        return Status(kind, std::move(error));
+    }
 
     bool ok() const { return !error_.has_value(); }
     explicit operator bool() const { return ok(); }
+    // Other on success.
+    ErrorKind kind() const { return kind_; }
     const std::string& error() const {
         static const std::string none;
         return error_ ? *error_ : none;
@@ -22,7 +40,8 @@ class Status {
 
   private:
     Status() = default;
-    explicit Status(std::string error) : error_(std::move(error)) {}
+    Status(ErrorKind kind, std::string error) : kind_(kind), error_(std::move(error)) {}
+    ErrorKind kind_ = ErrorKind::Other;
     std::optional<std::string> error_;
 };
 
@@ -31,7 +50,12 @@ template <typename T>
 class Result {
   public:
     Result(T value) : value_(std::move(value)) {}  // NOLINT: implicit by design
-    static Result failure(std::string error) { return Result(std::move(error), 0); }
+    static Result failure(std::string error) { return failure(ErrorKind::Other, std::move(error)); }
+    static Result failure(ErrorKind kind, std::string error) {
+        return Result(kind, std::move(error));
+    }
+    // Carries a failed status's kind and text on.
+    static Result failure(const Status& status) { return Result(status.kind(), status.error()); }
 
     bool ok() const { return value_.has_value(); }
     explicit operator bool() const { return ok(); }
@@ -39,11 +63,15 @@ class Result {
     const T& value() const { return *value_; }
     T* operator->() { return &*value_; }
     const T* operator->() const { return &*value_; }
+    ErrorKind kind() const { return kind_; }
     const std::string& error() const { return error_; }
+    // The failure (or success) without the value.
+    Status status() const { return ok() ? Status::success() : Status::failure(kind_, error_); }
 
   private:
-    Result(std::string error, int) : error_(std::move(error)) {}
+    Result(ErrorKind kind, std::string error) : kind_(kind), error_(std::move(error)) {}
     std::optional<T> value_;
+    ErrorKind kind_ = ErrorKind::Other;
     std::string error_;
 };
 
