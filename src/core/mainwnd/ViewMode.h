@@ -24,6 +24,8 @@ constexpr std::optional<ViewMode> viewModeFromNumber(int number) {
     return static_cast<ViewMode>(number);
 }
 
-constexpr int viewModeNumber(ViewMode mode) { return static_cast<int>(mode); }
+constexpr int viewModeNumber(ViewMode mode) {
+    return static_cast<int>(mode);
+}
 
 }  // namespace sonara
