@@ -47,7 +47,10 @@ int runWizardSearch(Context& context, Args& args) {
 
     const char* homeVariable = std::getenv("HOME");
     const std::string home = homeVariable != nullptr ? homeVariable : "";
-    const DriveSearchResult search = searchDrivesShown(drives, home, context.prompter());
+    // Sonara's own folders never come back as music.
+    const WizardSkips skips = WizardSkips::forSonara(home, context.paths().programFolder,
+                                                     context.prefs().values().copyDelFilesToFolder);
+    const DriveSearchResult search = searchDrivesShown(drives, skips, context.prompter());
     if (search.cancelled) {
         context.report("The search was cancelled.");
         return kFailure;

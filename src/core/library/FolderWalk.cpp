@@ -44,19 +44,37 @@ struct DirCloser {
 
 class Walker {
   public:
-    Walker(std::string_view patterns, const std::function<bool(const std::string&)>& visit,
-           const std::atomic<bool>* cancel)
-        : patterns_(patterns), visit_(visit), cancel_(cancel) {}
+    Walker(const WalkOptions& options, const std::function<bool(const std::string&)>& visit)
+        : options_(options), visit_(visit) {}
 
-    // False when the walk must stop (cancelled or the visitor said so).
-    bool walk(const std::string& folder) {
+    // False when the walk must stop (cancelled, or a visitor said so).
+    bool walk(const std::string& folder, bool isStart) {
+        if (cancelled()) {
+            return false;
+        }
         struct stat st {};
         if (::stat(folder.c_str(), &st) != 0) {
             unread(folder);
             return true;
         }
+        if (isStart) {
+            device_ = st.st_dev;
+        } else if (options_.oneFilesystem && st.st_dev != device_) {
+            return true;  // another mount below the start: not this walk's
+        }
         if (!visited_.insert({st.st_dev, st.st_ino}).second) {
             return true;  // a link back into a folder already walked
+        }
+        if (options_.folder) {
+            switch (options_.folder(folder)) {
+                case FolderStep::Enter:
+                    break;
+                case FolderStep::Skip:
+                    return true;
+                case FolderStep::Stop:
+                    result.cancelled = true;
+                    return false;
+            }
         }
         std::unique_ptr<DIR, DirCloser> dir(::opendir(folder.c_str()));
         if (!dir) {
@@ -82,9 +100,15 @@ class Walker {
             path.append(folder).append(name);
             bool isDir = entry->d_type == DT_DIR;
             bool isFile = entry->d_type == DT_REG;
-            if (entry->d_type == DT_LNK || entry->d_type == DT_UNKNOWN) {
+            const bool isLink = entry->d_type == DT_LNK;
+            if (isLink && !options_.followLinks) {
+                continue;
+            }
+            if (isLink || entry->d_type == DT_UNKNOWN) {
                 struct stat target {};
-                if (::stat(path.c_str(), &target) != 0) {
+                const int status = options_.followLinks ? ::stat(path.c_str(), &target)
+                                                        : ::lstat(path.c_str(), &target);
+                if (status != 0) {
                     // A dangling or looping link is no file; anything else
                     // leaves an entry of the folder unknown.
                     if (errno != ENOENT && errno != ENOTDIR && errno != ELOOP) {
@@ -97,7 +121,7 @@ class Walker {
             }
             if (isDir) {
                 folders.push_back(path + "/");
-            } else if (isFile && matchesPattern(name, patterns_)) {
+            } else if (isFile && matchesPattern(name, options_.patterns)) {
                 if (cancelled()) {
                     return false;
                 }
@@ -110,13 +134,16 @@ class Walker {
         }
         dir.reset();
         for (const std::string& sub : folders) {
-            if (cancelled() || !walk(sub)) {
+            if (!walk(sub, false)) {
                 return false;
             }
         }
         return true;
     }
 
+    WalkResult result;
+
+  private:
     void unread(const std::string& folder) {
         result.incomplete = true;
         if (result.unreadFolders.empty() || result.unreadFolders.back() != folder) {
@@ -125,18 +152,15 @@ class Walker {
     }
 
     bool cancelled() {
-        if (cancel_ != nullptr && cancel_->load()) {
+        if (options_.cancel != nullptr && options_.cancel->load()) {
             result.cancelled = true;
         }
         return result.cancelled;
     }
 
-    WalkResult result;
-
-  private:
-    std::string_view patterns_;
+    const WalkOptions& options_;
     const std::function<bool(const std::string&)>& visit_;
-    const std::atomic<bool>* cancel_;
+    dev_t device_ = 0;
     std::set<std::pair<dev_t, ino_t>> visited_;
 };
 
@@ -158,16 +182,24 @@ bool matchesPattern(std::string_view name, std::string_view patterns) {
     return false;
 }
 
-WalkResult walkFolder(const std::string& folder, std::string_view patterns,
-                      const std::function<bool(const std::string&)>& visit,
-                      const std::atomic<bool>* cancel) {
-    Walker walker(patterns, visit, cancel);
+WalkResult walkFolder(const std::string& folder, const WalkOptions& options,
+                      const std::function<bool(const std::string&)>& visit) {
+    Walker walker(options, visit);
     std::string start = folder;
     if (start.empty() || start.back() != '/') {
         start += '/';
     }
-    walker.walk(start);
+    walker.walk(start, true);
     return walker.result;
+}
+
+WalkResult walkFolder(const std::string& folder, std::string_view patterns,
+                      const std::function<bool(const std::string&)>& visit,
+                      const std::atomic<bool>* cancel) {
+    WalkOptions options;
+    options.patterns = patterns;
+    options.cancel = cancel;
+    return walkFolder(folder, options, visit);
 }
 
 }  // namespace sonara

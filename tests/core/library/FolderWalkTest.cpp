@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <algorithm>
 #include <atomic>
@@ -111,6 +112,83 @@ TEST(FolderWalk, UnreadFoldersAreNamedAndTheRestIsWalked) {
     EXPECT_EQ(names, std::vector<std::string>{"open.mp3"});
     EXPECT_TRUE(result.incomplete);
     EXPECT_EQ(result.unreadFolders, std::vector<std::string>{dir.file("locked/")});
+}
+
+std::vector<std::string> walkWith(const std::string& folder, const WalkOptions& options) {
+    std::vector<std::string> names;
+    walkFolder(folder, options, [&](const std::string& path) {
+        names.push_back(path.substr(folder.size()));
+        return true;
+    });
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+TEST(FolderWalk, LinksAreFollowedOnlyWhenAsked) {
+    TempDir dir;
+    fs::create_directories(dir.path() / "real");
+    writeText(dir.path() / "real" / "a.mp3", "x");
+    fs::create_directories(dir.path() / "other");
+    writeText(dir.path() / "other" / "c.mp3", "x");
+    fs::create_directory_symlink(dir.path() / "other", dir.path() / "real" / "linked");
+    fs::create_symlink(dir.path() / "other" / "c.mp3", dir.path() / "real" / "b.mp3");
+    const std::string start = dir.file("real/");
+    WalkOptions options;
+    EXPECT_EQ(walkWith(start, options),
+              (std::vector<std::string>{"a.mp3", "b.mp3", "linked/c.mp3"}));
+    options.followLinks = false;
+    EXPECT_EQ(walkWith(start, options), std::vector<std::string>{"a.mp3"});
+}
+
+TEST(FolderWalk, OneFilesystemPassesOverOtherMounts) {
+    TempDir dir;
+    const fs::path elsewhere = "/dev/shm";
+    struct stat here {
+    }, there{};
+    if (::stat(dir.path().c_str(), &here) != 0 || ::stat(elsewhere.c_str(), &there) != 0 ||
+        here.st_dev == there.st_dev) {
+        GTEST_SKIP() << "no second filesystem to walk into";
+    }
+    const fs::path away = elsewhere / (dir.path().filename().string() + "-away");
+    fs::create_directories(away);
+    writeText(away / "far.mp3", "x");
+    writeText(dir.path() / "near.mp3", "x");
+    fs::create_directory_symlink(away, dir.path() / "away");
+    WalkOptions options;
+    EXPECT_EQ(walkWith(dir.path().string() + "/", options),
+              (std::vector<std::string>{"away/far.mp3", "near.mp3"}));
+    options.oneFilesystem = true;
+    EXPECT_EQ(walkWith(dir.path().string() + "/", options), std::vector<std::string>{"near.mp3"});
+    fs::remove_all(away);
+}
+
+TEST(FolderWalk, FoldersAreShownInWalkOrderAndMaySkipOrStop) {
+    TempDir dir;
+    fs::create_directories(dir.path() / "a" / "deep");
+    fs::create_directories(dir.path() / "b");
+    fs::create_directories(dir.path() / "locked");
+    writeText(dir.path() / "a" / "deep" / "x.mp3", "x");
+    writeText(dir.path() / "b" / "y.mp3", "x");
+    const std::string start = dir.path().string() + "/";
+    std::vector<std::string> shown;
+    WalkOptions options;
+    options.folder = [&](const std::string& folder) {
+        shown.push_back(folder.substr(start.size()));
+        return folder == start + "a/" ? FolderStep::Skip : FolderStep::Enter;
+    };
+    std::vector<std::string> names;
+    {
+        testing::AsNobody nobody(dir.path(), {dir.path() / "locked"});
+        names = walkWith(start, options);
+    }
+    EXPECT_EQ(names, std::vector<std::string>{"b/y.mp3"});
+    std::sort(shown.begin() + 1, shown.end());
+    EXPECT_EQ(shown, (std::vector<std::string>{"", "a/", "b/", "locked/"}));
+
+    options.folder = [](const std::string&) { return FolderStep::Stop; };
+    WalkResult stopped = walkFolder(start, options, [](const std::string&) { return true; });
+    EXPECT_TRUE(stopped.cancelled);
+    EXPECT_EQ(stopped.filesVisited, 0);
 }
 
 TEST(FolderWalk, PatternsWithWildcardsAndSeparators) {

@@ -53,4 +53,8 @@ bool isPlainFileName(const std::string& name) {
            name.find_first_of(std::string("/\0", 2)) == std::string::npos;
 }
 
+bool isPortableFileName(const std::string& name) {
+    return isPlainFileName(name) && name.find_first_of("\\:*?\"<>|") == std::string::npos;
+}
+
 }  // namespace sonara

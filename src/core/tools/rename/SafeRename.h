@@ -15,4 +15,9 @@ RenameOutcome renameNoReplace(const std::string& from, const std::string& to);
 // "..", and without "/" or NUL.
 bool isPlainFileName(const std::string& name);
 
+// A plain name that also holds none of \ : * ? " < > |, the characters
+// Windows file systems refuse: the names a tag proposes stay names that the
+// library's files could carry on any of the systems they came from.
+bool isPortableFileName(const std::string& name);
+
 }  // namespace sonara

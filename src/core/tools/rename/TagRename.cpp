@@ -122,8 +122,9 @@ RenameResult renameCandidates(const std::vector<RenameCandidate>& candidates, Pr
             ++result.failed;
             continue;
         }
-        // A tag text holding "/" must not move the file out of its folder.
-        if (!isPlainFileName(candidate.newName) ||
+        // A tag text holding "/" must not move the file out of its folder,
+        // nor one holding ":" or "?" make a name the file's other homes refuse.
+        if (!isPortableFileName(candidate.newName) ||
             renameNoReplace(oldPath, candidate.newPath()) != RenameOutcome::Renamed) {
             prompter.message(stringText(kIllegalName) + "\n" + oldPath, Icon::Exclamation);
             ++result.failed;

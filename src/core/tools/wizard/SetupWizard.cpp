@@ -1,15 +1,12 @@
 #include "core/tools/wizard/SetupWizard.h"
 
-#include <dirent.h>
-#include <sys/stat.h>
-
 #include <algorithm>
 #include <cctype>
-#include <set>
 #include <utility>
 
 #include "core/app/Prompter.h"
 #include "core/app/StringTable.h"
+#include "core/io/FileAttributes.h"
 #include "core/library/FolderAdd.h"
 #include "core/library/FolderWalk.h"
 #include "core/library/Library.h"
@@ -60,76 +57,42 @@ const WizardDrive* owningDrive(const std::string& folder, const std::vector<Wiza
     return best;
 }
 
-class DriveWalker {
-  public:
-    DriveWalker(WizardDrive& drive, const std::string& home, Progress& progress,
-                std::vector<std::string>& found)
-        : drive_(drive), home_(home), progress_(progress), found_(found) {}
-
-    // False when cancelled.
-    bool run() {
-        struct stat info {};
-        if (::stat(drive_.root.c_str(), &info) != 0 || !S_ISDIR(info.st_mode)) {
-            return true;  // an unreadable drive has nothing to offer
-        }
-        device_ = info.st_dev;
-        return walk(drive_.root, info);
+// Walks one drive from its root, counting its folders and the folders that
+// hold MP3 files. Returns false when cancelled.
+bool walkDrive(WizardDrive& drive, const WizardSkips& skips, Progress& progress,
+               std::vector<std::string>& found) {
+    if (!files::isDirectory(drive.root)) {
+        return true;  // an unreadable drive has nothing to offer
     }
-
-  private:
-    bool walk(const std::string& folder, const struct stat& info) {
-        if (progress_.cancelled()) {
-            return false;
-        }
-        if (!visited_.insert({info.st_dev, info.st_ino}).second) {
-            return true;
-        }
-        progress_.show("*.mp3", folder);
-        ++drive_.foldersVisited;
-        DIR* dir = ::opendir(folder.c_str());
-        if (dir == nullptr) {
-            return true;
-        }
-        std::vector<std::pair<std::string, struct stat>> subFolders;
-        bool music = false;
-        while (const dirent* entry = ::readdir(dir)) {
-            const std::string name = entry->d_name;
-            if (name == "." || name == "..") {
-                continue;
-            }
-            struct stat child {};
-            if (::lstat((folder + name).c_str(), &child) != 0) {
-                continue;
-            }
-            if (S_ISDIR(child.st_mode)) {
-                // Other mounts (and /proc and the like) are not this drive's.
-                if (child.st_dev == device_) {
-                    subFolders.emplace_back(folder + name + "/", child);
-                }
-            } else if (S_ISREG(child.st_mode) && !music && matchesPattern(name, "*.MP3")) {
-                music = true;
-            }
-        }
-        ::closedir(dir);
-        if (music && !isTrashFolder(folder, home_)) {
-            found_.push_back(folder);
-            ++drive_.musicFolders;
-        }
-        for (const auto& [path, child] : subFolders) {
-            if (!walk(path, child)) {
-                return false;
+    std::string current;
+    bool currentHoldsMusic = false;
+    WalkOptions options;
+    options.patterns = "*.MP3";
+    // Other mounts (and /proc and the like) are not this drive's; links are
+    // not followed, so no folder is counted twice.
+    options.followLinks = false;
+    options.oneFilesystem = true;
+    options.cancel = &progress.cancelFlag();
+    options.folder = [&](const std::string& folder) {
+        progress.show("*.mp3", folder);
+        ++drive.foldersVisited;
+        current = folder;
+        currentHoldsMusic = false;
+        return FolderStep::Enter;
+    };
+    // The files of a folder are all visited before its first sub-folder.
+    const WalkResult walk = walkFolder(drive.root, options, [&](const std::string&) {
+        if (!currentHoldsMusic) {
+            currentHoldsMusic = true;
+            if (!skips.skips(current)) {
+                found.push_back(current);
+                ++drive.musicFolders;
             }
         }
         return true;
-    }
-
-    WizardDrive& drive_;
-    const std::string& home_;
-    Progress& progress_;
-    std::vector<std::string>& found_;
-    dev_t device_ = 0;
-    std::set<std::pair<dev_t, ino_t>> visited_;
-};
+    });
+    return !walk.cancelled;
+}
 
 }  // namespace
 
@@ -193,7 +156,26 @@ bool isTrashFolder(const std::string& folder, const std::string& home) {
     return false;
 }
 
-DriveSearchResult searchDrives(std::vector<WizardDrive>& drives, const std::string& home,
+WizardSkips WizardSkips::forSonara(std::string home, const std::string& programFolder,
+                                   const std::string& holdingFolder) {
+    WizardSkips skips{std::move(home), {}};
+    for (const std::string& own : {programFolder, holdingFolder}) {
+        if (!own.empty()) {
+            skips.ownFolders.push_back(slashed(own));
+        }
+    }
+    return skips;
+}
+
+bool WizardSkips::skips(const std::string& folder) const {
+    const std::string path = slashed(folder);
+    return isTrashFolder(path, home) ||
+           std::any_of(ownFolders.begin(), ownFolders.end(), [&](const std::string& own) {
+               return startsWithNoCase(path, slashed(own));
+           });
+}
+
+DriveSearchResult searchDrives(std::vector<WizardDrive>& drives, const WizardSkips& skips,
                                Progress& progress) {
     DriveSearchResult result;
     for (WizardDrive& drive : drives) {
@@ -204,8 +186,7 @@ DriveSearchResult searchDrives(std::vector<WizardDrive>& drives, const std::stri
         if (!drive.checked) {
             continue;
         }
-        DriveWalker walker(drive, home, progress, result.found);
-        if (!walker.run()) {
+        if (!walkDrive(drive, skips, progress, result.found)) {
             result.cancelled = true;
             result.found.clear();
             for (WizardDrive& each : drives) {
@@ -287,12 +268,12 @@ WizardAddResult addWizardFolders(const std::vector<std::string>& folders, Librar
     return result;
 }
 
-DriveSearchResult searchDrivesShown(std::vector<WizardDrive>& drives, const std::string& home,
+DriveSearchResult searchDrivesShown(std::vector<WizardDrive>& drives, const WizardSkips& skips,
                                     Prompter& prompter) {
     DriveSearchResult search;
     const bool finished =
         prompter.runProgress(stringText(kSearchingDrives), "", [&](Progress& progress) {
-            search = searchDrives(drives, home, progress);
+            search = searchDrives(drives, skips, progress);
             return !search.cancelled;
         });
     if (!finished && !search.cancelled) {
@@ -321,10 +302,10 @@ WizardAddResult addWizardFoldersShown(const std::vector<std::string>& folders, L
     return added;
 }
 
-WizardSearchStep searchAndAddDrives(std::vector<WizardDrive>& drives, const std::string& home,
+WizardSearchStep searchAndAddDrives(std::vector<WizardDrive>& drives, const WizardSkips& skips,
                                     LibraryScope& scope, bool promptForName) {
     WizardSearchStep step;
-    const DriveSearchResult search = searchDrivesShown(drives, home, scope.prompter);
+    const DriveSearchResult search = searchDrivesShown(drives, skips, scope.prompter);
     if (search.cancelled) {
         step.cancelled = true;
         return step;

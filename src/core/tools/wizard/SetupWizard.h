@@ -34,17 +34,34 @@ std::vector<WizardDrive> listRemovableDrives(const Drives& drives);
 // folder, for the desktop trash below it.
 bool isTrashFolder(const std::string& folder, const std::string& home);
 
+// The folders whose songs the search never proposes as music: trash
+// folders, and Sonara's own folders with everything below them (the data
+// folder, which holds the backups and the default holding folder, and the
+// duplicate finder's holding folder wherever it is), so that deleted
+// duplicates and backups never come back into the library.
+struct WizardSkips {
+    std::string home;  // the user's home folder, for the desktop trash below it
+    std::vector<std::string> ownFolders;
+
+    // `programFolder` is the data folder; `holdingFolder` the
+    // "CopyDelFilesToFolder" preference (may be empty).
+    static WizardSkips forSonara(std::string home, const std::string& programFolder,
+                                 const std::string& holdingFolder);
+    bool skips(const std::string& folder) const;
+};
+
 struct DriveSearchResult {
     std::vector<std::string> found;  // music folders, each ending with "/"
     bool cancelled = false;
 };
 
 // Walks each checked drive from its root, depth first, counting its folders
-// and its folders that hold MP3 files. The walk stays on the drive's own
+// and its folders that hold MP3 files (those `skips` names are counted but
+// not found). The walk stays on the drive's own
 // filesystem (other mounts below it are theirs to be searched) and follows no
 // symbolic links, so no folder is walked twice. On cancel the counters are
 // reset and nothing is found.
-DriveSearchResult searchDrives(std::vector<WizardDrive>& drives, const std::string& home,
+DriveSearchResult searchDrives(std::vector<WizardDrive>& drives, const WizardSkips& skips,
                                Progress& progress);
 
 // Folds the found folders into a few top folders: a folder gives way to its
@@ -65,7 +82,7 @@ WizardAddResult addWizardFolders(const std::vector<std::string>& folders, Librar
 
 // The drive search in the "Searching Drives" progress dialog (message
 // 2010). `prompter` shows it; a Cancel there is a cancelled search.
-DriveSearchResult searchDrivesShown(std::vector<WizardDrive>& drives, const std::string& home,
+DriveSearchResult searchDrivesShown(std::vector<WizardDrive>& drives, const WizardSkips& skips,
                                     Prompter& prompter);
 
 // The folders added in the "Adding folders" progress dialog (message 124).
@@ -80,7 +97,7 @@ struct WizardSearchStep {
 
 // The drives page's work after "Next >": the search, then, unless it was
 // cancelled, the add of the reduced folders when there are any.
-WizardSearchStep searchAndAddDrives(std::vector<WizardDrive>& drives, const std::string& home,
+WizardSearchStep searchAndAddDrives(std::vector<WizardDrive>& drives, const WizardSkips& skips,
                                     LibraryScope& scope, bool promptForName);
 
 // "Add" on the removable-media page: each checked drive's root is added in

@@ -140,6 +140,20 @@ TEST(TagRename, NeverOverwritesOrLeavesTheFolder) {
     EXPECT_FALSE(fs::exists(dir.path() / "escaped.MP3"));
 }
 
+TEST(TagRename, NamesWithCharactersWindowsRefusesFailWith2007) {
+    TempDir dir;
+    writeSong(dir.path() / "a.mp3", "Who?", "Why: \"Because\"");
+    writeSong(dir.path() / "b.mp3", "Plain", "Song");
+    RenameSearch search = searchForRename({dir.path().string()}, nullptr);
+    ScriptedPrompter prompter(Answer::Yes);
+    const RenameResult result = renameCandidates(search.candidates, prompter, nullptr);
+    EXPECT_EQ(result.renamed, 1);
+    EXPECT_EQ(result.failed, 1);
+    EXPECT_EQ(prompter.messages,
+              std::vector<std::string>{stringText(2007) + "\n" + dir.file("a.mp3")});
+    EXPECT_TRUE(fs::exists(dir.path() / "a.mp3"));
+}
+
 TEST(SafeRename, RefusesExistingTargetsAndOddNames) {
     TempDir dir;
     testing::writeText(dir.path() / "from", "1");
@@ -153,6 +167,10 @@ TEST(SafeRename, RefusesExistingTargetsAndOddNames) {
     EXPECT_FALSE(isPlainFileName("a/b"));
     EXPECT_FALSE(isPlainFileName(std::string("a\0b", 3)));
     EXPECT_TRUE(isPlainFileName("A - B.MP3"));
+    for (const char* odd : {"a\\b", "a:b", "a*b", "a?b", "a\"b", "a<b", "a>b", "a|b", "a/b"}) {
+        EXPECT_FALSE(isPortableFileName(odd)) << odd;
+    }
+    EXPECT_TRUE(isPortableFileName("AC-DC - Back in Black (Live).MP3"));
 }
 
 }  // namespace

@@ -116,7 +116,7 @@ TEST_F(WizardSearch, CountsFoldersSkipsTrashAndAddsTheReducedFolders) {
 
     DriveSearchResult result;
     ASSERT_TRUE(prompter.runProgress("", "", [&](Progress& progress) {
-        result = searchDrives(list, "", progress);
+        result = searchDrives(list, {}, progress);
         return true;
     }));
     // root, MP3, ROCK, JAZZ, RECYCLED, old, .Trash-1000, files, docs; the
@@ -139,6 +139,24 @@ TEST_F(WizardSearch, CountsFoldersSkipsTrashAndAddsTheReducedFolders) {
     EXPECT_EQ(library.count(), 2U);
 }
 
+TEST_F(WizardSearch, SonarasOwnFoldersAreCountedButNeverFound) {
+    song("MP3/a.mp3");
+    song("data/Deleted MP3s/x.mp3");
+    song("data/Backup/y.mp3");
+    song("held/z.mp3");
+    std::vector<WizardDrive> list = oneDrive(root(), 0, 0);
+    const WizardSkips skips = WizardSkips::forSonara("", root() + "data", root() + "held/");
+    DriveSearchResult result;
+    prompter.runProgress("", "", [&](Progress& progress) {
+        result = searchDrives(list, skips, progress);
+        return true;
+    });
+    EXPECT_EQ(result.found, std::vector<std::string>{root() + "MP3/"});
+    EXPECT_EQ(list[0].musicFolders, 1);
+    EXPECT_EQ(list[0].foldersVisited, 6);
+    EXPECT_FALSE(skips.skips(root() + "database/"));
+}
+
 TEST_F(WizardSearch, CancelResetsTheCountersAndFindsNothing) {
     song("A/a.mp3");
     song("B/b.mp3");
@@ -146,7 +164,7 @@ TEST_F(WizardSearch, CancelResetsTheCountersAndFindsNothing) {
     prompter.cancelAfterFiles(2);
     DriveSearchResult result;
     EXPECT_FALSE(prompter.runProgress("", "", [&](Progress& progress) {
-        result = searchDrives(list, "", progress);
+        result = searchDrives(list, {}, progress);
         return !result.cancelled;
     }));
     EXPECT_TRUE(result.cancelled);
@@ -165,14 +183,14 @@ TEST_F(WizardSearch, TheDrivesPageSearchesThenAddsUnlessCancelled) {
     // Cancel pressed while the last folder is shown still cancels: nothing
     // is added and the counters start again.
     prompter.cancelAfterFiles(4);
-    WizardSearchStep step = searchAndAddDrives(list, "", libraryScope, false);
+    WizardSearchStep step = searchAndAddDrives(list, {}, libraryScope, false);
     EXPECT_TRUE(step.cancelled);
     EXPECT_EQ(list[0].foldersVisited, 0);
     EXPECT_EQ(library.count(), 0U);
     EXPECT_EQ(prompter.progressTitles, std::vector<std::string>{"Searching Drives"});
 
     prompter.cancelAfterFiles(-1);
-    step = searchAndAddDrives(list, "", libraryScope, false);
+    step = searchAndAddDrives(list, {}, libraryScope, false);
     EXPECT_FALSE(step.cancelled);
     EXPECT_EQ(step.folders, std::vector<std::string>{root() + "MP3/"});
     EXPECT_TRUE(step.added.ok);
