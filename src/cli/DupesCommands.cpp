@@ -5,11 +5,8 @@
 
 #include "cli/Commands.h"
 #include "cli/TerminalPrompter.h"
-#include "core/app/StringTable.h"
-#include "core/io/FileAttributes.h"
 #include "core/settings/PreferenceStore.h"
-#include "core/tools/duplicates/DuplicateDeletion.h"
-#include "core/tools/duplicates/DuplicateFinder.h"
+#include "core/tools/duplicates/DuplicateSession.h"
 
 namespace sonara::cli {
 
@@ -17,16 +14,15 @@ namespace {
 
 constexpr const char* kDupesUsage =
     "dupes [--strip|--no-strip] [--sources | FOLDER...] [--delete] [--copy-to DIR | --no-copy]";
-constexpr int kNoDuplicates = 2001;
 
-void printList(Context& context, const std::vector<DuplicateEntry>& entries) {
-    for (const DuplicateEntry& entry : entries) {
+void printList(Context& context, const DuplicateSession& session) {
+    for (const DuplicateEntry& entry : session.entries()) {
         std::fprintf(context.out(), "%s\t%s\t%llu\t%s\n", entry.marked ? "x" : "",
                      entry.fileName.c_str(), static_cast<unsigned long long>(entry.size),
                      entry.folder.c_str());
     }
-    std::fprintf(context.out(), "%s\n%s\n", totalFoundLine(entries).c_str(),
-                 totalMarkedLine(entries).c_str());
+    std::fprintf(context.out(), "%s\n%s\n", session.totalFoundLine().c_str(),
+                 session.totalMarkedLine().c_str());
 }
 
 }  // namespace
@@ -45,57 +41,44 @@ int runDupes(Context& context, Args& args) {
         return usage(context, kDupesUsage, args.error());
     }
 
-    PreferenceStore& store = context.prefs();
-    Preferences prefs = store.values();  // the flags change this run only
+    DuplicatePreferences preferences(context.prefs().values(), [&] { context.savePrefs(); });
+    DuplicateSession session(preferences, context.prompter());
+    // The flags change this run only.
+    DuplicateOptions& options = session.options();
     if (strip || noStrip) {
-        prefs.stripChars = strip ? 1 : 0;
+        options.stripChars = strip;
     }
     if (copyTo || noCopy) {
-        prefs.copyDelFiles = copyTo ? 1 : 0;
-        prefs.copyDelFilesToFolder = copyTo ? absoluteFolder(*copyTo) : prefs.copyDelFilesToFolder;
+        options.copyDeletedFiles = copyTo.has_value();
+        if (copyTo) {
+            options.holdingFolder = absoluteFolder(*copyTo);
+        }
     }
 
-    std::vector<std::string> folders;
     if (words.empty()) {
-        for (size_t i = 0; i < context.sources().count(); ++i) {
-            folders.push_back(context.sources().at(i).folder);
-        }
+        session.useSources(context.sources());
     } else {
+        std::vector<std::string> folders;
         for (const std::string& word : words) {
-            if (!files::isDirectory(word)) {
-                context.report("Unable to find " + word);
-                return kFailure;
-            }
             folders.push_back(absoluteFolder(word));
         }
-        store.values().dupFilesFolder = folders.back();  // the folder last searched
-        context.savePrefs();
+        if (const Status chosen = session.useFolders(folders); !chosen) {
+            context.report(chosen.error());
+            return kFailure;
+        }
     }
 
-    DuplicateSearch search;
-    context.prompter().runProgress("MP3 Space Maker", "", [&](Progress& progress) {
-        search = findDuplicates(folders, prefs.stripChars == 1, &progress);
-        return true;
-    });
-    if (search.cancelled) {
+    session.search();
+    if (session.cancelled()) {
         context.report("The search was cancelled; the list holds what was found before.");
     }
-    printList(context, search.entries);
-    if (search.entries.empty()) {
-        context.prompter().message(stringText(kNoDuplicates), Icon::Information);
-        return kSuccess;
-    }
-    if (!remove) {
+    printList(context, session);
+    if (session.tellWhenNoneFound() || !remove) {
         return kSuccess;
     }
 
     YesPrompter always(context.prompter());
-    Prompter& asker = yes ? static_cast<Prompter&>(always) : context.prompter();
-    DeletionResult result;
-    context.prompter().runProgress("MP3 Space Maker", "", [&](Progress& progress) {
-        result = deleteMarked(search.entries, prefs, asker, &progress);
-        return true;
-    });
+    const DeletionResult result = session.deleteMarked(yes ? &always : nullptr);
     if (!result.asked) {
         return kSuccess;
     }

@@ -4,9 +4,8 @@
 #include <vector>
 
 #include "cli/Commands.h"
-#include "core/io/FileAttributes.h"
-#include "core/library/RecordRename.h"
-#include "core/tools/rename/TagRename.h"
+#include "core/tools/ToolFolders.h"
+#include "core/tools/rename/RenameSession.h"
 
 namespace sonara::cli {
 
@@ -27,52 +26,40 @@ void listCandidates(Context& context, const std::vector<RenameCandidate>& candid
 int runRename(Context& context, Args& args) {
     const bool useSources = args.takeFlag("--sources");
     const bool apply = args.takeFlag("--apply");
-    std::vector<std::string> folders = args.operands();
-    if (args.hasError() || (useSources == !folders.empty())) {
+    const std::vector<std::string> words = args.operands();
+    if (args.hasError() || (useSources == !words.empty())) {
         return usage(context, kRenameUsage, args.error());
     }
-    if (useSources) {
-        for (size_t i = 0; i < context.sources().count(); ++i) {
-            folders.push_back(context.sources().at(i).folder);
-        }
+    std::vector<std::string> folders;
+    for (const std::string& word : words) {
+        folders.push_back(absoluteFolder(word));
     }
-    for (const std::string& folder : folders) {
-        if (!files::isDirectory(folder)) {
-            context.report("Unable to find " + folder);
-            return kFailure;
-        }
+    RenameSession session(context.prompter());
+    // Here a source folder that is not there is refused like a typed one.
+    if (const Status chosen =
+            session.useFolders(useSources ? sourceFolders(context.sources()) : folders);
+        !chosen) {
+        context.report(chosen.error());
+        return kFailure;
     }
-    RenameSearch search;
-    context.prompter().runProgress("Please wait...", "", [&](Progress& progress) {
-        search = searchForRename(folders, &progress);
-        return !search.cancelled;
-    });
-    listCandidates(context, search.candidates);
-    if (search.cancelled) {
+    session.search();
+    listCandidates(context, session.candidates());
+    if (session.cancelled()) {
         context.report("Search cancelled");
         return kFailure;
     }
     if (!apply) {
         return kSuccess;
     }
-    RenameResult result;
-    int recordsMoved = 0;
-    context.prompter().runProgress("Please wait...", "", [&](Progress& progress) {
-        result = renameCandidates(
-            search.candidates, context.prompter(), &progress, [&](const RenameCandidate& moved) {
-                recordsMoved += moveRecordToRenamedFile(context.library(), context.pathCache(),
-                                                        moved.oldPath(), moved.newPath());
-            });
-        return true;
-    });
-    if (result.asked) {
-        std::fprintf(context.out(), "Renamed %d file(s)\n", result.renamed);
+    const RenameApplied applied = session.apply(context.library(), context.pathCache());
+    if (applied.result.asked) {
+        std::fprintf(context.out(), "Renamed %d file(s)\n", applied.result.renamed);
     }
     // The records keep their play counts under the new names.
-    if (recordsMoved > 0 && (!context.saveLibrary() || !context.savePathCache())) {
+    if (applied.recordsMoved > 0 && (!context.saveLibrary() || !context.savePathCache())) {
         return kFailure;
     }
-    return result.failed == 0 ? kSuccess : kFailure;
+    return applied.result.failed == 0 ? kSuccess : kFailure;
 }
 
 }  // namespace sonara::cli

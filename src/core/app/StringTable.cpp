@@ -97,6 +97,10 @@ const std::unordered_map<int, std::string>& table() {
         {7177, "MP3 - MPEG Layer 3 Audio File|*.mp3"},
         {7180, "Select backup directory...\n"},
         {7181, "Select a directory to backup to...\n"},
+        // h4: the duplicate finder's and the rename's sessions
+        {60400, "MP3 Space Maker"},
+        {60401, "Please wait..."},
+        {60402, "Unable to find %s"},
     };
     return texts;
 }

@@ -66,12 +66,18 @@ std::string freeHoldingName(const std::string& folder, const std::string& fileNa
 
 DeletionResult deleteMarked(const std::vector<DuplicateEntry>& entries, const Preferences& prefs,
                             Prompter& prompter, Progress* progress) {
+    return deleteMarked(entries, duplicateOptions(prefs), prompter, progress);
+}
+
+DeletionResult deleteMarked(const std::vector<DuplicateEntry>& entries,
+                            const DuplicateOptions& options, Prompter& prompter,
+                            Progress* progress) {
     DeletionResult result;
     if (prompter.ask(kDeleteQuestion, Buttons::YesNo) != Answer::Yes) {
         return result;
     }
     result.asked = true;
-    const std::string holding = withSlash(prefs.copyDelFilesToFolder);
+    const std::string holding = withSlash(options.holdingFolder);
     for (size_t i = 0; i < entries.size(); ++i) {
         const DuplicateEntry& entry = entries[i];
         if (!entry.marked) {
@@ -97,7 +103,7 @@ DeletionResult deleteMarked(const std::vector<DuplicateEntry>& entries, const Pr
             ++result.lastCopies;
             continue;
         }
-        if (prefs.copyDelFiles == 1) {
+        if (options.copyDeletedFiles) {
             const bool copied =
                 !holding.empty() && makeFolder(holding) &&
                 files::copyInBlocks(path, holding + freeHoldingName(holding, entry.fileName),

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "core/tools/duplicates/DuplicateFinder.h"
+#include "core/tools/duplicates/DuplicatePreferences.h"
 
 namespace sonara {
 
@@ -31,6 +32,10 @@ struct DeletionResult {
 // (created when missing); a failed copy gets 2000 and the file stays. A file
 // is deleted only while another copy of its name is still on disk. Library
 // records are not touched: the copy that stays keeps their name alive.
+DeletionResult deleteMarked(const std::vector<DuplicateEntry>& entries,
+                            const DuplicateOptions& options, Prompter& prompter,
+                            Progress* progress);
+// The same with the options as the preference values hold them.
 DeletionResult deleteMarked(const std::vector<DuplicateEntry>& entries, const Preferences& prefs,
                             Prompter& prompter, Progress* progress);
 

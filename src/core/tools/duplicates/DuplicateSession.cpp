@@ -1,0 +1,88 @@
+#include "core/tools/duplicates/DuplicateSession.h"
+
+#include "core/app/Prompter.h"
+#include "core/app/StringTable.h"
+#include "core/tools/ToolFolders.h"
+
+namespace sonara {
+
+namespace {
+
+constexpr int kNoDuplicates = 2001;
+constexpr int kSpaceMakerTitle = 60400;
+
+}  // namespace
+
+DuplicateSession::DuplicateSession(DuplicatePreferences& preferences, Prompter& prompter)
+    : preferences_(preferences), prompter_(prompter), options_(preferences.options()) {}
+
+void DuplicateSession::storeOptions() {
+    preferences_.storeOptions(options_);
+}
+
+const std::string& DuplicateSession::browseStart() const {
+    return preferences_.lastFolder();
+}
+
+void DuplicateSession::useSources(const SourcesList& sources) {
+    folders_ = sourceFolders(sources);
+}
+
+Status DuplicateSession::useFolders(const std::vector<std::string>& folders) {
+    Result<std::vector<std::string>> picked = pickedFolders(folders);
+    if (!picked) {
+        return picked.status();
+    }
+    folders_ = std::move(picked.value());
+    if (!folders_.empty()) {
+        preferences_.storeLastFolder(folders_.back());
+    }
+    return Status::success();
+}
+
+void DuplicateSession::search() {
+    search_ = {};
+    // A cancelled search still ends with the list of what it found.
+    prompter_.runProgress(stringText(kSpaceMakerTitle), "", [&](Progress& progress) {
+        search_ = findDuplicates(folders_, options_.stripChars, &progress);
+        return true;
+    });
+}
+
+bool DuplicateSession::tellWhenNoneFound() {
+    if (!search_.entries.empty()) {
+        return false;
+    }
+    prompter_.message(stringText(kNoDuplicates), Icon::Information);
+    return true;
+}
+
+bool DuplicateSession::toggle(size_t row) {
+    DuplicateEntry& entry = search_.entries.at(row);
+    entry.marked = !entry.marked;
+    return entry.marked;
+}
+
+std::string DuplicateSession::totalFoundLine() const {
+    return sonara::totalFoundLine(search_.entries);
+}
+
+std::string DuplicateSession::totalMarkedLine() const {
+    return sonara::totalMarkedLine(search_.entries);
+}
+
+DeletionResult DuplicateSession::deleteMarked(Prompter* asker) {
+    Prompter& answers = asker != nullptr ? *asker : prompter_;
+    DeletionResult result;
+    // What a Cancel left undone stays on disk and shows in the next search.
+    prompter_.runProgress(stringText(kSpaceMakerTitle), "", [&](Progress& progress) {
+        result = sonara::deleteMarked(search_.entries, options_, answers, &progress);
+        return true;
+    });
+    if (result.asked) {
+        search_.entries.clear();
+    }
+    return result;
+}
+
+}  // namespace sonara
