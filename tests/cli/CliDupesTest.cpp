@@ -11,6 +11,21 @@ namespace {
 
 namespace fs = std::filesystem;
 
+// Runs the commands of its scope from `folder`, so that operands can be
+// given relative to it.
+class InFolder {
+  public:
+    explicit InFolder(const fs::path& folder) : before_(fs::current_path()) {
+        fs::current_path(folder);
+    }
+    ~InFolder() { fs::current_path(before_); }
+    InFolder(const InFolder&) = delete;
+    InFolder& operator=(const InFolder&) = delete;
+
+  private:
+    fs::path before_;
+};
+
 class CliDupes : public ::testing::Test {
   protected:
     std::string song(const std::string& relative, double seconds) {
@@ -98,6 +113,17 @@ TEST_F(CliDupes, LibraryRecordOutlivesTheDeletedCopyAndFindsTheOneKept) {
     EXPECT_FALSE(fs::exists(gone));
     EXPECT_NE(cli.run({"list"}).out.find("x.mp3"), std::string::npos);
     EXPECT_EQ(cli.run({"locate", "x.mp3"}).out, kept + "\n");
+}
+
+TEST_F(CliDupes, RelativeFoldersAreMadeAbsoluteAsTyped) {
+    song("music/a/x.mp3", 2);
+    const std::string copy = song("music/b/x.mp3", 1);
+    const InFolder here(cli.files().path());
+    const CliRun run = cli.run({"dupes", "--delete", "--yes", "--copy-to", "held", "music"});
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_NE(run.out.find("\t" + music() + "/b/\n"), std::string::npos) << run.out;
+    EXPECT_TRUE(fs::exists(cli.files().path() / "held" / "x.mp3"));
+    EXPECT_EQ(cli.run({"prefs", "get", "DupFilesFolder"}).out, music() + "/\n");
 }
 
 }  // namespace

@@ -71,5 +71,19 @@ TEST(CliRename, ASlashInATagFailsWithoutMovingTheFile) {
     EXPECT_TRUE(fs::exists(music / "a.mp3"));
 }
 
+TEST(CliRename, ARelativeFolderIsMadeAbsoluteSoTheRecordsFollow) {
+    CliRunner cli;
+    const fs::path music = cli.files().path() / "music";
+    writeTagged(music / "one.mp3", "Artist", "Song");
+    ASSERT_EQ(cli.run({"add", music.string()}).exitCode, 0);
+    const fs::path before = fs::current_path();
+    fs::current_path(cli.files().path());
+    const CliRun run = cli.run({"--yes", "rename", "music", "--apply"});
+    fs::current_path(before);
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_NE(run.out.find("\t" + music.string() + "/\n"), std::string::npos) << run.out;
+    EXPECT_NE(cli.run({"list"}).out.find("Artist - Song.MP3\t"), std::string::npos);
+}
+
 }  // namespace
 }  // namespace sonara::testing

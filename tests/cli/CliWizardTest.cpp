@@ -48,5 +48,14 @@ TEST_F(CliWizard, RejectsAMissingFolderAndUnknownOptions) {
     EXPECT_EQ(cli.run({"wizard-search", "--bogus"}).exitCode, 2);
 }
 
+TEST_F(CliWizard, SonarasOwnFoldersAreNeverProposed) {
+    song("MP3/a.mp3");
+    const fs::path held = cli.home().path() / "Deleted MP3s";
+    fs::create_directories(held);
+    writeMp3(held / "gone.mp3", songSpec(0.3));
+    const std::string root = cli.files().path().string() + "/";
+    EXPECT_EQ(cli.run({"wizard-search", root, cli.home().path().string()}).out, root + "MP3/\n");
+}
+
 }  // namespace
 }  // namespace sonara::testing

@@ -202,4 +202,23 @@ WalkResult walkFolder(const std::string& folder, std::string_view patterns,
     return walkFolder(folder, options, visit);
 }
 
+WalkResult listFolder(const std::string& folder, std::string_view patterns,
+                      const std::function<bool(const std::string&)>& visit,
+                      const std::function<void(const std::string&)>& subFolder) {
+    bool started = false;
+    WalkOptions options;
+    options.patterns = patterns;
+    options.folder = [&](const std::string& reached) {
+        if (!started) {
+            started = true;
+            return FolderStep::Enter;
+        }
+        if (subFolder) {
+            subFolder(reached);
+        }
+        return FolderStep::Skip;
+    };
+    return walkFolder(folder, options, visit);
+}
+
 }  // namespace sonara

@@ -62,4 +62,11 @@ WalkResult walkFolder(const std::string& folder, std::string_view patterns,
                       const std::function<bool(const std::string&)>& visit,
                       const std::atomic<bool>* cancel = nullptr);
 
+// One folder's own listing through the same walk: its matching files in
+// the order the file system lists them, and each of its sub-folders (with
+// its trailing "/") to `subFolder` when given, without entering them.
+WalkResult listFolder(const std::string& folder, std::string_view patterns,
+                      const std::function<bool(const std::string&)>& visit,
+                      const std::function<void(const std::string&)>& subFolder = {});
+
 }  // namespace sonara

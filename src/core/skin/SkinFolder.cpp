@@ -7,6 +7,7 @@
 
 #include "core/app/StringTable.h"
 #include "core/io/Text.h"
+#include "core/library/FolderWalk.h"
 #include "core/settings/PreferenceStore.h"
 #include "core/skin/BuiltInSkin.h"
 #include "core/skin/SkinFiles.h"
@@ -75,22 +76,15 @@ std::optional<std::string> findFile(const std::string& folder, std::string_view 
     if (isRegularFile(exact)) {
         return exact;
     }
-    std::error_code ec;
-    fs::directory_iterator it(base.empty() ? "." : base, ec);
-    if (ec) {
-        return std::nullopt;
-    }
+    const std::string listed = base.empty() ? "./" : base;
     std::optional<std::string> best;
-    for (const fs::directory_iterator end; it != end; it.increment(ec)) {
-        if (ec) {
-            break;
-        }
-        const std::string entryName = it->path().filename().string();
-        if (text::equalsNoCase(entryName, name) && isRegularFile(it->path()) &&
-            (!best || entryName < *best)) {
+    listFolder(listed, "*", [&](const std::string& path) {
+        const std::string entryName = path.substr(listed.size());
+        if (text::equalsNoCase(entryName, name) && (!best || entryName < *best)) {
             best = entryName;
         }
-    }
+        return true;
+    });
     if (!best) {
         return std::nullopt;
     }
@@ -107,20 +101,17 @@ std::string filePath(const std::string& folder, int index) {
 
 std::vector<std::string> listSkins(const std::string& skinsFolder) {
     std::vector<std::string> names;
-    std::error_code ec;
-    fs::directory_iterator it(skinsFolder, ec);
-    if (ec) {
+    if (skinsFolder.empty()) {
         return names;
     }
-    for (const fs::directory_iterator end; it != end; it.increment(ec)) {
-        if (ec) {
-            break;
-        }
-        std::error_code typeError;
-        if (it->is_directory(typeError) && findFile(it->path().string(), "tile.bmp")) {
-            names.push_back(it->path().filename().string());
-        }
-    }
+    const std::string listed = withSlash(skinsFolder);
+    listFolder(
+        listed, "", [](const std::string&) { return true; },
+        [&](const std::string& folder) {
+            if (findFile(folder, "tile.bmp")) {
+                names.push_back(folder.substr(listed.size(), folder.size() - listed.size() - 1));
+            }
+        });
     std::sort(names.begin(), names.end(), lessIgnoringCase);
     return names;
 }

@@ -191,6 +191,24 @@ TEST(FolderWalk, FoldersAreShownInWalkOrderAndMaySkipOrStop) {
     EXPECT_EQ(stopped.filesVisited, 0);
 }
 
+TEST(FolderWalk, AListingNamesSubFoldersWithoutEnteringThem) {
+    TempDir dir;
+    fs::create_directories(dir.path() / "sub");
+    writeText(dir.path() / "sub" / "deep.mp3", "x");
+    writeText(dir.path() / "top.MP3", "x");
+    std::vector<std::string> files;
+    std::vector<std::string> folders;
+    listFolder(
+        dir.path().string(), "*.mp3",
+        [&](const std::string& path) {
+            files.push_back(path);
+            return true;
+        },
+        [&](const std::string& folder) { folders.push_back(folder); });
+    EXPECT_EQ(files, std::vector<std::string>{dir.file("top.MP3")});
+    EXPECT_EQ(folders, std::vector<std::string>{dir.file("sub/")});
+}
+
 TEST(FolderWalk, PatternsWithWildcardsAndSeparators) {
     EXPECT_TRUE(matchesPattern("a.mp3", "*.MP3"));
     EXPECT_TRUE(matchesPattern("a.MP2", "*.mp3;*.mp2"));

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <filesystem>
+#include <optional>
 #include <system_error>
 #include <vector>
 
@@ -10,6 +11,7 @@
 #include "core/io/FileAttributes.h"
 #include "core/io/FileCopy.h"
 #include "core/io/Text.h"
+#include "core/library/FolderWalk.h"
 
 namespace sonara {
 
@@ -25,17 +27,18 @@ constexpr const char* kStagedSuffix = ".restoring";
 // exact name, absent.
 std::string fileIn(const std::string& folder, std::string_view name) {
     const std::string exact = folder + std::string(name);
-    if (files::exists(exact)) {
+    if (files::exists(exact) || folder.empty()) {
         return exact;
     }
-    std::error_code error;
-    for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
-        const std::string entry = it->path().filename().string();
-        if (text::equalsNoCase(entry, name) && files::exists(it->path().string())) {
-            return it->path().string();
+    std::optional<std::string> found;
+    listFolder(folder, "*", [&](const std::string& path) {
+        if (!text::equalsNoCase(files::namePart(path), name)) {
+            return true;
         }
-    }
-    return exact;
+        found = path;
+        return false;
+    });
+    return found.value_or(exact);
 }
 
 bool samePath(const std::string& a, const std::string& b) {
