@@ -61,7 +61,7 @@ int runWizardSearch(Context& context, Args& args) {
                            " folders, " + std::to_string(drive.musicFolders) + " with music");
         }
     }
-    const std::vector<std::string> folders = reduceFolders(search.found, drives);
+    const std::vector<std::string> folders = reduceFolders(search.found, drives, skips);
     for (const std::string& folder : folders) {
         std::fprintf(context.out(), "%s\n", folder.c_str());
     }

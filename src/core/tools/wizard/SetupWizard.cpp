@@ -167,6 +167,12 @@ WizardSkips WizardSkips::forSonara(std::string home, const std::string& programF
     return skips;
 }
 
+bool WizardSkips::holdsOwnFolder(const std::string& folder) const {
+    const std::string path = slashed(folder);
+    return std::any_of(ownFolders.begin(), ownFolders.end(),
+                       [&](const std::string& own) { return startsWithNoCase(own, path); });
+}
+
 bool WizardSkips::skips(const std::string& folder) const {
     const std::string path = slashed(folder);
     return isTrashFolder(path, home) ||
@@ -200,7 +206,8 @@ DriveSearchResult searchDrives(std::vector<WizardDrive>& drives, const WizardSki
 }
 
 std::vector<std::string> reduceFolders(const std::vector<std::string>& found,
-                                       const std::vector<WizardDrive>& drives) {
+                                       const std::vector<WizardDrive>& drives,
+                                       const WizardSkips& skips) {
     // Names keep their case: Linux names are case-sensitive, so only the
     // comparisons ignore it.
     std::vector<std::string> folders = found;
@@ -221,7 +228,7 @@ std::vector<std::string> reduceFolders(const std::vector<std::string>& found,
         const bool belowTop = !equalNoCase(parent, drive->root);
         const int share =
             drive->foldersVisited > 0 ? drive->musicFolders * 100 / drive->foldersVisited : 0;
-        if (!belowTop && share <= 49) {
+        if ((!belowTop && share <= 49) || skips.holdsOwnFolder(parent)) {
             continue;
         }
         const auto later = std::remove_if(
@@ -310,7 +317,7 @@ WizardSearchStep searchAndAddDrives(std::vector<WizardDrive>& drives, const Wiza
         step.cancelled = true;
         return step;
     }
-    step.folders = reduceFolders(search.found, drives);
+    step.folders = reduceFolders(search.found, drives, skips);
     if (!step.folders.empty()) {
         step.added = addWizardFoldersShown(step.folders, scope, promptForName);
     }

@@ -48,6 +48,8 @@ struct WizardSkips {
     static WizardSkips forSonara(std::string home, const std::string& programFolder,
                                  const std::string& holdingFolder);
     bool skips(const std::string& folder) const;
+    // Whether one of Sonara's own folders is `folder` or lies below it.
+    bool holdsOwnFolder(const std::string& folder) const;
 };
 
 struct DriveSearchResult {
@@ -67,8 +69,11 @@ DriveSearchResult searchDrives(std::vector<WizardDrive>& drives, const WizardSki
 // Folds the found folders into a few top folders: a folder gives way to its
 // parent when a later found folder shares that parent, unless the parent is
 // the drive's top level and at most 49 % of the drive's folders hold music.
+// A parent that holds one of Sonara's own folders is never taken: the add
+// is recursive and would bring them in.
 std::vector<std::string> reduceFolders(const std::vector<std::string>& found,
-                                       const std::vector<WizardDrive>& drives);
+                                       const std::vector<WizardDrive>& drives,
+                                       const WizardSkips& skips = {});
 
 struct WizardAddResult {
     bool ok = true;  // false: a folder add failed, the rest were not added

@@ -139,7 +139,7 @@ TEST_F(WizardSearch, CountsFoldersSkipsTrashAndAddsTheReducedFolders) {
     EXPECT_EQ(library.count(), 2U);
 }
 
-TEST_F(WizardSearch, SonarasOwnFoldersAreCountedButNeverFound) {
+TEST_F(WizardSearch, SonarasOwnFoldersAreNeitherFoundNorFoldedInto) {
     song("MP3/a.mp3");
     song("data/Deleted MP3s/x.mp3");
     song("data/Backup/y.mp3");
@@ -155,6 +155,13 @@ TEST_F(WizardSearch, SonarasOwnFoldersAreCountedButNeverFound) {
     EXPECT_EQ(list[0].musicFolders, 1);
     EXPECT_EQ(list[0].foldersVisited, 6);
     EXPECT_FALSE(skips.skips(root() + "database/"));
+
+    // Siblings do not fold into a parent that holds a holding folder.
+    const std::vector<std::string> siblings = {root() + "M/Rock/", root() + "M/Jazz/"};
+    const std::vector<WizardDrive> many = oneDrive(root(), 10, 9);
+    EXPECT_EQ(reduceFolders(siblings, many), std::vector<std::string>{root() + "M/"});
+    const WizardSkips holding = WizardSkips::forSonara("", root() + "data", root() + "M/Deleted");
+    EXPECT_EQ(reduceFolders(siblings, many, holding), siblings);
 }
 
 TEST_F(WizardSearch, CancelResetsTheCountersAndFindsNothing) {
