@@ -1,5 +1,7 @@
 #include "core/tools/ToolFolders.h"
 
+#include <utility>
+
 #include "core/app/StringTable.h"
 #include "core/io/FileAttributes.h"
 #include "core/library/SourcesList.h"
@@ -32,6 +34,15 @@ Result<std::vector<std::string>> pickedFolders(const std::vector<std::string>& p
         folders.push_back(files::withTrailingSlash(folder));
     }
     return folders;
+}
+
+Status StartFolders::usePicked(const std::vector<std::string>& picked) {
+    Result<std::vector<std::string>> folders = pickedFolders(picked);
+    if (!folders) {
+        return folders.status();
+    }
+    folders_ = std::move(folders.value());
+    return Status::success();
 }
 
 }  // namespace sonara

@@ -19,4 +19,16 @@ std::vector<std::string> sourceFolders(const SourcesList& sources);
 // that is not a folder is refused (Absent, naming it) and none is taken.
 Result<std::vector<std::string>> pickedFolders(const std::vector<std::string>& picked);
 
+// A tool session's start folders, chosen one of those two ways.
+class StartFolders {
+  public:
+    void useSources(const SourcesList& sources) { folders_ = sourceFolders(sources); }
+    // A refused pick leaves the folders as they were.
+    Status usePicked(const std::vector<std::string>& picked);
+    const std::vector<std::string>& folders() const { return folders_; }
+
+  private:
+    std::vector<std::string> folders_;
+};
+
 }  // namespace sonara

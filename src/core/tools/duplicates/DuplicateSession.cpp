@@ -2,7 +2,6 @@
 
 #include "core/app/Prompter.h"
 #include "core/app/StringTable.h"
-#include "core/tools/ToolFolders.h"
 
 namespace sonara {
 
@@ -24,27 +23,19 @@ const std::string& DuplicateSession::browseStart() const {
     return preferences_.lastFolder();
 }
 
-void DuplicateSession::useSources(const SourcesList& sources) {
-    folders_ = sourceFolders(sources);
-}
-
 Status DuplicateSession::useFolders(const std::vector<std::string>& folders) {
-    Result<std::vector<std::string>> picked = pickedFolders(folders);
-    if (!picked) {
-        return picked.status();
+    const Status picked = start_.usePicked(folders);
+    if (picked && !start_.folders().empty()) {
+        preferences_.storeLastFolder(start_.folders().back());
     }
-    folders_ = std::move(picked.value());
-    if (!folders_.empty()) {
-        preferences_.storeLastFolder(folders_.back());
-    }
-    return Status::success();
+    return picked;
 }
 
 void DuplicateSession::search() {
     search_ = {};
     // A cancelled search still ends with the list of what it found.
     prompter_.runProgress(stringText(kSpaceMakerTitle), "", [&](Progress& progress) {
-        search_ = findDuplicates(folders_, options_.stripChars, &progress);
+        search_ = findDuplicates(start_.folders(), options_.stripChars, &progress);
         return true;
     });
 }

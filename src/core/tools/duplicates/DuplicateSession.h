@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "core/io/Result.h"
+#include "core/tools/ToolFolders.h"
 #include "core/tools/duplicates/DuplicateDeletion.h"
 #include "core/tools/duplicates/DuplicateFinder.h"
 #include "core/tools/duplicates/DuplicatePreferences.h"
@@ -11,7 +12,6 @@
 namespace sonara {
 
 class Prompter;
-class SourcesList;
 
 // One run of the MP3 Space Maker, whatever shows it: the folders to search,
 // the search and its list with the marks, and the deletion of the marked
@@ -31,12 +31,12 @@ class DuplicateSession {
     const std::string& browseStart() const;
 
     // "Sonara Sources": the library's source folders.
-    void useSources(const SourcesList& sources);
+    void useSources(const SourcesList& sources) { start_.useSources(sources); }
     // "By Folder (Recursive)": the picked folders, the last of which is
     // remembered as the folder last searched. One that is not a folder is
     // refused (Absent, naming it) and nothing changes.
     Status useFolders(const std::vector<std::string>& folders);
-    const std::vector<std::string>& folders() const { return folders_; }
+    const std::vector<std::string>& folders() const { return start_.folders(); }
 
     // Searches the chosen folders afresh. A cancelled search keeps what it
     // found (cancelled() tells).
@@ -61,7 +61,7 @@ class DuplicateSession {
     DuplicatePreferences& preferences_;
     Prompter& prompter_;
     DuplicateOptions options_;
-    std::vector<std::string> folders_;
+    StartFolders start_;
     DuplicateSearch search_;
 };
 

@@ -3,7 +3,6 @@
 #include "core/app/Prompter.h"
 #include "core/app/StringTable.h"
 #include "core/library/RecordRename.h"
-#include "core/tools/ToolFolders.h"
 
 namespace sonara {
 
@@ -15,23 +14,10 @@ constexpr int kPleaseWait = 60401;
 
 RenameSession::RenameSession(Prompter& prompter) : prompter_(prompter) {}
 
-void RenameSession::useSources(const SourcesList& sources) {
-    folders_ = sourceFolders(sources);
-}
-
-Status RenameSession::useFolders(const std::vector<std::string>& folders) {
-    Result<std::vector<std::string>> picked = pickedFolders(folders);
-    if (!picked) {
-        return picked.status();
-    }
-    folders_ = std::move(picked.value());
-    return Status::success();
-}
-
 void RenameSession::search() {
     search_ = {};
     prompter_.runProgress(stringText(kPleaseWait), "", [&](Progress& progress) {
-        search_ = searchForRename(folders_, &progress);
+        search_ = searchForRename(start_.folders(), &progress);
         return !search_.cancelled;
     });
 }

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "core/io/Result.h"
+#include "core/tools/ToolFolders.h"
 #include "core/tools/rename/TagRename.h"
 
 namespace sonara {
@@ -11,7 +12,6 @@ namespace sonara {
 class Library;
 class PathCache;
 class Prompter;
-class SourcesList;
 
 struct RenameApplied {
     RenameResult result;
@@ -31,11 +31,11 @@ class RenameSession {
     explicit RenameSession(Prompter& prompter);
 
     // "Sonara Sources": the library's source folders.
-    void useSources(const SourcesList& sources);
+    void useSources(const SourcesList& sources) { start_.useSources(sources); }
     // "By Folder (Recursive)": the picked folders. One that is not a folder
     // is refused (Absent, naming it) and nothing changes.
-    Status useFolders(const std::vector<std::string>& folders);
-    const std::vector<std::string>& folders() const { return folders_; }
+    Status useFolders(const std::vector<std::string>& folders) { return start_.usePicked(folders); }
+    const std::vector<std::string>& folders() const { return start_.folders(); }
 
     // Searches the chosen folders afresh; a cancelled search keeps what it
     // found (cancelled() tells).
@@ -58,7 +58,7 @@ class RenameSession {
 
   private:
     Prompter& prompter_;
-    std::vector<std::string> folders_;
+    StartFolders start_;
     RenameSearch search_;
 };
 
