@@ -16,10 +16,9 @@ namespace sonara::cli {
 
 namespace {
 
-constexpr const char* kRecordUsage =
-    "record show FILENAME [--json] | record set FILENAME [--title T] [--artist A] [--genre G] "
-    "[--comment C] [--copy-to-tag | --copy-to-library] [--rename-file]";
-constexpr const char* kGenreUsage = "genre assign NAME FILENAME...";
+// The forms are in the command table.
+constexpr const char* kRecordUsage = "record";
+constexpr const char* kGenreUsage = "genre";
 
 LibraryRecord* findRecord(Context& context, const std::string& name) {
     Library& library = context.library();
@@ -59,6 +58,19 @@ void printEditor(Context& context, const RecordEditor& editor, bool asJson) {
                  editor.library.comment.c_str(), editor.tag.title.c_str(),
                  editor.tag.artist.c_str(), editor.tag.album.c_str(), editor.tag.year.c_str(),
                  editor.tag.genre.c_str(), editor.tag.comment.c_str());
+}
+
+// The list shows the tag's title and artist while the tag has both: a
+// changed library title or artist would seem not to have been taken.
+void noteTagWins(Context& context, const LibraryRecord& record) {
+    const NormaliseOptions options = context.prefs().normaliseOptions();
+    if (!options.useTagInfo || !record.hasTagTitleAndArtist()) {
+        return;
+    }
+    context.report("The list shows the tag's artist and title, \"" + record.displayArtist(options) +
+                   " - " + record.displayTitle(options) +
+                   "\": the tag's values win over the record's while the tag has both. "
+                   "--copy-to-tag writes the record's values into the tag.");
 }
 
 }  // namespace
@@ -123,6 +135,9 @@ int runRecord(Context& context, Args& args) {
     }
     if (!context.saveLibrary()) {
         return kFailure;
+    }
+    if ((title || artist) && !copyToTag) {
+        noteTagWins(context, *record);
     }
     if (editor.renamed()) {
         std::fprintf(context.out(), "Renamed to %s\n", editor.path().c_str());

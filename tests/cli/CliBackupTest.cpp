@@ -68,5 +68,14 @@ TEST(CliBackup, ANewFolderIsMadeAndAFolderWithoutABackupRestoresNothing) {
     }
 }
 
+TEST(CliBackup, RestoreChecksTheFolderBeforeItAsks) {
+    CliRunner cli;
+    fill(cli.home().path(), "old ");
+    const CliRun run = cli.run({"restore", cli.files().file("missing")}, "y\n");
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_EQ(run.err, "No backup files were found in " + cli.files().file("missing") + "/\n");
+    EXPECT_EQ(readText(cli.home().path() / "Sonara.dat"), "old Sonara.dat");
+}
+
 }  // namespace
 }  // namespace sonara::testing

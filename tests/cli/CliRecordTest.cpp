@@ -83,6 +83,24 @@ TEST(CliRecord, CopyButtonsMoveTheFourFieldsEitherWay) {
               2);
 }
 
+TEST(CliRecord, SetSaysWhenTheTagsValueIsWhatTheListShows) {
+    CliRunner cli;
+    const fs::path music = cli.files().path() / "music";
+    writeTagged(music / "one.mp3", "Band", "Song");
+    ASSERT_EQ(cli.run({"add", music.string()}).exitCode, 0);
+
+    CliRun run = cli.run({"record", "set", "one.mp3", "--title", "Mine"});
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_NE(run.err.find("\"Band - Song\": the tag's values win"), std::string::npos) << run.err;
+    EXPECT_NE(run.err.find("--copy-to-tag writes the record's values into the tag."),
+              std::string::npos);
+    run = cli.run({"record", "set", "one.mp3", "--title", "Mine", "--copy-to-tag"});
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(run.err.find("values win"), std::string::npos) << run.err;
+    run = cli.run({"record", "set", "one.mp3", "--comment", "just a comment"});
+    EXPECT_EQ(run.err.find("values win"), std::string::npos) << run.err;
+}
+
 TEST(CliGenre, AssignWritesRecordsAndTags) {
     CliRunner cli;
     const fs::path music = cli.files().path() / "music";
