@@ -6,8 +6,10 @@
 
 #include "cli/Commands.h"
 #include "cli/Json.h"
+#include "cli/NumberArg.h"
 #include "core/io/FileAttributes.h"
 #include "core/library/LocateRecordFile.h"
+#include "core/metadata/GenreTable.h"
 #include "core/settings/PreferenceStore.h"
 #include "core/tools/editing/AssignGenre.h"
 #include "core/tools/editing/RecordEditor.h"
@@ -153,6 +155,11 @@ int runGenre(Context& context, Args& args) {
     if (args.hasError() || words.size() < 3 || words[0] != "assign") {
         return usage(context, kGenreUsage, args.error());
     }
+    const Result<int> genre = readGenre(words[1], genres::kCount - 1);
+    if (!genre) {
+        context.report(genre.error());
+        return kFailure;
+    }
     std::vector<LibraryRecord*> records;
     bool ok = true;
     for (size_t i = 2; i < words.size(); ++i) {
@@ -163,11 +170,8 @@ int runGenre(Context& context, Args& args) {
         }
     }
     const AssignGenreResult result =
-        assignGenre(words[1], records, context.pathCache(), context.sources(), context.prompter());
-    if (!result.known) {
-        context.report("Unknown genre " + words[1]);
-        return kFailure;
-    }
+        assignGenre(genres::name(genre.value()), records, context.pathCache(), context.sources(),
+                    context.prompter());
     if (!records.empty() && !context.saveLibrary()) {
         return kFailure;
     }

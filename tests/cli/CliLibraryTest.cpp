@@ -100,6 +100,8 @@ TEST_F(CliLibrary, RelativePathsAreStoredAbsoluteAndWorkFromElsewhere) {
     EXPECT_EQ(run.out, (music / "Band - First.mp3").string() + "\n") << run.err;
     EXPECT_EQ(cli.run({"locate", "Zed - Second.mp3"}, "", "/").out,
               (music / "sub" / "Zed - Second.mp3").string() + "\n");
+    ASSERT_EQ(cli.run({"sources", "add", "."}, "", music.string()).exitCode, 0);
+    EXPECT_NE(cli.run({"sources"}).out.find("\t" + music.string() + "/\t"), std::string::npos);
 }
 
 TEST_F(CliLibrary, AddCountsTheFilesItSkips) {

@@ -115,6 +115,9 @@ TEST(CliGenre, AssignWritesRecordsAndTags) {
     run = cli.run({"record", "show", "a.mp3"});
     EXPECT_NE(run.out.find("Genre: Blues\n"), std::string::npos) << run.out;
 
+    // The genre table's numbers are taken too.
+    ASSERT_EQ(cli.run({"genre", "assign", "8", "a.mp3"}).exitCode, 0);
+    EXPECT_NE(cli.run({"record", "show", "a.mp3"}).out.find("Genre: Jazz\n"), std::string::npos);
     EXPECT_EQ(cli.run({"genre", "assign", "Nonsense", "a.mp3"}).exitCode, 1);
     EXPECT_EQ(cli.run({"genre", "assign", "Blues", "missing.mp3"}).exitCode, 1);
     EXPECT_EQ(cli.run({"genre", "assign"}).exitCode, 2);
