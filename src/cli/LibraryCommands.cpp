@@ -1,4 +1,6 @@
 #include <cstdio>
+#include <string>
+#include <vector>
 
 #include "cli/CommandTable.h"
 #include "cli/Commands.h"
@@ -108,13 +110,12 @@ int runList(Context& context, Args& args) {
     if (!operandsFor(context, args, "list")) {
         return kUsage;
     }
-    const char* line = "list";
     const NormaliseOptions options = context.prefs().normaliseOptions();
     Library& library = context.library();
     if (sortName) {
         const auto order = parseSort(*sortName);
         if (!order) {
-            return usage(context, line, "unknown sort order " + *sortName);
+            return usage(context, "list", "unknown sort order " + *sortName);
         }
         library.sort(*order, options);
     }
