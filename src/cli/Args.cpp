@@ -1,7 +1,10 @@
 #include "cli/Args.h"
 
-#include <exception>
+#include "cli/NumberArg.h"
+
+#include <algorithm>
 #include <filesystem>
+#include <limits>
 #include <system_error>
 
 namespace sonara::cli {
@@ -63,17 +66,12 @@ std::vector<std::string> Args::operands() {
 }
 
 std::optional<size_t> rowNumber(const std::string& word, size_t rows) {
-    size_t used = 0;
-    unsigned long value = 0;
-    try {
-        value = std::stoul(word, &used);
-    } catch (const std::exception&) {
+    const int highest = int(std::min<size_t>(rows, std::numeric_limits<int>::max()));
+    if (highest < 1) {
         return std::nullopt;
     }
-    if (used != word.size() || value == 0 || value > rows) {
-        return std::nullopt;
-    }
-    return size_t(value - 1);
+    const Result<int> number = readNumber(word, "the row", 1, highest);
+    return number ? std::optional<size_t>(size_t(number.value() - 1)) : std::nullopt;
 }
 
 std::string absolutePath(const std::string& path) {

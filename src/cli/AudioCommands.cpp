@@ -4,6 +4,7 @@
 #include <chrono>
 #include <csignal>
 #include <cstdio>
+#include <limits>
 #include <optional>
 #include <string>
 
@@ -15,6 +16,7 @@
 #include "audio/pulse/PulseOutputFactory.h"
 #include "cli/CliPlayList.h"
 #include "cli/Commands.h"
+#include "cli/NumberArg.h"
 #include "cli/TerminalKeys.h"
 #include "core/app/EventQueue.h"
 #include "core/settings/PreferenceStore.h"
@@ -29,18 +31,6 @@ std::atomic<bool> gInterrupted{false};
 
 void notePlayInterrupt(int) {
     gInterrupted = true;
-}
-
-std::optional<int> parseInt(const std::string& text) {
-    try {
-        size_t used = 0;
-        const int value = std::stoi(text, &used);
-        if (used == text.size()) {
-            return value;
-        }
-    } catch (const std::exception&) {
-    }
-    return std::nullopt;
 }
 
 // Puts Ctrl-C's default action back when the command ends.
@@ -113,10 +103,11 @@ int runVolume(Context& context, Args& args) {
     }
     std::optional<int> value;
     if (!operands.empty()) {
-        value = parseInt(operands[1]);
-        if (!value || *value < 0 || *value > 65535) {
-            return usage(context, line, "VALUE must be a number from 0 to 65535");
+        const Result<int> typed = readNumber(operands[1], "VALUE", 0, 65535);
+        if (!typed) {
+            return usage(context, line, typed.error());
         }
+        value = typed.value();
     }
     EventQueue queue;
     audio::MasterVolume volume(queue);
@@ -141,8 +132,10 @@ int runPlay(Context& context, Args& args) {
     }
     std::optional<int> device;
     if (deviceText) {
-        device = parseInt(*deviceText);
-        if (!device || *device < 0) {
+        const Result<int> typed =
+            readNumber(*deviceText, "--device", 0, std::numeric_limits<int>::max());
+        device = typed ? std::optional<int>(typed.value()) : std::nullopt;
+        if (!device) {
             return usage(context, line, "INDEX must be a device number from `sonara-cli devices`");
         }
     }

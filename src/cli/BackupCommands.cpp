@@ -1,16 +1,31 @@
 // backup and restore: the data files copied to a folder and back.
+#include <algorithm>
 #include <filesystem>
 #include <string>
+#include <string_view>
+#include <vector>
 
+#include "cli/CommandTable.h"
 #include "cli/Commands.h"
+#include "core/io/FileAttributes.h"
 #include "core/tools/backup/DataBackup.h"
 
 namespace sonara::cli {
 
 namespace {
 
-constexpr const char* kBackupUsage = "backup [DIR]";
-constexpr const char* kRestoreUsage = "restore DIR";
+// Whether DataBackup::restore would refuse `folder` at once: the data folder
+// itself, or a folder holding none of the set.
+bool restoreRefuses(const std::string& folder, const std::string& dataFolder) {
+    std::error_code error;
+    if (std::filesystem::equivalent(folder, dataFolder, error)) {
+        return true;
+    }
+    return std::none_of(
+        DataBackup::kFileNames.begin(), DataBackup::kFileNames.end(), [&](std::string_view name) {
+            return files::exists(files::withTrailingSlash(folder) + std::string(name));
+        });
+}
 
 int exitCodeOf(BackupOutcome outcome) {
     return outcome == BackupOutcome::Completed ? kSuccess : kFailure;
@@ -19,10 +34,11 @@ int exitCodeOf(BackupOutcome outcome) {
 }  // namespace
 
 int runBackup(Context& context, Args& args) {
-    const auto operands = args.operands();
-    if (args.hasError() || operands.size() > 1) {
-        return usage(context, kBackupUsage, args.error());
+    const auto words = operandsFor(context, args, "backup");
+    if (!words) {
+        return kUsage;
     }
+    const std::vector<std::string>& operands = *words;
     DataBackup tool(context.paths(), context.prompter());
     // The default folder is made even when another one is given, as the
     // browser that starts there would.
@@ -37,15 +53,18 @@ int runBackup(Context& context, Args& args) {
 
 // The data files are read again by the next command: this one exits.
 int runRestore(Context& context, Args& args) {
-    const auto operands = args.operands();
-    if (args.hasError() || operands.size() != 1) {
-        return usage(context, kRestoreUsage, args.error());
+    const auto operands = operandsFor(context, args, "restore");
+    if (!operands) {
+        return kUsage;
     }
+    const std::string folder = absolutePath(operands->front());
     DataBackup tool(context.paths(), context.prompter());
-    if (!tool.confirmRestore()) {
+    // A folder the restore refuses is refused before the overwrite question,
+    // which would otherwise be answered for nothing.
+    if (!restoreRefuses(folder, context.paths().programFolder) && !tool.confirmRestore()) {
         return kFailure;
     }
-    return exitCodeOf(tool.restore(absolutePath(operands[0])));
+    return exitCodeOf(tool.restore(folder));
 }
 
 }  // namespace sonara::cli

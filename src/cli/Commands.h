@@ -43,8 +43,15 @@ int runBackup(Context& context, Args& args);
 int runRestore(Context& context, Args& args);
 int runRecord(Context& context, Args& args);
 int runGenre(Context& context, Args& args);
+// The overall usage or one command's, and the genre table (HelpCommands.cpp).
+int runHelp(Context& context, Args& args);
+int runGenres(Context& context, Args& args);
+// "unknown command NAME" with the nearest command, if any; returns kUsage.
+int unknownCommand(Context& context, const std::string& name);
 
-// Prints "usage: sonara-cli <line>" on stderr and returns kUsage.
+// Prints `problem` and the usage of the command named by the first word of
+// `line`, from the command table, on stderr and returns kUsage. The rest of
+// `line` is only printed for a command the table does not hold.
 int usage(Context& context, const char* line, const std::string& problem = {});
 
 }  // namespace sonara::cli

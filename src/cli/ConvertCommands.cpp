@@ -6,13 +6,15 @@
 
 #include "audio/convert/WavConversion.h"
 #include "cli/Commands.h"
+#include "cli/NumberArg.h"
 #include "core/app/EventQueue.h"
 
 namespace sonara::cli {
 
 namespace {
 
-constexpr const char* kUsageLine = "towav --dest DIR [--jobs N] FILE...";
+// The form is in the command table.
+constexpr const char* kUsageLine = "towav";
 constexpr int kMaxJobs = 64;
 
 volatile std::sig_atomic_t gInterrupted = 0;
@@ -67,15 +69,6 @@ class TerminalListener final : public audio::WavConversionListener {
     audio::ConversionOutcome outcome_ = audio::ConversionOutcome::NoneConverted;
 };
 
-std::optional<int> parseJobs(const std::string& text) {
-    if (text.empty() || text.size() > 3 ||
-        text.find_first_not_of("0123456789") != std::string::npos) {
-        return std::nullopt;
-    }
-    const int jobs = std::stoi(text);
-    return jobs >= 1 && jobs <= kMaxJobs ? std::optional<int>(jobs) : std::nullopt;
-}
-
 }  // namespace
 
 int runToWav(Context& context, Args& args) {
@@ -93,12 +86,11 @@ int runToWav(Context& context, Args& args) {
     }
     int jobs = int(std::max(1u, std::thread::hardware_concurrency()));
     if (jobsText) {
-        const auto parsed = parseJobs(*jobsText);
+        const Result<int> parsed = readNumber(*jobsText, "--jobs", 1, kMaxJobs);
         if (!parsed) {
-            return usage(context, kUsageLine,
-                         "--jobs takes a whole number from 1 to " + std::to_string(kMaxJobs));
+            return usage(context, kUsageLine, parsed.error());
         }
-        jobs = *parsed;
+        jobs = parsed.value();
     }
     // The folder is stored for the dialog, so it must not depend on where
     // this command happened to run.

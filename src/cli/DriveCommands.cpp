@@ -1,5 +1,6 @@
 #include <cstdio>
 
+#include "cli/CommandTable.h"
 #include "cli/Commands.h"
 #include "cli/Json.h"
 #include "cli/SystemDrives.h"
@@ -30,9 +31,8 @@ const char* kindWord(DriveKind kind) {
 
 int runDrives(Context& context, Args& args) {
     const bool asJson = args.takeFlag("--json");
-    const auto rest = args.operands();
-    if (args.hasError() || !rest.empty()) {
-        return usage(context, "drives [--json]", args.error());
+    if (!operandsFor(context, args, "drives")) {
+        return kUsage;
     }
     const platform::LinuxDrives drives(systemDrivePaths());
     if (!drives.tableStatus().ok()) {

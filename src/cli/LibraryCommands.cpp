@@ -1,7 +1,11 @@
 #include <cstdio>
+#include <string>
+#include <vector>
 
+#include "cli/CommandTable.h"
 #include "cli/Commands.h"
 #include "cli/RecordOutput.h"
+#include "cli/SongArg.h"
 #include "core/io/FileAttributes.h"
 #include "core/library/FileDeletion.h"
 #include "core/library/FolderWalk.h"
@@ -19,13 +23,14 @@ constexpr const char* kMp3Pattern = "*.MP3";
 }  // namespace
 
 int runAdd(Context& context, Args& args) {
-    const auto paths = args.operands();
-    if (args.hasError() || paths.empty()) {
-        return usage(context, "add PATH...", args.error());
+    const auto paths = operandsFor(context, args, "add");
+    if (!paths) {
+        return kUsage;
     }
     Library& library = context.library();
     RecordFactory& factory = context.recordFactory();
     int added = 0;
+    int skipped = 0;
     bool failed = false;
     bool sourcesChanged = false;
     bool stop = false;
@@ -34,18 +39,22 @@ int runAdd(Context& context, Args& args) {
         if (result.status == AddStatus::Added) {
             ++added;
             context.pathCache().addFile(file);
-        } else if (result.status == AddStatus::Failed) {
+        } else if (result.status == AddStatus::AlreadyPresent) {
+            ++skipped;
+        } else {
             context.report("Unable to add " + file);
             failed = stop = true;
         }
         return !stop;
     };
-    for (const std::string& path : paths) {
+    for (const std::string& typed : *paths) {
         if (stop) {
             break;
         }
+        // Stored absolute: a later run from another folder finds the same files.
+        const std::string path = absolutePath(typed);
         if (files::isDirectory(path)) {
-            const std::string folder = withTrailingSlash(path);
+            const std::string folder = absoluteFolder(typed);
             if (context.sources().add(folder, "") != nullptr) {
                 sourcesChanged = true;
             }
@@ -53,11 +62,8 @@ int runAdd(Context& context, Args& args) {
             if (walk.incomplete) {
                 context.report("Some folders below " + folder + " could not be read.");
             }
-        } else if (!files::exists(path)) {
-            context.report("Unable to find " + path);
-            failed = true;
-        } else if (!matchesPattern(files::namePart(path), kMp3Pattern)) {
-            context.report(path + " is not an MP3 file.");
+        } else if (const auto problem = songFileProblem(typed)) {
+            context.report(*problem);
             failed = true;
         } else {
             addOne(path);
@@ -71,6 +77,10 @@ int runAdd(Context& context, Args& args) {
         savedAll = context.saveSources() && savedAll;
     }
     std::fprintf(context.out(), "%d files added\n", added);
+    if (skipped > 0) {
+        context.report(std::to_string(skipped) +
+                       " files skipped: the library already holds a song of that file name.");
+    }
     return failed || !savedAll ? kFailure : kSuccess;
 }
 
@@ -97,17 +107,15 @@ std::optional<SortOrder> parseSort(const std::string& name) {
 int runList(Context& context, Args& args) {
     const bool asJson = args.takeFlag("--json");
     const auto sortName = args.takeOption("--sort");
-    const auto rest = args.operands();
-    const char* line = "list [--sort file|artist|album|title|plays|artist-album-title] [--json]";
-    if (args.hasError() || !rest.empty()) {
-        return usage(context, line, args.error());
+    if (!operandsFor(context, args, "list")) {
+        return kUsage;
     }
     const NormaliseOptions options = context.prefs().normaliseOptions();
     Library& library = context.library();
     if (sortName) {
         const auto order = parseSort(*sortName);
         if (!order) {
-            return usage(context, line, "unknown sort order " + *sortName);
+            return usage(context, "list", "unknown sort order " + *sortName);
         }
         library.sort(*order, options);
     }
@@ -121,8 +129,8 @@ int runList(Context& context, Args& args) {
 }
 
 int runTotals(Context& context, Args& args) {
-    if (!args.operands().empty() || args.hasError()) {
-        return usage(context, "totals", args.error());
+    if (!operandsFor(context, args, "totals")) {
+        return kUsage;
     }
     std::fprintf(context.out(), "%s\n%s\n", totalCountText(context.library()).c_str(),
                  totalTimeText(context.library()).c_str());
@@ -131,32 +139,49 @@ int runTotals(Context& context, Args& args) {
 
 int runRemove(Context& context, Args& args) {
     const bool deleteFiles = args.takeFlag("--delete-file");
-    const auto names = args.operands();
-    if (args.hasError() || names.empty()) {
-        return usage(context, "remove FILENAME... [--delete-file]", args.error());
+    const bool yes = args.takeFlag("--yes");
+    const auto names = operandsFor(context, args, "remove");
+    if (!names) {
+        return kUsage;
     }
     Library& library = context.library();
     bool failed = false;
-    bool changed = false;
-    for (const std::string& name : names) {
-        const long index = library.findByName(files::namePart(name));
-        if (index < 0) {
+    std::vector<std::string> found;
+    for (const std::string& name : *names) {
+        if (library.findByName(files::namePart(name)) < 0) {
             context.report("No record of " + name + " is in the library.");
             failed = true;
-            continue;
+        } else {
+            found.push_back(files::namePart(name));
+        }
+    }
+    // As the window's Remove, which asks before a file is deleted from disk.
+    if (deleteFiles && !found.empty() && !yes &&
+        context.prompter().ask("Are you sure you want to remove " + std::to_string(found.size()) +
+                                   " record(s) from the Sonara library and delete their files "
+                                   "from disk?",
+                               Buttons::YesNo) != Answer::Yes) {
+        context.report("Nothing was removed.");
+        return kFailure;
+    }
+    for (const std::string& name : found) {
+        const long index = library.findByName(name);
+        if (index < 0) {
+            continue;  // named twice
         }
         if (deleteFiles) {
             // A file on a missing medium is left alone, silently; the record goes.
             const auto path = locateRecordFile(*library.at(index), context.pathCache(),
                                                context.sources(), nullptr);
-            if (path && !deleteFileFromDisk(*path, context.prompter())) {
+            if (path && deleteFileFromDisk(*path, context.prompter())) {
+                std::fprintf(context.out(), "Deleted %s\n", path->c_str());
+            } else if (path) {
                 failed = true;
             }
         }
         library.removeAt(size_t(index), 1);
-        changed = true;
     }
-    if (changed && !context.saveLibrary()) {
+    if (!found.empty() && !context.saveLibrary()) {
         failed = true;
     }
     return failed ? kFailure : kSuccess;

@@ -1,11 +1,12 @@
 #include <cstdio>
-#include <exception>
+#include <limits>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "cli/Commands.h"
 #include "cli/Json.h"
+#include "cli/NumberArg.h"
 #include "core/io/FileAttributes.h"
 #include "core/playlist/TextPlayList.h"
 
@@ -138,16 +139,11 @@ int addFiles(Context& context, const std::vector<std::string>& paths) {
 }
 
 int addRandom(Context& context, const std::string& countText) {
-    size_t used = 0;
-    int titles = 0;
-    try {
-        titles = std::stoi(countText, &used);
-    } catch (const std::exception&) {
-        used = 0;
+    const Result<int> typed = readNumber(countText, "N", 1, std::numeric_limits<int>::max());
+    if (!typed) {
+        return usage(context, kUsageLine, typed.error());
     }
-    if (used == 0 || used != countText.size() || titles < 1) {
-        return usage(context, kUsageLine, "N must be a positive number");
-    }
+    const int titles = typed.value();
     PlayList& list = context.playList();
     list.setLibrary(&context.library());
     list.rebuildRandomPool();

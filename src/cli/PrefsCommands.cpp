@@ -1,5 +1,8 @@
 #include <cstdio>
+#include <string>
+#include <vector>
 
+#include "cli/CommandTable.h"
 #include "cli/Commands.h"
 #include "core/settings/PreferenceStore.h"
 
@@ -7,15 +10,17 @@ namespace sonara::cli {
 
 namespace {
 
-constexpr const char* kUsageLine = "prefs list | prefs get KEY | prefs set KEY VALUE";
+// The forms are in the command table.
+constexpr const char* kUsageLine = "prefs";
 
 }  // namespace
 
 int runPrefs(Context& context, Args& args) {
-    const auto words = args.operands();
-    if (args.hasError() || words.empty()) {
-        return usage(context, kUsageLine, args.error());
+    const auto operands = operandsFor(context, args, kUsageLine);
+    if (!operands) {
+        return kUsage;
     }
+    const std::vector<std::string>& words = *operands;
     PreferenceStore& prefs = context.prefs();
     const std::string& verb = words[0];
     if (verb == "list" && words.size() == 1) {

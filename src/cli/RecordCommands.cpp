@@ -6,8 +6,10 @@
 
 #include "cli/Commands.h"
 #include "cli/Json.h"
+#include "cli/NumberArg.h"
 #include "core/io/FileAttributes.h"
 #include "core/library/LocateRecordFile.h"
+#include "core/metadata/GenreTable.h"
 #include "core/settings/PreferenceStore.h"
 #include "core/tools/editing/AssignGenre.h"
 #include "core/tools/editing/RecordEditor.h"
@@ -16,10 +18,9 @@ namespace sonara::cli {
 
 namespace {
 
-constexpr const char* kRecordUsage =
-    "record show FILENAME [--json] | record set FILENAME [--title T] [--artist A] [--genre G] "
-    "[--comment C] [--copy-to-tag | --copy-to-library] [--rename-file]";
-constexpr const char* kGenreUsage = "genre assign NAME FILENAME...";
+// The forms are in the command table.
+constexpr const char* kRecordUsage = "record";
+constexpr const char* kGenreUsage = "genre";
 
 LibraryRecord* findRecord(Context& context, const std::string& name) {
     Library& library = context.library();
@@ -59,6 +60,19 @@ void printEditor(Context& context, const RecordEditor& editor, bool asJson) {
                  editor.library.comment.c_str(), editor.tag.title.c_str(),
                  editor.tag.artist.c_str(), editor.tag.album.c_str(), editor.tag.year.c_str(),
                  editor.tag.genre.c_str(), editor.tag.comment.c_str());
+}
+
+// The list shows the tag's title and artist while the tag has both: a
+// changed library title or artist would seem not to have been taken.
+void noteTagWins(Context& context, const LibraryRecord& record) {
+    const NormaliseOptions options = context.prefs().normaliseOptions();
+    if (!options.useTagInfo || !record.hasTagTitleAndArtist()) {
+        return;
+    }
+    context.report("The list shows the tag's artist and title, \"" + record.displayArtist(options) +
+                   " - " + record.displayTitle(options) +
+                   "\": the tag's values win over the record's while the tag has both. "
+                   "--copy-to-tag writes the record's values into the tag.");
 }
 
 }  // namespace
@@ -124,6 +138,9 @@ int runRecord(Context& context, Args& args) {
     if (!context.saveLibrary()) {
         return kFailure;
     }
+    if ((title || artist) && !copyToTag) {
+        noteTagWins(context, *record);
+    }
     if (editor.renamed()) {
         std::fprintf(context.out(), "Renamed to %s\n", editor.path().c_str());
         if (!context.savePathCache()) {
@@ -138,6 +155,11 @@ int runGenre(Context& context, Args& args) {
     if (args.hasError() || words.size() < 3 || words[0] != "assign") {
         return usage(context, kGenreUsage, args.error());
     }
+    const Result<int> genre = readGenre(words[1], genres::kCount - 1);
+    if (!genre) {
+        context.report(genre.error());
+        return kFailure;
+    }
     std::vector<LibraryRecord*> records;
     bool ok = true;
     for (size_t i = 2; i < words.size(); ++i) {
@@ -148,11 +170,8 @@ int runGenre(Context& context, Args& args) {
         }
     }
     const AssignGenreResult result =
-        assignGenre(words[1], records, context.pathCache(), context.sources(), context.prompter());
-    if (!result.known) {
-        context.report("Unknown genre " + words[1]);
-        return kFailure;
-    }
+        assignGenre(genres::name(genre.value()), records, context.pathCache(), context.sources(),
+                    context.prompter());
     if (!records.empty() && !context.saveLibrary()) {
         return kFailure;
     }

@@ -1,10 +1,13 @@
 // report: the Generate Library Report dialog on the command line.
+#include <cstdio>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "cli/CommandTable.h"
 #include "cli/Commands.h"
 #include "core/app/StringTable.h"
+#include "core/io/FileAttributes.h"
 #include "core/library/LibraryRecord.h"
 #include "core/settings/PreferenceStore.h"
 #include "core/tools/report/LibraryReport.h"
@@ -13,9 +16,6 @@ namespace sonara::cli {
 
 namespace {
 
-constexpr const char* kReportUsage =
-    "report [--include current|all] [--using name|path|both] [--columns 1|2|3] "
-    "[--delim comma|space|tab] [--out FILE]";
 constexpr int kEnterValidFileName = 2002;
 constexpr size_t kMaxFileNameLength = 255;
 
@@ -45,23 +45,30 @@ int runReport(Context& context, Args& args) {
     const auto delim =
         choiceOf(args.takeOption("--delim"), {"comma", "space", "tab"}, values.deliminator);
     const auto out = args.takeOption("--out");
-    if (!args.operands().empty() || args.hasError() || !include || !contents || !columns ||
-        !delim) {
-        return usage(context, kReportUsage, args.error());
+    if (!operandsFor(context, args, "report")) {
+        return kUsage;
+    }
+    if (!include || !contents || !columns || !delim) {
+        return usage(context, "report", "unknown choice");
     }
     if (out && (out->empty() || out->size() > kMaxFileNameLength)) {
         context.prompter().message(stringText(kEnterValidFileName), Icon::Stop);
         return kFailure;
     }
-    // Stored absolute: a later run from another folder writes the same file.
+    const bool toStandardOutput = out && *out == "-";
+    // Absolute, so that a later run from another folder writes the same file.
     const std::string destination =
-        out ? absolutePath(*out) : ensureExportName(context.prefs(), context.paths().programFolder);
+        out ? absolutePath(*out)
+            : (values.exportFileName.empty() ? proposeExportName(context.paths().programFolder)
+                                             : values.exportFileName);
+    if (!toStandardOutput && files::isDirectory(destination)) {
+        context.report(destination + " is a folder; --out takes the name of the report file.");
+        return kFailure;
+    }
     values.exportWhat = *include;
     values.exportContents = *contents;
     values.numColumns = *columns;
     values.deliminator = *delim;
-    values.exportFileName = destination;
-    context.savePrefs();
 
     // The command line has no library list of its own: its current list is
     // the whole library, in collection order.
@@ -74,8 +81,20 @@ int runReport(Context& context, Args& args) {
     const ReportLookup lookup{context.pathCache(), context.sources(),
                               context.prefs().normaliseOptions()};
     const ReportOptions options{*contents, *columns, *delim};
-    return writeReport(records, options, lookup, destination, context.prompter()).ok() ? kSuccess
-                                                                                       : kFailure;
+    if (toStandardOutput) {
+        const std::string text = reportText(records, options, lookup);
+        std::fwrite(text.data(), 1, text.size(), context.out());
+        return context.savePrefs() ? kSuccess : kFailure;
+    }
+    const bool written =
+        writeReport(records, options, lookup, destination, context.prompter()).ok();
+    // Only a destination that was written is kept for the next report.
+    if (written) {
+        values.exportFileName = destination;
+        std::fprintf(context.out(), "Report written to %s\n", destination.c_str());
+    }
+    const bool saved = context.savePrefs();
+    return written && saved ? kSuccess : kFailure;
 }
 
 }  // namespace sonara::cli

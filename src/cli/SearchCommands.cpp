@@ -5,7 +5,9 @@
 #include <string>
 #include <vector>
 
+#include "cli/CommandTable.h"
 #include "cli/Commands.h"
+#include "cli/NumberArg.h"
 #include "cli/RecordOutput.h"
 #include "core/io/Characters.h"
 #include "core/library/search/LibrarySearch.h"
@@ -22,10 +24,10 @@ namespace sonara::cli {
 
 namespace {
 
-constexpr const char* kSearchUsage =
-    "search all|artist|album|title TEXT [--json] | search genre NAME... [--json]";
-constexpr const char* kLetterUsage = "letter all|artist|album|title|genre CHAR [--json]";
-constexpr const char* kValuesUsage = "values artist|album|title LETTER|'*' [--json]";
+// The forms are in the command table.
+constexpr const char* kSearchUsage = "search";
+constexpr const char* kLetterUsage = "letter";
+constexpr const char* kValuesUsage = "values";
 
 class NoProgress final : public ListingProgress {
   public:
@@ -91,25 +93,14 @@ std::optional<SearchField> parseField(const std::string& word, bool genreToo) {
     return std::nullopt;
 }
 
-// A genre by its name (any case) or its index, in the table's spelling.
-std::optional<std::string> parseGenre(const std::string& word) {
-    if (!word.empty() && word.size() <= 3 && word.find_first_not_of("0123456789") == word.npos) {
-        const int index = std::stoi(word);
-        if (index < genres::kCount) {
-            return genres::name(index);
-        }
-        return std::nullopt;
-    }
-    const int index = genres::indexOf(word);
-    if (index < 0) {
-        return std::nullopt;
-    }
-    return genres::name(index);
-}
-
 // Prints the rows of a refill; the search's own messages are already out.
+// With --json a search that printed no rows still prints an (empty) array,
+// so that what reads it always gets JSON.
 int finish(Context& context, const LibrarySearch& search, SearchOutcome outcome, bool asJson) {
     if (outcome != SearchOutcome::Refilled) {
+        if (asJson) {
+            std::fputs("[]\n", context.out());
+        }
         return kFailure;
     }
     printRecords(context.out(), search.rows().records(), asJson,
@@ -125,10 +116,11 @@ bool oneCharacter(const std::string& word) {
 
 int runSearch(Context& context, Args& args) {
     const bool asJson = args.takeFlag("--json");
-    const auto words = args.operands();
-    if (args.hasError() || words.size() < 2) {
-        return usage(context, kSearchUsage, args.error());
+    const auto operands = operandsFor(context, args, kSearchUsage);
+    if (!operands) {
+        return kUsage;
     }
+    const std::vector<std::string>& words = *operands;
     const std::optional<SearchField> field = parseField(words[0], true);
     if (!field) {
         return usage(context, kSearchUsage, "unknown field " + words[0]);
@@ -136,11 +128,11 @@ int runSearch(Context& context, Args& args) {
     if (*field == SearchField::Genre) {
         std::vector<std::string> names;
         for (size_t i = 1; i < words.size(); ++i) {
-            const std::optional<std::string> name = parseGenre(words[i]);
-            if (!name) {
-                return usage(context, kSearchUsage, "unknown genre " + words[i]);
+            const Result<int> genre = readGenre(words[i], genres::kCount - 1);
+            if (!genre) {
+                return usage(context, kSearchUsage, genre.error());
             }
-            names.push_back(*name);
+            names.push_back(genres::name(genre.value()));
         }
         SearchSetup setup(context);
         return finish(context, setup.search, setup.search.genreFilter(names), asJson);
@@ -166,10 +158,11 @@ int runSearch(Context& context, Args& args) {
 
 int runLetter(Context& context, Args& args) {
     const bool asJson = args.takeFlag("--json");
-    const auto words = args.operands();
-    if (args.hasError() || words.size() != 2) {
-        return usage(context, kLetterUsage, args.error());
+    const auto operands = operandsFor(context, args, kLetterUsage);
+    if (!operands) {
+        return kUsage;
     }
+    const std::vector<std::string>& words = *operands;
     const std::optional<SearchField> field = parseField(words[0], true);
     if (!field) {
         return usage(context, kLetterUsage, "unknown field " + words[0]);
@@ -187,10 +180,11 @@ int runLetter(Context& context, Args& args) {
 
 int runValues(Context& context, Args& args) {
     const bool asJson = args.takeFlag("--json");
-    const auto words = args.operands();
-    if (args.hasError() || words.size() != 2) {
-        return usage(context, kValuesUsage, args.error());
+    const auto operands = operandsFor(context, args, kValuesUsage);
+    if (!operands) {
+        return kUsage;
     }
+    const std::vector<std::string>& words = *operands;
     const std::optional<SearchField> field = parseField(words[0], false);
     if (!field || *field == SearchField::All) {
         return usage(context, kValuesUsage, "unknown field " + words[0]);
@@ -200,6 +194,9 @@ int runValues(Context& context, Args& args) {
     }
     SearchSetup setup(context);
     if (setup.search.chooseValue(*field, words[1]) == SearchOutcome::NoValues) {
+        if (asJson) {
+            std::fputs("[]\n", context.out());
+        }
         return kFailure;
     }
     if (asJson) {

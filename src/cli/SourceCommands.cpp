@@ -2,7 +2,9 @@
 // and the Select Removable Media dialog on the command line.
 #include <cstdio>
 #include <string>
+#include <vector>
 
+#include "cli/CommandTable.h"
 #include "cli/Commands.h"
 #include "cli/TerminalPrompter.h"
 #include "core/app/StringTable.h"
@@ -18,9 +20,8 @@ namespace sonara::cli {
 
 namespace {
 
-constexpr const char* kSourcesUsage =
-    "sources | sources add FOLDER [--media NAME] | sources remove INDEX";
-constexpr const char* kMediaUsage = "media | media rename OLD NEW | media delete NAME [--yes]";
+constexpr const char* kSourcesUsage = "sources";
+constexpr const char* kMediaUsage = "media";
 constexpr int kFinishedChecking = 114;
 
 LibraryScope scopeOf(Context& context) {
@@ -87,10 +88,11 @@ bool selectMedium(Context& context, RemovableMediaModel& model, const std::strin
 
 int runSources(Context& context, Args& args) {
     const auto media = args.takeOption("--media");
-    const auto words = args.operands();
-    if (args.hasError()) {
-        return usage(context, kSourcesUsage, args.error());
+    const auto operands = operandsFor(context, args, "sources");
+    if (!operands) {
+        return kUsage;
     }
+    const std::vector<std::string>& words = *operands;
     if (words.empty() && !media) {
         return listSources(context);
     }
@@ -104,8 +106,8 @@ int runSources(Context& context, Args& args) {
 }
 
 int runUpdate(Context& context, Args& args) {
-    if (!args.operands().empty() || args.hasError()) {
-        return usage(context, "update", args.error());
+    if (!operandsFor(context, args, "update")) {
+        return kUsage;
     }
     LibraryScope scope = scopeOf(context);
     const LibraryUpdateResult result = runLibraryUpdate(scope);
@@ -123,8 +125,8 @@ int runUpdate(Context& context, Args& args) {
 
 int runCheck(Context& context, Args& args) {
     const bool quiet = args.takeFlag("--quiet");
-    if (!args.operands().empty() || args.hasError()) {
-        return usage(context, "check [--quiet]", args.error());
+    if (!operandsFor(context, args, "check")) {
+        return kUsage;
     }
     LibraryScope scope = scopeOf(context);
     const AvailabilityResult result =
@@ -132,16 +134,25 @@ int runCheck(Context& context, Args& args) {
     const bool saved = context.saveLibrary() && context.savePathCache();
     if (!quiet) {
         std::fprintf(context.out(), "%s\n", stringText(kFinishedChecking).c_str());
+        // On stderr, beside the program's own message: how many of the
+        // songs the list marks as missing.
+        size_t missing = 0;
+        for (size_t i = 0; i < context.library().count(); ++i) {
+            const int32_t mark = context.library().at(i)->availability;
+            missing += mark == kMissing || mark == kMissingOnMedia ? 1 : 0;
+        }
+        context.report(std::to_string(missing) + " of " +
+                       std::to_string(context.library().count()) + " songs are missing.");
     }
     return saved && result.finished ? kSuccess : kFailure;
 }
 
 int runLocate(Context& context, Args& args) {
-    const auto words = args.operands();
-    if (args.hasError() || words.size() != 1) {
-        return usage(context, "locate FILENAME", args.error());
+    const auto words = operandsFor(context, args, "locate");
+    if (!words) {
+        return kUsage;
     }
-    const std::string name = files::namePart(words[0]);
+    const std::string name = files::namePart(words->front());
     Library& library = context.library();
     LibraryRecord loose;
     const LibraryRecord* record = library.at(library.findByName(name));
@@ -160,10 +171,11 @@ int runLocate(Context& context, Args& args) {
 
 int runMedia(Context& context, Args& args) {
     const bool yes = args.takeFlag("--yes");
-    const auto words = args.operands();
-    if (args.hasError()) {
-        return usage(context, kMediaUsage, args.error());
+    const auto operands = operandsFor(context, args, "media");
+    if (!operands) {
+        return kUsage;
     }
+    const std::vector<std::string>& words = *operands;
     RemovableMediaModel model(context.library(), context.sources());
     if (words.empty() && !yes) {
         for (const std::string& name : model.names()) {

@@ -1,23 +1,23 @@
 #include <cstdio>
-#include <cstdlib>
 
 #include "cli/Commands.h"
 #include "cli/Json.h"
+#include "cli/NumberArg.h"
+#include "cli/SongArg.h"
 #include "core/app/StringTable.h"
-#include "core/io/FileAttributes.h"
+#include "core/metadata/GenreTable.h"
 #include "core/metadata/TagRecord.h"
 
 namespace sonara::cli {
 
 namespace {
 
-constexpr const char* kUsageLine =
-    "tag show FILE [--json] | tag set FILE [--title T] [--artist A] [--album B] [--year Y] "
-    "[--comment C] [--genre NAME|INDEX]";
+// The forms are in the command table.
+constexpr const char* kUsageLine = "tag";
 
 int show(Context& context, const std::string& path, bool asJson) {
-    if (!files::exists(path)) {
-        context.report("Unable to find " + path);
+    if (const auto problem = songFileProblem(path)) {
+        context.report(*problem);
         return kFailure;
     }
     TagRecord tag(path);
@@ -52,17 +52,6 @@ int show(Context& context, const std::string& path, bool asJson) {
     return kSuccess;
 }
 
-// A genre given by number (0..255) or by name; -2 when it is neither.
-int parseGenre(const std::string& text) {
-    if (!text.empty() && text.find_first_not_of("0123456789") == std::string::npos &&
-        text.size() <= 3) {
-        const int index = std::atoi(text.c_str());
-        return index <= 255 ? index : -2;
-    }
-    const int index = TagRecord::genreIndex(text);
-    return index >= 0 ? index : -2;
-}
-
 }  // namespace
 
 int runTag(Context& context, Args& args) {
@@ -88,13 +77,14 @@ int runTag(Context& context, Args& args) {
     }
     int genreIndex = -1;
     if (genre) {
-        genreIndex = parseGenre(*genre);
-        if (genreIndex == -2) {
-            return usage(context, kUsageLine, "unknown genre " + *genre);
+        const Result<int> chosen = readGenre(*genre, genres::kNone);
+        if (!chosen) {
+            return usage(context, kUsageLine, chosen.error());
         }
+        genreIndex = chosen.value();
     }
-    if (!files::exists(path)) {
-        context.report("Unable to find " + path);
+    if (const auto problem = songFileProblem(path)) {
+        context.report(*problem);
         return kFailure;
     }
     TagRecord tag(path);

@@ -1,8 +1,9 @@
 // top: the Top 100 chart, its "Add" and its "Clear".
 #include <cstdio>
-#include <exception>
 #include <string>
+#include <vector>
 
+#include "cli/CommandTable.h"
 #include "cli/Commands.h"
 #include "cli/Json.h"
 #include "core/settings/PreferenceStore.h"
@@ -12,7 +13,8 @@ namespace sonara::cli {
 
 namespace {
 
-constexpr const char* kTopUsage = "top [--json] | top add RANK | top clear";
+// The forms are in the command table.
+constexpr const char* kTopUsage = "top";
 
 int show(Context& context, const Top100Chart& chart, bool asJson) {
     const NormaliseOptions options = context.prefs().normaliseOptions();
@@ -46,10 +48,11 @@ int show(Context& context, const Top100Chart& chart, bool asJson) {
 
 int runTop(Context& context, Args& args) {
     const bool asJson = args.takeFlag("--json");
-    const auto words = args.operands();
-    if (args.hasError()) {
-        return usage(context, kTopUsage, args.error());
+    const auto operands = operandsFor(context, args, kTopUsage);
+    if (!operands) {
+        return kUsage;
     }
+    const std::vector<std::string>& words = *operands;
     PlayList& list = context.playList();
     list.setLibrary(&context.library());
     Top100Chart chart(context.library(), list, context.prompter());

@@ -68,5 +68,27 @@ TEST(CliBackup, ANewFolderIsMadeAndAFolderWithoutABackupRestoresNothing) {
     }
 }
 
+TEST(CliBackup, RestoreChecksTheFolderBeforeItAsks) {
+    CliRunner cli;
+    fill(cli.home().path(), "old ");
+    const CliRun run = cli.run({"restore", cli.files().file("missing")}, "y\n");
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_EQ(run.err, "No backup files were found in " + cli.files().file("missing") + "/\n");
+    EXPECT_EQ(readText(cli.home().path() / "Sonara.dat"), "old Sonara.dat");
+}
+
+TEST(CliBackup, RelativeFoldersAndHomeAreTakenFromTheWorkingFolder) {
+    CliRunner cli;
+    const std::string here = cli.files().path().string();
+    fill(cli.files().path() / "data", "mine ");
+    // The last --home given wins over the runner's own.
+    CliRun run = cli.run({"--home", "data", "backup", "saved"}, "", here);
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(readText(cli.files().path() / "saved" / "Sonara.dat"), "mine Sonara.dat");
+    run = cli.run({"--yes", "restore", "saved"}, "", here);
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(readText(cli.home().path() / "Sonara.dat"), "mine Sonara.dat");
+}
+
 }  // namespace
 }  // namespace sonara::testing

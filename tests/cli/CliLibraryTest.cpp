@@ -91,6 +91,60 @@ TEST_F(CliLibrary, AddReportsWhatItCannotAdd) {
     EXPECT_NE(run.err.find("notes.txt is not an MP3 file."), std::string::npos);
 }
 
+TEST_F(CliLibrary, RelativePathsAreStoredAbsoluteAndWorkFromElsewhere) {
+    const std::string here = cli.files().path().string();
+    CliRun run = cli.run({"add", "music/sub", "music/Band - First.mp3"}, "", here);
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(cli.run({"sources"}, "", "/").out, "1\t" + (music / "sub").string() + "/\t\n");
+    run = cli.run({"locate", "Band - First.mp3"}, "", "/");
+    EXPECT_EQ(run.out, (music / "Band - First.mp3").string() + "\n") << run.err;
+    EXPECT_EQ(cli.run({"locate", "Zed - Second.mp3"}, "", "/").out,
+              (music / "sub" / "Zed - Second.mp3").string() + "\n");
+    ASSERT_EQ(cli.run({"sources", "add", "."}, "", music.string()).exitCode, 0);
+    EXPECT_NE(cli.run({"sources"}).out.find("\t" + music.string() + "/\t"), std::string::npos);
+}
+
+TEST_F(CliLibrary, AddCountsTheFilesItSkips) {
+    cli.run({"add", (music / "Band - First.mp3").string()});
+    // Another file of a name the library holds is skipped as well.
+    song(cli.files().path() / "band - first.MP3", {});
+    const CliRun run = cli.run({"add", music.string(), cli.files().file("band - first.MP3")});
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(run.out, "2 files added\n");
+    EXPECT_NE(run.err.find("2 files skipped: the library already holds a song of that file name."),
+              std::string::npos)
+        << run.err;
+}
+
+TEST_F(CliLibrary, AFolderOrATextFileIsNotTakenForASong) {
+    const std::string notes = (music / "notes.txt").string();
+    CliRun run = cli.run({"tag", "set", notes, "--title", "T"});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_EQ(run.err, notes + " is not an MP3 file.\n");
+    EXPECT_EQ(readText(notes), "not music");
+    run = cli.run({"tag", "show", music.string()});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_EQ(run.err, music.string() + " is a folder, not an MP3 file.\n");
+}
+
+TEST_F(CliLibrary, RemoveDeleteFileAsksAndNamesWhatItDeleted) {
+    cli.run({"add", music.string()});
+    const fs::path file = music / "sub" / "Zed - Second.mp3";
+    CliRun run = cli.run({"remove", "Zed - Second.mp3", "--delete-file"}, "n\n");
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_NE(run.err.find("delete their files from disk? [y/n] "), std::string::npos) << run.err;
+    EXPECT_TRUE(fs::exists(file));
+    EXPECT_EQ(cli.run({"totals"}).out.substr(0, 23), "Total Library Count: 3\n");
+
+    run = cli.run({"remove", "Zed - Second.mp3", "--delete-file"}, "y\n");
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(run.out, "Deleted " + file.string() + "\n");
+    EXPECT_FALSE(fs::exists(file));
+    run = cli.run({"--yes", "remove", "Band - First.mp3", "--delete-file"});
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_FALSE(fs::exists(music / "Band - First.mp3"));
+}
+
 TEST_F(CliLibrary, RemoveByNameAndDeleteTheFile) {
     cli.run({"add", music.string()});
     CliRun run = cli.run({"remove", "band - FIRST.mp3"});
@@ -98,7 +152,7 @@ TEST_F(CliLibrary, RemoveByNameAndDeleteTheFile) {
     EXPECT_TRUE(fs::exists(music / "Band - First.mp3"));
     EXPECT_EQ(cli.run({"totals"}).out.substr(0, 23), "Total Library Count: 2\n");
 
-    run = cli.run({"remove", "Zed - Second.mp3", "--delete-file"});
+    run = cli.run({"remove", "Zed - Second.mp3", "--delete-file", "--yes"});
     EXPECT_EQ(run.exitCode, 0) << run.err;
     EXPECT_FALSE(fs::exists(music / "sub" / "Zed - Second.mp3"));
 

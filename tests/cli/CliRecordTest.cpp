@@ -83,6 +83,24 @@ TEST(CliRecord, CopyButtonsMoveTheFourFieldsEitherWay) {
               2);
 }
 
+TEST(CliRecord, SetSaysWhenTheTagsValueIsWhatTheListShows) {
+    CliRunner cli;
+    const fs::path music = cli.files().path() / "music";
+    writeTagged(music / "one.mp3", "Band", "Song");
+    ASSERT_EQ(cli.run({"add", music.string()}).exitCode, 0);
+
+    CliRun run = cli.run({"record", "set", "one.mp3", "--title", "Mine"});
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_NE(run.err.find("\"Band - Song\": the tag's values win"), std::string::npos) << run.err;
+    EXPECT_NE(run.err.find("--copy-to-tag writes the record's values into the tag."),
+              std::string::npos);
+    run = cli.run({"record", "set", "one.mp3", "--title", "Mine", "--copy-to-tag"});
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(run.err.find("values win"), std::string::npos) << run.err;
+    run = cli.run({"record", "set", "one.mp3", "--comment", "just a comment"});
+    EXPECT_EQ(run.err.find("values win"), std::string::npos) << run.err;
+}
+
 TEST(CliGenre, AssignWritesRecordsAndTags) {
     CliRunner cli;
     const fs::path music = cli.files().path() / "music";
@@ -97,6 +115,9 @@ TEST(CliGenre, AssignWritesRecordsAndTags) {
     run = cli.run({"record", "show", "a.mp3"});
     EXPECT_NE(run.out.find("Genre: Blues\n"), std::string::npos) << run.out;
 
+    // The genre table's numbers are taken too.
+    ASSERT_EQ(cli.run({"genre", "assign", "8", "a.mp3"}).exitCode, 0);
+    EXPECT_NE(cli.run({"record", "show", "a.mp3"}).out.find("Genre: Jazz\n"), std::string::npos);
     EXPECT_EQ(cli.run({"genre", "assign", "Nonsense", "a.mp3"}).exitCode, 1);
     EXPECT_EQ(cli.run({"genre", "assign", "Blues", "missing.mp3"}).exitCode, 1);
     EXPECT_EQ(cli.run({"genre", "assign"}).exitCode, 2);

@@ -57,5 +57,32 @@ TEST_F(CliReport, AnUnwritableDestinationIsNotReportedAsGenerated) {
     EXPECT_EQ(cli.run({"report", "--out", ""}).exitCode, 1);
 }
 
+TEST_F(CliReport, NamesTheFileAndKeepsOnlyADestinationThatWasWritten) {
+    for (const std::string& bad :
+         {cli.files().file("no/such/folder/report.txt"), cli.files().path().string()}) {
+        const CliRun run = cli.run({"report", "--out", bad});
+        EXPECT_EQ(run.exitCode, 1);
+        EXPECT_EQ(cli.run({"prefs", "get", "ExportFN"}).out, "\n") << bad;
+    }
+    EXPECT_NE(cli.run({"report", "--out", cli.files().path().string()}).err.find("is a folder"),
+              std::string::npos);
+
+    // A relative name is kept absolute and works from another folder.
+    CliRun run = cli.run({"report", "--out", "mine.txt"}, "", cli.files().path().string());
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    const std::string mine = cli.files().file("mine.txt");
+    EXPECT_EQ(run.out, "Report written to " + mine + "\n");
+    run = cli.run({"report", "--using", "path"}, "", "/");
+    EXPECT_EQ(run.out, "Report written to " + mine + "\n") << run.err;
+}
+
+TEST_F(CliReport, DashWritesToStandardOutput) {
+    const CliRun run = cli.run({"report", "--out", "-", "--delim", "space", "--columns", "2"});
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(run.out, "Band - First Band - Second\r\n");
+    EXPECT_EQ(cli.run({"prefs", "get", "ExportFN"}).out, "\n");
+    EXPECT_FALSE(fs::exists(cli.files().path() / "-"));
+}
+
 }  // namespace
 }  // namespace sonara::testing

@@ -8,7 +8,8 @@ namespace sonara::testing {
 
 CliRunner::CliRunner() = default;
 
-CliRun CliRunner::run(const std::vector<std::string>& args, const std::string& input) const {
+CliRun CliRunner::run(const std::vector<std::string>& args, const std::string& input,
+                      const std::string& workingFolder) const {
     const std::string inPath = files_.file(".stdin");
     const std::string outPath = files_.file(".stdout");
     const std::string errPath = files_.file(".stderr");
@@ -30,6 +31,9 @@ CliRun CliRunner::run(const std::vector<std::string>& args, const std::string& i
         dup2(in, 0);
         dup2(out, 1);
         dup2(err, 2);
+        if (!workingFolder.empty() && chdir(workingFolder.c_str()) != 0) {
+            _exit(126);
+        }
         execv(argv[0], argv.data());
         _exit(127);
     }

@@ -14,13 +14,14 @@ struct CliRun {
 };
 
 // Runs the real sonara-cli binary with --home pointed at a private folder,
-// `input` on its standard input.
+// `input` on its standard input, in `workingFolder` when one is given.
 class CliRunner {
   public:
     CliRunner();
     const TempDir& home() const { return home_; }
     const TempDir& files() const { return files_; }
-    CliRun run(const std::vector<std::string>& args, const std::string& input = "") const;
+    CliRun run(const std::vector<std::string>& args, const std::string& input = "",
+               const std::string& workingFolder = "") const;
 
   private:
     TempDir home_;

@@ -74,6 +74,8 @@ TEST_F(CliSearch, TextSearchPrintsRowsAndKeepsTheHistory) {
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_EQ(run.out, "");
     EXPECT_EQ(run.err, "Nothing in the database meets your search criteria\n");
+    // JSON readers always get an array.
+    EXPECT_EQ(cli.run({"search", "artist", "zz", "--json"}).out, "[]\n");
     cli.run({"search", "album", "AB"});
 
     const std::string ini = readText(cli.home().file("Sonara.ini"));
@@ -145,6 +147,7 @@ TEST_F(CliSearch, ValuesListsEachDistinctValueOnce) {
     run = cli.run({"values", "title", "q"});
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_EQ(run.err, "No Titles starting with that symbol were found.\n");
+    EXPECT_EQ(cli.run({"values", "title", "q", "--json"}).out, "[]\n");
     EXPECT_EQ(cli.run({"values", "all", "a"}).exitCode, 2);
     EXPECT_EQ(cli.run({"values", "genre", "a"}).exitCode, 2);
 }

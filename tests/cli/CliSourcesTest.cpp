@@ -124,6 +124,7 @@ TEST_F(CliSources, CheckMarksAvailabilityAndLocatePrintsThePath) {
     CliRun run = cli.run({"check"});
     ASSERT_EQ(run.exitCode, 0) << run.err;
     EXPECT_EQ(run.out, "Finished checking availability\n");
+    EXPECT_EQ(run.err, "1 of 2 songs are missing.\n");
     EXPECT_EQ(cli.run({"check", "--quiet"}).out, "");
     const std::string json = cli.run({"list", "--json", "--sort", "file"}).out;
     EXPECT_NE(json.find("\"fileName\":\"gone.mp3\",\"mediaName\":\"\",\"playCount\":0,"
