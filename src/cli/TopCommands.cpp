@@ -50,9 +50,10 @@ int runTop(Context& context, Args& args) {
     if (args.hasError()) {
         return usage(context, kTopUsage, args.error());
     }
-    PlayList& list = context.playList();
-    list.setLibrary(&context.library());
-    Top100Chart chart(context.library(), list, context.prompter());
+    CurrentPlayList& list = context.playList();
+    list.sequence().setLibrary(&context.library());
+    Top100Chart chart(context.library(), list.adder(), viewWithoutWindow(context.prefs()),
+                      context.prompter());
     if (words.empty()) {
         return show(context, chart, asJson);
     }

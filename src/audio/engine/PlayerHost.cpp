@@ -44,7 +44,7 @@ PlayerHost::PlayerHost(Dispatcher& dispatcher, OutputFactory& outputs, Preferenc
         secondConnector_.trigger();
     };
     fastTimer_.onTick = [this] {
-        if (window_ != nullptr && window_->exists() && isPlaying() && onVisualisationTick) {
+        if (displaysShown_ && isPlaying() && onVisualisationTick) {
             onVisualisationTick();
         }
     };
@@ -82,56 +82,52 @@ void PlayerHost::chooseOutputDevice() {
     lengthProbe_.setDeviceId(device);
 }
 
-PlayOutcome PlayerHost::classify(const ComponentResult& result) {
+Status PlayerHost::classify(const ComponentResult& result) {
+    // Until the components report a kind, a device failure is known by the
+    // prefix of its text.
     if (result.description.rfind(kDeviceFailurePrefix, 0) == 0) {
         // The device in use: what "WaveoutDeviceID" holds once one was chosen.
-        prompter_.message(
-            "Sonara is unable to use the Output Device: " + player_.deviceName(player_.deviceId()),
-            Icon::Exclamation);
-        return PlayOutcome::DeviceFailure;
+        std::string text =
+            "Sonara is unable to use the Output Device: " + player_.deviceName(player_.deviceId());
+        prompter_.message(text, Icon::Exclamation);
+        return Status::failure(ErrorKind::Device, std::move(text));
     }
-    return PlayOutcome::ComponentFailure;
+    return Status::failure(ErrorKind::Rejected, result.description);
 }
 
-bool PlayerHost::open(const std::string& path, PlayOutcome& outcome) {
+Status PlayerHost::open(const std::string& path) {
     try {
         const ComponentResult result = player_.setFileName(path);
         if (!result) {
-            outcome = classify(result);
-            return false;
+            return classify(result);
         }
-    } catch (const std::exception&) {
-        outcome = PlayOutcome::OtherFailure;
-        return false;
+    } catch (const std::exception& error) {
+        return Status::failure(ErrorKind::Other, error.what());
     }
     if (!resumePath_.empty() && resumePath_ == path) {
         player_.setPosition(resumeMs_);
     }
     resumePath_.clear();
-    outcome = PlayOutcome::Ok;
-    return true;
+    return Status::success();
 }
 
-bool PlayerHost::play(PlayOutcome& outcome) {
+Status PlayerHost::play() {
     starting_ = true;
     ComponentResult result;
     try {
         result = player_.play();
-    } catch (const std::exception&) {
+    } catch (const std::exception& error) {
         started_ = starting_ = false;
-        outcome = PlayOutcome::OtherFailure;
-        return false;
+        return Status::failure(ErrorKind::Other, error.what());
     }
     if (!result) {
         started_ = starting_ = false;
-        outcome = classify(result);
-        return false;
+        return classify(result);
     }
     dispatcher_.drainUntil([this] { return started_; });
     fastTimer_.setEnabled(true);
-    outcome = PlayOutcome::Ok;
     started_ = starting_ = false;
-    return true;
+    return Status::success();
 }
 
 void PlayerHost::stop() {
@@ -234,9 +230,8 @@ void PlayerHost::command(int id) {
             togglePause();
             break;
         case kCommandStop:
-            if (window_ != nullptr && window_->exists()) {
-                window_->pressStop();
-            } else if (playList_ != nullptr) {
+            // The window follows the stop through the now-playing model.
+            if (playList_ != nullptr) {
                 playList_->stopCurrent();
             }
             break;

@@ -5,9 +5,9 @@
 
 #include "audio/analysis/CMMConnectorX.h"
 #include "audio/engine/PlayListControl.h"
-#include "audio/engine/PlayOutcome.h"
 #include "audio/player/CMMAudioPlayerX.h"
 #include "audio/player/CMMHiTimerX.h"
+#include "core/io/Result.h"
 
 namespace sonara {
 class Dispatcher;
@@ -39,9 +39,11 @@ class PlayerHost {
     PlayerHost(const PlayerHost&) = delete;
     PlayerHost& operator=(const PlayerHost&) = delete;
 
-    // The play list and the main window, when they exist (null otherwise).
+    // The play list, when it exists (null otherwise).
     void setPlayList(PlayListControl* playList) { playList_ = playList; }
-    void setWindow(PlayerWindow* window) { window_ = window; }
+    // Whether the visualisation displays are shown (the main window is
+    // open): the fast timer feeds them only then.
+    void setDisplaysShown(bool shown) { displaysShown_ = shown; }
 
     CMMAudioPlayerX& player() { return player_; }
     CMMAudioPlayerX& lengthProbe() { return lengthProbe_; }
@@ -59,8 +61,11 @@ class PlayerHost {
     // back and put into both players.
     void chooseOutputDevice();
 
-    bool open(const std::string& path, PlayOutcome& outcome);
-    bool play(PlayOutcome& outcome);
+    // A failure's kind is Device when the output device failed (the user
+    // was told, with the device's name), Rejected when the player refused
+    // the file, Other otherwise.
+    Status open(const std::string& path);
+    Status play();
     // A stop by the program: waits for the ended event among the queued
     // ones, which then never advances the play list.
     void stop();
@@ -93,7 +98,9 @@ class PlayerHost {
   private:
     void onStarted();
     void onEnded();
-    PlayOutcome classify(const ComponentResult& result);
+    // The player's failure as a Status of its kind; tells the user of a
+    // device failure.
+    Status classify(const ComponentResult& result);
     // Stops, runs `change`, and restarts what was playing.
     void restartAround(const std::function<void()>& change);
 
@@ -101,7 +108,7 @@ class PlayerHost {
     PreferenceStore& prefs_;
     Prompter& prompter_;
     PlayListControl* playList_ = nullptr;
-    PlayerWindow* window_ = nullptr;
+    bool displaysShown_ = false;
     CMMAudioPlayerX player_;
     CMMAudioPlayerX lengthProbe_;
     CMMHiTimerX fastTimer_;

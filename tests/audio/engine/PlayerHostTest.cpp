@@ -41,16 +41,17 @@ class FakePlayList final : public PlayListControl {
     bool playCurrent() override {
         ++playCurrentCalls;
         host_.stopIfOpen();
-        if (!host_.open(files_[size_t(current)], lastOutcome)) {
-            return false;
+        lastStatus = host_.open(files_[size_t(current)]);
+        if (lastStatus) {
+            lastStatus = host_.play();
         }
-        return host_.play(lastOutcome);
+        return lastStatus.ok();
     }
     void stopCurrent() override { host_.stop(); }
 
     int current = 0;
     int playCurrentCalls = 0;
-    PlayOutcome lastOutcome = PlayOutcome::OtherFailure;
+    Status lastStatus = Status::failure(ErrorKind::Other, "not played yet");
     std::vector<std::pair<int, bool>> advances;
 
   private:
@@ -97,7 +98,7 @@ TEST_F(PlayerHostTest, SongsThatRunOutAdvanceAndTheLastOneStops) {
         started();
     };
     ASSERT_TRUE(list.playCurrent());
-    EXPECT_EQ(list.lastOutcome, PlayOutcome::Ok);
+    EXPECT_TRUE(list.lastStatus);
     EXPECT_TRUE(engine.isPlaying());
     ASSERT_TRUE(queue.runUntil([&] { return list.advances.size() == 2; }, 10s));
     EXPECT_EQ(starts, 2);
@@ -220,7 +221,7 @@ TEST_F(PlayerHostTest, ADeviceThatWillNotOpenIsReportedByName) {
     FakePlayList list(engine, {song("a.mp3", 1)});
     engine.setPlayList(&list);
     EXPECT_FALSE(list.playCurrent());
-    EXPECT_EQ(list.lastOutcome, PlayOutcome::DeviceFailure);
+    EXPECT_EQ(list.lastStatus.kind(), ErrorKind::Device);
     ASSERT_EQ(prompter.messages.size(), 1u);
     EXPECT_EQ(prompter.messages[0], "Sonara is unable to use the Output Device: Fake sound card");
     EXPECT_FALSE(engine.starting());
@@ -234,9 +235,9 @@ TEST_F(PlayerHostTest, AFileThePlayerRejectsFailsQuietly) {
     const std::string empty = dir.file("empty.mp3");
     sonara::testing::writeBytes(empty, {});
     for (const std::string& path : {garbage, empty, dir.file("missing.mp3")}) {
-        PlayOutcome outcome = PlayOutcome::Ok;
-        EXPECT_FALSE(engine.open(path, outcome)) << path;
-        EXPECT_EQ(outcome, PlayOutcome::ComponentFailure);
+        const Status opened = engine.open(path);
+        EXPECT_FALSE(opened) << path;
+        EXPECT_EQ(opened.kind(), ErrorKind::Rejected);
     }
     EXPECT_TRUE(prompter.messages.empty());
 }
@@ -286,17 +287,9 @@ TEST_F(PlayerHostTest, TheLengthProbePlayerMeasuresWithoutPlaying) {
 namespace sonara::audio {
 namespace {
 
-class FakeWindow final : public PlayerWindow {
-  public:
-    bool exists() const override { return open; }
-    void pressStop() override {}
-    bool open = true;
-};
-
 TEST_F(PlayerHostTest, TheFastTimerFeedsTheDisplaysOnlyWhileTheWindowIsThere) {
     PlayerHost& engine = makeHost();
-    FakeWindow window;
-    engine.setWindow(&window);
+    engine.setDisplaysShown(true);
     const std::string tone = dir.file("tone.wav");
     sonara::testing::writeBytes(tone, sonara::testing::makeWav(44100, 2, 5.0));
     FakePlayList list(engine, {tone});
@@ -307,7 +300,7 @@ TEST_F(PlayerHostTest, TheFastTimerFeedsTheDisplaysOnlyWhileTheWindowIsThere) {
     ASSERT_TRUE(queue.runUntil([&] { return meter.level() > 0; }, 5s));
 
     // The window gone: the meter is no longer fed and stays where it was.
-    window.open = false;
+    engine.setDisplaysShown(false);
     queue.runFor(50ms);
     meter.reset();
     queue.runFor(200ms);
