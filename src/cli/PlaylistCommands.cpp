@@ -7,6 +7,7 @@
 #include <vector>
 
 #include <charconv>
+#include <functional>
 
 #include "audio/engine/PlayListBinding.h"
 #include "audio/engine/PlayerTexts.h"
@@ -166,26 +167,29 @@ int addRandom(Context& context, const std::string& countText) {
     return reportAdded(context, added, added == titles);
 }
 
-// Each song of the current play list as it starts, in the lines of `play`.
+// Each song of the current play list once it plays, in the lines of `play`.
+// The line waits for the player's started event, after which the stream's
+// description is known; a song that fails to start gets none.
 class StartedSongs final : public NowPlayingListener {
   public:
     StartedSongs(CliPlayer& player, const PlayList& list, std::FILE* out)
-        : player_(player), list_(list), out_(out) {}
-
-    void songStarted(size_t row) override {
-        ++started;
-        // The stream's description is known once it plays, after the start.
-        player_.queue().post([this, row] {
-            if (row >= list_.count()) {
-                return;
+        : player_(player),
+          list_(list),
+          out_(out),
+          engineStarted_(player.host().player().onStarted) {
+        player_.host().player().onStarted = [this] {
+            engineStarted_();
+            if (opened_) {
+                player_.queue().post([this, row = *opened_] { print(row); });
+                opened_.reset();
             }
-            std::fprintf(out_, "%s%zu/%zu %s\n%s\n",
-                         ::isatty(::fileno(out_)) != 0 ? "\r\033[K" : "", row + 1, list_.count(),
-                         files::namePart(list_.at(row).path).c_str(),
-                         audio::fileDescription(player_.host().player(), false).c_str());
-            std::fflush(out_);
-        });
+        };
     }
+    ~StartedSongs() override { player_.host().player().onStarted = engineStarted_; }
+    StartedSongs(const StartedSongs&) = delete;
+    StartedSongs& operator=(const StartedSongs&) = delete;
+
+    void songStarted(size_t row) override { opened_ = row; }
     void captionChanged(const std::string&) override {}
     void scrollingTitleChanged(const std::string&) override {}
     void timeChanged(const TimeDisplay&) override {}
@@ -195,9 +199,22 @@ class StartedSongs final : public NowPlayingListener {
     int started = 0;
 
   private:
+    void print(size_t row) {
+        ++started;
+        if (row >= list_.count()) {
+            return;
+        }
+        std::fprintf(out_, "%s%zu/%zu %s\n%s\n", ::isatty(::fileno(out_)) != 0 ? "\r\033[K" : "",
+                     row + 1, list_.count(), files::namePart(list_.at(row).path).c_str(),
+                     audio::fileDescription(player_.host().player(), false).c_str());
+        std::fflush(out_);
+    }
+
     CliPlayer& player_;
     const PlayList& list_;
     std::FILE* out_;
+    std::function<void()> engineStarted_;
+    std::optional<size_t> opened_;
 };
 
 // The current play list through the player, with the keys of `play`: from
@@ -258,6 +275,9 @@ int runPlaylist(Context& context, Args& args) {
     }
     const std::string& verb = words[0];
     const std::vector<std::string> operands(words.begin() + 1, words.end());
+    if (deviceText && verb != "play") {
+        return usage(context, kUsageLine);
+    }
     if (verb == "show" && operands.empty()) {
         return show(context, asJson);
     }
@@ -274,9 +294,6 @@ int runPlaylist(Context& context, Args& args) {
             }
         }
         return play(context, device);
-    }
-    if (deviceText) {
-        return usage(context, kUsageLine);
     }
     if (verb == "save" && operands.size() == 1) {
         const Status written =

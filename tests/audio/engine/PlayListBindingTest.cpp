@@ -122,8 +122,13 @@ TEST_F(PlayListBindingTest, AStopDoesNotAdvanceAndTheTrayPlayStartsAgain) {
     ASSERT_TRUE(host->isPlaying());
     EXPECT_EQ(list.current(), 0u);
     queue.runFor(100ms);
-    host->command(PlayerHost::kCommandStop);  // no window: the play list stops
+    sonara::testing::FakeView window(list);
+    current.nowPlaying().setListener(&window);
+    host->command(PlayerHost::kCommandStop);  // the Stop button's stop
     EXPECT_FALSE(host->isPlaying());
+    EXPECT_EQ(window.displayResets, 1);
+    EXPECT_EQ(window.caption, "Sonara");
+    current.nowPlaying().setListener(nullptr);
     queue.runFor(200ms);
     EXPECT_EQ(list.current(), 0u);
     EXPECT_EQ(states(), (std::vector<S>{S::Played, S::Unplayed}));

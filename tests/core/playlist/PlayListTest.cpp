@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <filesystem>
 
 #include "core/app/StringTable.h"
@@ -265,13 +266,34 @@ TEST_F(PlayListModel, ShuffleKeepsEveryEntryAndPutsThePlayingOneFirst) {
     }
 }
 
-TEST_F(PlayListModel, ShuffleOfOneEntryChangesNothing) {
+TEST_F(PlayListModel, ShuffleOfOneEntryChangesNothingAndNoneNeedsAScratchFile) {
     queue({"a.mp3"});
     EXPECT_FALSE(sequence.shuffle());
     EXPECT_EQ(view.paths(), std::vector<std::string>{path("a.mp3")});
     queue({"b.mp3", "c.mp3"});
+    // A temporary folder that cannot be written (a full disk) does not matter.
+    const char* tmp = std::getenv("TMPDIR");
+    const std::string saved = tmp != nullptr ? tmp : "";
+    ::setenv("TMPDIR", dir.file("no/such/folder").c_str(), 1);
     EXPECT_TRUE(sequence.shuffle());
+    if (tmp != nullptr) {
+        ::setenv("TMPDIR", saved.c_str(), 1);
+    } else {
+        ::unsetenv("TMPDIR");
+    }
     EXPECT_EQ(list.count(), 3u);
+}
+
+TEST(NowPlaying, TheIdleTimeTextFollowsTheView) {
+    NowPlaying now;
+    EXPECT_EQ(now.caption(), "Sonara");
+    EXPECT_EQ(now.timeText(ViewMode::Player), "00:00");
+    EXPECT_EQ(now.timeText(ViewMode::Toolbar), "00:00");
+    EXPECT_EQ(now.timeText(ViewMode::Normal), " ");
+    now.setTime(65'900, 3'725'000, true);
+    EXPECT_EQ(now.timeText(ViewMode::Normal), "- 1:01:00");
+    now.resetDisplay();
+    EXPECT_EQ(now.timeText(ViewMode::Player), "00:00");
 }
 
 TEST_F(PlayListModel, ResetPlayedStopsOnlyWhenItResetsThePlayingEntry) {
