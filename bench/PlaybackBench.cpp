@@ -15,6 +15,7 @@
 #include "audio/analysis/CMMSpectrumX.h"
 #include "audio/analysis/VisualisationApply.h"
 #include "audio/engine/PlayerHost.h"
+#include "audio/engine/PlayerSettings.h"
 #include "audio/pulse/PulseOutputFactory.h"
 #include "core/app/EventQueue.h"
 #include "core/app/Prompter.h"
@@ -86,10 +87,11 @@ void runPlaybackBench(ResultTable& table) {
     PreferenceStore prefs(dir.file("Sonara.ini"), dir.path().string());
     prefs.loadAll();
     QuietPrompter prompter;
-    audio::PlayerHost host(queue, outputs, prefs, prompter);
+    audio::PlayerHost host(queue, outputs, prompter);
     host.setDisplaysShown(true);  // the main window is open: the fast timer feeds it
-    host.startUp();
-    host.chooseOutputDevice();
+    host.startUp(audio::playerSettings(prefs));
+    // A choice that could not be written back still holds for the bench.
+    static_cast<void>(audio::chooseOutputDevice(host, prefs));
     bool ended = false;
     auto onEnded = host.player().onEnded;
     host.player().onEnded = [&] {

@@ -6,6 +6,7 @@
 #include <chrono>
 #include <csignal>
 
+#include "audio/engine/PlayerSettings.h"
 #include "audio/engine/PlayerTexts.h"
 #include "cli/Commands.h"
 #include "cli/TerminalKeys.h"
@@ -113,13 +114,12 @@ void CliPlayList::stopCurrent() {
 }
 
 CliPlayer::CliPlayer(Context& context, std::optional<int> device)
-    : context_(context), host_(queue_, outputs_, context.prefs(), context.prompter()) {
-    host_.startUp();
+    : context_(context), host_(queue_, outputs_, context.prompter()) {
+    host_.startUp(audio::playerSettings(context.prefs()));
     if (device) {
-        host_.player().setDeviceId(*device);
-        host_.lengthProbe().setDeviceId(*device);
-    } else {
-        host_.chooseOutputDevice();
+        host_.useOutputDevice(*device);
+    } else if (const Status chosen = audio::chooseOutputDevice(host_, context.prefs()); !chosen) {
+        context.report(chosen.error());  // the choice holds for this run all the same
     }
 }
 

@@ -5,9 +5,9 @@
 #include <exception>
 
 #include "audio/AudioOutput.h"
+#include "audio/engine/PlayerSettings.h"
 #include "core/app/Dispatcher.h"
 #include "core/app/Prompter.h"
-#include "core/settings/PreferenceStore.h"
 
 namespace sonara::audio {
 
@@ -24,10 +24,8 @@ bool isModemOrGame(std::string name) {
 
 }  // namespace
 
-PlayerHost::PlayerHost(Dispatcher& dispatcher, OutputFactory& outputs, PreferenceStore& prefs,
-                       Prompter& prompter)
+PlayerHost::PlayerHost(Dispatcher& dispatcher, OutputFactory& outputs, Prompter& prompter)
     : dispatcher_(dispatcher),
-      prefs_(prefs),
       prompter_(prompter),
       player_(dispatcher, outputs),
       lengthProbe_(dispatcher, outputs),
@@ -50,34 +48,28 @@ PlayerHost::PlayerHost(Dispatcher& dispatcher, OutputFactory& outputs, Preferenc
     };
 }
 
-void PlayerHost::startUp() {
+void PlayerHost::startUp(const PlayerSettings& settings) {
     fastTimer_.setEnabled(false);
-    applyBufferSize();
-    applyVisPriority();
-    player_.setVolume(prefs_.values().streamVolumeMMTools);
-    player_.setBalance(prefs_.values().balanceMMTools - 32767);
+    applyBufferSize(settings.bufferSizeK);
+    applyVisPriority(settings.visPriority);
+    player_.setVolume(settings.streamVolume);
+    player_.setBalance(settings.balance - 32767);
 }
 
-void PlayerHost::chooseOutputDevice() {
-    const int noted = player_.deviceId();
-    int device = prefs_.readOutputDevice(-1);
-    if (device == -1) {
-        for (int i = 0; i < 20; ++i) {
-            const std::string name = player_.deviceName(i);
-            if (name.empty()) {
-                break;
-            }
-            if (!isModemOrGame(name)) {
-                device = i;
-                break;
-            }
+int PlayerHost::firstUsableDevice() {
+    for (int i = 0; i < 20; ++i) {
+        const std::string name = player_.deviceName(i);
+        if (name.empty()) {
+            break;
         }
-        if (device == -1) {
-            device = noted;
+        if (!isModemOrGame(name)) {
+            return i;
         }
-        prefs_.values().waveoutDeviceId = device;
-        prefs_.writeOutputDevice();
     }
+    return player_.deviceId();
+}
+
+void PlayerHost::useOutputDevice(int device) {
     player_.setDeviceId(device);
     lengthProbe_.setDeviceId(device);
 }
@@ -185,24 +177,19 @@ void PlayerHost::restartAround(const std::function<void()>& change) {
     }
 }
 
-void PlayerHost::applyOutputDevice() {
-    restartAround([this] {
-        const int device = prefs_.values().waveoutDeviceId;
-        player_.setDeviceId(device);
-        lengthProbe_.setDeviceId(device);
-    });
+void PlayerHost::applyOutputDevice(int device) {
+    restartAround([this, device] { useOutputDevice(device); });
 }
 
-void PlayerHost::applyBufferSize() {
-    restartAround([this] {
-        const int kilobytes = std::max(prefs_.values().playerBufferSizeK, 32);
+void PlayerHost::applyBufferSize(int kilobytes) {
+    restartAround([this, kilobytes] {
         player_.setBufferSize(kBufferBytes);
-        player_.setNumBuffers(kilobytes * 1024 / kBufferBytes);
+        player_.setNumBuffers(std::max(kilobytes, 32) * 1024 / kBufferBytes);
     });
 }
 
-void PlayerHost::applyVisPriority() {
-    fastTimer_.setPriority(prefs_.values().visPriority);
+void PlayerHost::applyVisPriority(int priority) {
+    fastTimer_.setPriority(priority);
 }
 
 void PlayerHost::command(int id) {

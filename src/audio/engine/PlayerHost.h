@@ -11,13 +11,13 @@
 
 namespace sonara {
 class Dispatcher;
-class PreferenceStore;
 class Prompter;
 }  // namespace sonara
 
 namespace sonara::audio {
 
 class OutputFactory;
+struct PlayerSettings;
 
 // The player engine: owns the playback player, the length-probe player and
 // the fast timer that feeds the visualisations, and turns the play list's
@@ -34,8 +34,7 @@ class PlayerHost {
     // Dispatcher timer id of the fast timer.
     static constexpr int kFastTimerId = 1268;
 
-    PlayerHost(Dispatcher& dispatcher, OutputFactory& outputs, PreferenceStore& prefs,
-               Prompter& prompter);
+    PlayerHost(Dispatcher& dispatcher, OutputFactory& outputs, Prompter& prompter);
     PlayerHost(const PlayerHost&) = delete;
     PlayerHost& operator=(const PlayerHost&) = delete;
 
@@ -54,12 +53,13 @@ class PlayerHost {
     CMMConnectorX& secondConnector() { return secondConnector_; }
 
     // When the host starts: the fast timer off, buffering and the timer's
-    // priority from the preferences, the stream volume and balance.
-    void startUp();
-    // Once, before anything plays: "WaveoutDeviceID", or when it is unset
-    // the first device that is neither a modem line nor a game port; written
-    // back and put into both players.
-    void chooseOutputDevice();
+    // priority, the stream volume and balance.
+    void startUp(const PlayerSettings& settings);
+    // The first device that is neither a modem line nor a game port; the
+    // player's own when there is none (chooseOutputDevice() asks it).
+    int firstUsableDevice();
+    // Both players on `device`, before anything plays.
+    void useOutputDevice(int device);
 
     // A failure's kind is Device when the output device failed (the user
     // was told, with the device's name), Rejected when the player refused
@@ -79,9 +79,9 @@ class PlayerHost {
     // After the preferences changed: each stops the player, applies, and
     // plays the current entry again (through the Play command) when it was
     // playing, from where it was.
-    void applyOutputDevice();
-    void applyBufferSize();
-    void applyVisPriority();
+    void applyOutputDevice(int device);
+    void applyBufferSize(int kilobytes);
+    void applyVisPriority(int priority);
 
     void command(int id);
 
@@ -105,7 +105,6 @@ class PlayerHost {
     void restartAround(const std::function<void()>& change);
 
     Dispatcher& dispatcher_;
-    PreferenceStore& prefs_;
     Prompter& prompter_;
     PlayListControl* playList_ = nullptr;
     bool displaysShown_ = false;

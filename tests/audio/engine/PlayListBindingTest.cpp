@@ -8,6 +8,7 @@
 
 #include "FakeOutput.h"
 #include "audio/engine/PlayerHost.h"
+#include "audio/engine/PlayerSettings.h"
 #include "core/app/EventQueue.h"
 #include "core/library/LibraryRecord.h"
 #include "core/library/PathCache.h"
@@ -45,8 +46,8 @@ class PlayListBindingTest : public ::testing::Test {
         prefs.values().replaceBrackets = prefs.values().replaceParens = 0;
         current.applyPreferences(prefs);
         outputs.speed = 20;  // a second of audio in 50 ms
-        host = std::make_unique<PlayerHost>(queue, outputs, prefs, prompter);
-        host->startUp();
+        host = std::make_unique<PlayerHost>(queue, outputs, prompter);
+        host->startUp(playerSettings(prefs));
         binding = std::make_unique<PlayListBinding>(*host, sequence);
     }
     ~PlayListBindingTest() override {

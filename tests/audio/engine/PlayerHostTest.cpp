@@ -7,6 +7,7 @@
 
 #include "FakeOutput.h"
 #include "audio/analysis/CMMLevelX.h"
+#include "audio/engine/PlayerSettings.h"
 #include "audio/player/PlayerLengthProbe.h"
 #include "core/app/EventQueue.h"
 #include "core/settings/PreferenceStore.h"
@@ -73,8 +74,8 @@ class PlayerHostTest : public ::testing::Test {
 
     // Makes the host once the test has set up the preferences and devices.
     PlayerHost& makeHost() {
-        host = std::make_unique<PlayerHost>(queue, outputs, prefs, prompter);
-        host->startUp();
+        host = std::make_unique<PlayerHost>(queue, outputs, prompter);
+        host->startUp(playerSettings(prefs));
         return *host;
     }
 
@@ -182,8 +183,7 @@ TEST_F(PlayerHostTest, ABufferChangeWhilePlayingRestartsThroughPlay) {
     ASSERT_TRUE(list.playCurrent());
     queue.runFor(500ms);
     const int before = engine.player().position();
-    prefs.values().playerBufferSizeK = 640;
-    engine.applyBufferSize();
+    engine.applyBufferSize(640);
     EXPECT_EQ(engine.player().numBuffers(), 20);
     ASSERT_TRUE(queue.runUntil([&] { return list.playCurrentCalls == 2; }, 5s));
     EXPECT_TRUE(engine.isPlaying());
@@ -197,7 +197,7 @@ TEST_F(PlayerHostTest, TheFirstDeviceChoiceSkipsModemsAndGamePorts) {
     outputs.devices = {"Modem #0 Line Playback", "Game Compatible Device", "Sound card"};
     prefs.values().waveoutDeviceId = -1;
     PlayerHost& engine = makeHost();
-    engine.chooseOutputDevice();
+    EXPECT_TRUE(chooseOutputDevice(engine, prefs));
     EXPECT_EQ(engine.player().deviceId(), 2);
     EXPECT_EQ(engine.lengthProbe().deviceId(), 2);
     PreferenceStore reread(prefs.iniPath(), dir.path().string());
@@ -207,11 +207,11 @@ TEST_F(PlayerHostTest, TheFirstDeviceChoiceSkipsModemsAndGamePorts) {
     outputs.devices = {"Modem"};
     PreferenceStore fresh(dir.file("other.ini"), dir.path().string());
     fresh.loadAll();
-    PlayerHost other(queue, outputs, fresh, prompter);
-    other.chooseOutputDevice();
+    PlayerHost other(queue, outputs, prompter);
+    EXPECT_TRUE(chooseOutputDevice(other, fresh));
     EXPECT_EQ(other.player().deviceId(), 0);
-    PlayerHost again(queue, outputs, prefs, prompter);
-    again.chooseOutputDevice();
+    PlayerHost again(queue, outputs, prompter);
+    EXPECT_TRUE(chooseOutputDevice(again, prefs));
     EXPECT_EQ(again.player().deviceId(), 2);
 }
 
