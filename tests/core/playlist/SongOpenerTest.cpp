@@ -2,23 +2,11 @@
 
 #include <gtest/gtest.h>
 
-#include "core/library/Drives.h"
+#include "support/FakeDrives.h"
 #include "support/PlayListFixture.h"
 
 namespace sonara::testing {
 namespace {
-
-// Every path below `removableRoot` lies on a removable medium.
-class FakeDrives final : public Drives {
-  public:
-    DriveKind kindOf(const std::string& path) const override {
-        return !removableRoot.empty() && path.rfind(removableRoot, 0) == 0 ? DriveKind::Removable
-                                                                           : DriveKind::Fixed;
-    }
-    std::string labelOf(const std::string&) const override { return {}; }
-    std::vector<MountedDrive> drives() const override { return {}; }
-    std::string removableRoot;
-};
 
 class SongOpenerTest : public PlayListFixture {
   protected:
@@ -120,7 +108,7 @@ TEST_F(SongOpenerTest, RemovableMediaSongsSkipTheLibraryButQueue) {
     prefs.values().addToLibrary = 1;
     prefs.values().addToPlayList = 0;
     applyPrefs();
-    drives.removableRoot = dir.path().string();
+    drives.mount(dir.path().string() + "/", DriveKind::Removable);
     opener.open(file("disc.mp3"));
     EXPECT_EQ(library.count(), 0u);
     EXPECT_EQ(sources.count(), 0u);
