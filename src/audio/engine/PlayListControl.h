@@ -14,6 +14,7 @@ class PlayListControl {
     virtual bool advance(int direction, bool force) = 0;
     virtual bool hasCurrent() const = 0;
     virtual bool playCurrent() = 0;
+    // The Stop command (the tray's, the media keys'): as the Stop button.
     virtual void stopCurrent() = 0;
 };
 

@@ -22,7 +22,8 @@ class NowPlayingListener {
     virtual void captionChanged(const std::string& caption) = 0;
     virtual void scrollingTitleChanged(const std::string& title) = 0;
     virtual void timeChanged(const TimeDisplay& time) = 0;
-    // The entry of `row` began to play: the file-description line is due.
+    // The entry of `row` was opened and is being started: the file-
+    // description line is due once the player plays (post it).
     virtual void songStarted(size_t row) = 0;
     // Time display, seek bar and info line back to their idle texts.
     virtual void displayReset() = 0;
