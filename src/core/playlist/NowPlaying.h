@@ -14,7 +14,9 @@ struct PlayListEntry;
 
 // What the now-playing model reports: the window shows it; the tray and the
 // desktop's media controls may follow it too. User-interface thread, after
-// the model changed.
+// the model changed, often in the middle of a play-sequence operation: a
+// notice must not call into the sequence or the play list; what it starts
+// (a Stop) it posts through the Dispatcher.
 class NowPlayingListener {
   public:
     virtual ~NowPlayingListener() = default;

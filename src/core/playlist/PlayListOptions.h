@@ -20,7 +20,8 @@ struct PlaySequenceOptions {
 };
 
 struct PlayListAddOptions {
-    bool useLibraryWizard = false;   // "UseLibraryWizard": library adds go nowhere
+    bool useLibraryWizard = false;   // "UseLibraryWizard": library rows add nothing,
+                                     // as in the Touch Screen view
     bool useAsDefaultPlayer = true;  // "UseAsDefaultPlayer"
     NormaliseOptions normalise;
 };
