@@ -15,6 +15,7 @@
 #include "audio/analysis/CMMSpectrumX.h"
 #include "audio/analysis/VisualisationApply.h"
 #include "audio/engine/PlayerHost.h"
+#include "audio/engine/PlayerSettings.h"
 #include "audio/pulse/PulseOutputFactory.h"
 #include "core/app/EventQueue.h"
 #include "core/app/Prompter.h"
@@ -35,14 +36,6 @@ class QuietPrompter final : public Prompter {
   public:
     void message(const std::string& text, Icon) override { std::printf("%s\n", text.c_str()); }
     Answer ask(const std::string&, Buttons, Icon) override { return Answer::No; }
-};
-
-// The main window as the engine sees it: there, so the fast timer feeds the
-// visualisations.
-class OpenWindow final : public audio::PlayerWindow {
-  public:
-    bool exists() const override { return true; }
-    void pressStop() override {}
 };
 
 double cpuMilliseconds() {
@@ -94,11 +87,11 @@ void runPlaybackBench(ResultTable& table) {
     PreferenceStore prefs(dir.file("Sonara.ini"), dir.path().string());
     prefs.loadAll();
     QuietPrompter prompter;
-    audio::PlayerHost host(queue, outputs, prefs, prompter);
-    OpenWindow window;
-    host.setWindow(&window);
-    host.startUp();
-    host.chooseOutputDevice();
+    audio::PlayerHost host(queue, outputs, prompter);
+    host.setDisplaysShown(true);  // the main window is open: the fast timer feeds it
+    host.startUp(audio::playerSettings(prefs));
+    // A choice that could not be written back still holds for the bench.
+    static_cast<void>(audio::chooseOutputDevice(host, prefs));
     bool ended = false;
     auto onEnded = host.player().onEnded;
     host.player().onEnded = [&] {
@@ -116,9 +109,8 @@ void runPlaybackBench(ResultTable& table) {
     std::vector<double> starts;
     for (int i = 0; i < kStartRuns; ++i) {
         started = false;
-        audio::PlayOutcome outcome;
         const auto begin = std::chrono::steady_clock::now();
-        if (!host.open(song, outcome) || !host.play(outcome)) {
+        if (!host.open(song) || !host.play()) {
             std::printf("(playback bench: the song would not play)\n");
             return;
         }
@@ -141,8 +133,7 @@ void runPlaybackBench(ResultTable& table) {
     ended = false;
     const double cpuBefore = cpuMilliseconds();
     const auto wallBefore = std::chrono::steady_clock::now();
-    audio::PlayOutcome outcome;
-    if (!host.open(song, outcome) || !host.play(outcome)) {
+    if (!host.open(song) || !host.play()) {
         return;
     }
     queue.runUntil([&] { return ended; }, std::chrono::seconds(int(kSongSeconds) + 30));

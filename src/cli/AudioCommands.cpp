@@ -1,8 +1,3 @@
-#include <unistd.h>
-
-#include <atomic>
-#include <chrono>
-#include <csignal>
 #include <cstdio>
 #include <limits>
 #include <optional>
@@ -10,42 +5,15 @@
 
 #include "audio/MasterVolume.h"
 #include "audio/NullOutput.h"
-#include "audio/engine/PlayerHost.h"
 #include "audio/engine/PlayerTexts.h"
 #include "audio/player/CMMAudioPlayerX.h"
 #include "audio/pulse/PulseOutputFactory.h"
 #include "cli/CliPlayList.h"
 #include "cli/Commands.h"
 #include "cli/NumberArg.h"
-#include "cli/TerminalKeys.h"
 #include "core/app/EventQueue.h"
-#include "core/settings/PreferenceStore.h"
 
 namespace sonara::cli {
-
-namespace {
-
-using namespace std::chrono_literals;
-
-std::atomic<bool> gInterrupted{false};
-
-void notePlayInterrupt(int) {
-    gInterrupted = true;
-}
-
-// Puts Ctrl-C's default action back when the command ends.
-class InterruptNote {
-  public:
-    InterruptNote() { previous_ = std::signal(SIGINT, notePlayInterrupt); }
-    ~InterruptNote() { std::signal(SIGINT, previous_); }
-    InterruptNote(const InterruptNote&) = delete;
-    InterruptNote& operator=(const InterruptNote&) = delete;
-
-  private:
-    void (*previous_)(int) = SIG_DFL;
-};
-
-}  // namespace
 
 int runInfo(Context& context, Args& args) {
     const char* line = "info FILE";
@@ -86,7 +54,7 @@ int runDevices(Context& context, Args& args) {
         const std::string name = outputs.deviceName(i);
         if (name.empty()) {
             if (i == 0) {
-                context.report("no output devices (is the sound server running?)");
+                context.report(kNoOutputHint);
                 return kFailure;
             }
             return kSuccess;
@@ -139,73 +107,15 @@ int runPlay(Context& context, Args& args) {
             return usage(context, line, "INDEX must be a device number from `sonara-cli devices`");
         }
     }
-    EventQueue queue;
-    audio::pulse::PulseOutputFactory outputs;
-    PreferenceStore& prefs = context.prefs();
-    audio::PlayerHost host(queue, outputs, prefs, context.prompter());
-    host.startUp();
-    if (device) {
-        host.player().setDeviceId(*device);
-        host.lengthProbe().setDeviceId(*device);
-    } else {
-        host.chooseOutputDevice();
+    CliPlayer player(context, device);
+    CliPlayList list(player.host(), files, context.out(), context.err());
+    player.host().setPlayList(&list);
+    player.run(
+        list, [&] { list.advance(1, true); }, [&] { return list.finished(); });
+    player.host().setPlayList(nullptr);
+    if (list.deviceFailed()) {
+        player.hintWhenNoServer();
     }
-    CliPlayList list(host, files, context.out(), context.err());
-    host.setPlayList(&list);
-
-    const bool terminal = ::isatty(::fileno(context.out())) != 0;
-    auto showTime = [&] {
-        if (!terminal || !host.isPlaying()) {
-            return;
-        }
-        const bool remaining = prefs.values().playerTimeFormat == 1;
-        const audio::TimeDisplay time =
-            audio::timeDisplay(host.player().position(), host.player().length(), remaining);
-        std::fprintf(context.out(), "\r%s / %s%s\033[K", time.text.c_str(), time.endLabel.c_str(),
-                     host.isPaused() ? "  (paused)" : "");
-        std::fflush(context.out());
-    };
-    bool quit = false;
-    auto onKey = [&](char key) {
-        switch (key) {
-            case ' ':
-                host.togglePause();
-                break;
-            case 'n':
-                list.advance(1, true);
-                break;
-            case 'p':
-                list.advance(0, true);
-                break;
-            case 't':
-                prefs.values().playerTimeFormat = prefs.values().playerTimeFormat == 1 ? 0 : 1;
-                context.savePrefs();
-                break;
-            case 'q':
-                quit = true;
-                break;
-            default:
-                return;
-        }
-        showTime();
-    };
-    InterruptNote interrupts;
-    TerminalKeys keys([&](char key) { queue.post([&onKey, key] { onKey(key); }); });
-    if (keys.active()) {
-        std::fprintf(context.out(),
-                     "keys: space pause/resume, n next, p previous, t elapsed/remaining, q quit\n");
-    }
-    // Each tick also notices Ctrl-C.
-    constexpr int kDisplayTimer = 1;
-    queue.startTimer(kDisplayTimer, 250, showTime);
-    list.advance(1, true);
-    queue.runUntil([&] { return quit || list.finished() || gInterrupted; }, 24h * 365);
-    queue.killTimer(kDisplayTimer);
-    host.stopIfOpen();
-    if (terminal) {
-        std::fprintf(context.out(), "\r\033[K");
-    }
-    gInterrupted = false;
     return list.failures() == 0 ? kSuccess : kFailure;
 }
 

@@ -2,11 +2,47 @@
 
 #include <unistd.h>
 
-#include "audio/engine/PlayerHost.h"
+#include <atomic>
+#include <chrono>
+#include <csignal>
+
+#include "audio/engine/PlayerSettings.h"
 #include "audio/engine/PlayerTexts.h"
+#include "cli/Commands.h"
+#include "cli/TerminalKeys.h"
 #include "core/io/FileAttributes.h"
+#include "core/settings/PreferenceStore.h"
 
 namespace sonara::cli {
+
+const char* const kNoOutputHint = "no output devices (is the sound server running?)";
+
+namespace {
+
+using namespace std::chrono_literals;
+
+std::atomic<bool> gInterrupted{false};
+
+void notePlayInterrupt(int) {
+    gInterrupted = true;
+}
+
+// Puts Ctrl-C's default action back when the run ends.
+class InterruptNote {
+  public:
+    InterruptNote() { previous_ = std::signal(SIGINT, notePlayInterrupt); }
+    ~InterruptNote() {
+        std::signal(SIGINT, previous_);
+        gInterrupted = false;
+    }
+    InterruptNote(const InterruptNote&) = delete;
+    InterruptNote& operator=(const InterruptNote&) = delete;
+
+  private:
+    void (*previous_)(int) = SIG_DFL;
+};
+
+}  // namespace
 
 CliPlayList::CliPlayList(audio::PlayerHost& host, std::vector<std::string> files, std::FILE* out,
                          std::FILE* err)
@@ -52,8 +88,11 @@ bool CliPlayList::playCurrent() {
     }
     const std::string& path = files_[size_t(current_)];
     host_.stopIfOpen();
-    audio::PlayOutcome outcome = audio::PlayOutcome::Ok;
-    if (host_.open(path, outcome) && host_.play(outcome)) {
+    Status played = host_.open(path);
+    if (played) {
+        played = host_.play();
+    }
+    if (played) {
         std::fprintf(out_, "%s%d/%zu %s\n%s\n", clearLine_, current_ + 1, files_.size(),
                      files::namePart(path).c_str(),
                      audio::fileDescription(host_.player(), false).c_str());
@@ -61,7 +100,8 @@ bool CliPlayList::playCurrent() {
         return true;
     }
     ++failures_;
-    if (outcome == audio::PlayOutcome::DeviceFailure) {
+    if (played.kind() == ErrorKind::Device) {
+        deviceFailed_ = true;
         finished_ = true;  // the engine told the user; nothing else can play
     } else {
         std::fprintf(err_, "sonara-cli: cannot play %s\n", path.c_str());
@@ -71,6 +111,80 @@ bool CliPlayList::playCurrent() {
 
 void CliPlayList::stopCurrent() {
     host_.stop();
+}
+
+CliPlayer::CliPlayer(Context& context, std::optional<int> device)
+    : context_(context), host_(queue_, outputs_, context.prompter()) {
+    host_.startUp(audio::playerSettings(context.prefs()));
+    if (device) {
+        host_.useOutputDevice(*device);
+    } else if (const Status chosen = audio::chooseOutputDevice(host_, context.prefs()); !chosen) {
+        context.report(chosen.error());  // the choice holds for this run all the same
+    }
+}
+
+void CliPlayer::hintWhenNoServer() {
+    if (outputs_.deviceName(0).empty()) {
+        context_.report(kNoOutputHint);
+    }
+}
+
+void CliPlayer::run(audio::PlayListControl& list, const std::function<void()>& start,
+                    const std::function<bool()>& finished) {
+    std::FILE* out = context_.out();
+    PreferenceStore& prefs = context_.prefs();
+    const bool terminal = ::isatty(::fileno(out)) != 0;
+    auto showTime = [&] {
+        if (!terminal || !host_.isPlaying()) {
+            return;
+        }
+        const bool remaining = prefs.values().playerTimeFormat == 1;
+        const audio::TimeDisplay time =
+            audio::timeDisplay(host_.player().position(), host_.player().length(), remaining);
+        std::fprintf(out, "\r%s / %s%s\033[K", time.text.c_str(), time.endLabel.c_str(),
+                     host_.isPaused() ? "  (paused)" : "");
+        std::fflush(out);
+    };
+    bool quit = false;
+    auto onKey = [&](char key) {
+        switch (key) {
+            case ' ':
+                host_.togglePause();
+                break;
+            case 'n':
+                list.advance(1, true);
+                break;
+            case 'p':
+                list.advance(0, true);
+                break;
+            case 't':
+                prefs.values().playerTimeFormat = prefs.values().playerTimeFormat == 1 ? 0 : 1;
+                context_.savePrefs();  // tells of its own failure
+                break;
+            case 'q':
+                quit = true;
+                break;
+            default:
+                return;
+        }
+        showTime();
+    };
+    InterruptNote interrupts;
+    TerminalKeys keys([&](char key) { queue_.post([&onKey, key] { onKey(key); }); });
+    if (keys.active()) {
+        std::fprintf(out,
+                     "keys: space pause/resume, n next, p previous, t elapsed/remaining, q quit\n");
+    }
+    // Each tick also notices Ctrl-C.
+    constexpr int kDisplayTimer = 1;
+    queue_.startTimer(kDisplayTimer, 250, showTime);
+    start();
+    queue_.runUntil([&] { return quit || finished() || gInterrupted; }, 24h * 365);
+    queue_.killTimer(kDisplayTimer);
+    host_.stopIfOpen();
+    if (terminal) {
+        std::fprintf(out, "\r\033[K");
+    }
 }
 
 }  // namespace sonara::cli

@@ -69,13 +69,14 @@ PathCache& Context::pathCache() {
     return *cache_;
 }
 
-PlayList& Context::playList() {
+CurrentPlayList& Context::playList() {
     if (!playList_) {
-        playList_ = std::make_unique<PlayList>(
-            PlayList::Environment{prefs(), prompter_, recordFactory(), pathCache(), sources(),
-                                  *this, paths_.currentPlayList});
-        if (playList_->loadCurrent() == LoadOutcome::Damaged) {
-            noteDamage(paths_.currentPlayList, std::to_string(playList_->count()) + " entries");
+        playList_ = std::make_unique<CurrentPlayList>(PlayListAdder::Environment{
+            prompter_, recordFactory(), pathCache(), sources(), *this, paths_.currentPlayList});
+        playList_->applyPreferences(prefs());
+        if (playList_->adder().loadCurrent() == LoadOutcome::Damaged) {
+            noteDamage(paths_.currentPlayList,
+                       std::to_string(playList_->list().count()) + " entries");
         }
     }
     return *playList_;
@@ -116,7 +117,7 @@ bool Context::savePathCache() {
 }
 
 bool Context::savePlayList() {
-    return saveInDataFolder([&] { return playList().saveCurrent(); });
+    return saveInDataFolder([&] { return playList().adder().saveCurrent(); });
 }
 
 void Context::saveDataFiles() {

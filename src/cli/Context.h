@@ -12,7 +12,7 @@
 #include "core/library/Library.h"
 #include "core/library/PathCache.h"
 #include "core/library/SourcesList.h"
-#include "core/playlist/PlayList.h"
+#include "core/playlist/CurrentPlayList.h"
 
 namespace sonara {
 class Drives;
@@ -46,7 +46,7 @@ class Context final : public DataFileSaver {
     PathCache& pathCache();
     // The current play list, without the library: commands that draw random
     // titles attach it.
-    PlayList& playList();
+    CurrentPlayList& playList();
     RecordFactory& recordFactory();
     // The system's drives, read when first asked for.
     Drives& drives();
@@ -83,7 +83,7 @@ class Context final : public DataFileSaver {
     std::unique_ptr<RecordFactory> factory_;
     std::unique_ptr<Drives> drives_;
     // After what it borrows.
-    std::unique_ptr<PlayList> playList_;
+    std::unique_ptr<CurrentPlayList> playList_;
     bool dataFilesSaved_ = true;
 };
 

@@ -53,9 +53,10 @@ int runTop(Context& context, Args& args) {
         return kUsage;
     }
     const std::vector<std::string>& words = *operands;
-    PlayList& list = context.playList();
-    list.setLibrary(&context.library());
-    Top100Chart chart(context.library(), list, context.prompter());
+    CurrentPlayList& list = context.playList();
+    list.sequence().setLibrary(&context.library());
+    Top100Chart chart(context.library(), list.adder(), viewWithoutWindow(context.prefs()),
+                      context.prompter());
     if (words.empty()) {
         return show(context, chart, asJson);
     }

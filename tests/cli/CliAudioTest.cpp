@@ -79,6 +79,13 @@ TEST(CliAudio, WithoutASoundServerNothingPlaysAndNothingHangs) {
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_NE(run.err.find("Sonara is unable to use the Output Device: "), std::string::npos)
         << run.err;
+    // The hint `devices` gives, for `play` and `playlist play` alike.
+    const std::string hint = "no output devices (is the sound server running?)";
+    EXPECT_NE(run.err.find(hint), std::string::npos) << run.err;
+    ASSERT_EQ(cli.run({"playlist", "add", cli.files().file("song.mp3")}).exitCode, 0);
+    run = cli.run({"playlist", "play"});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_NE(run.err.find(hint), std::string::npos) << run.err;
     EXPECT_EQ(cli.run({"devices"}).exitCode, 1);
     EXPECT_EQ(cli.run({"volume"}).exitCode, 1);
 }

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
+#include <cstdlib>
 #include <filesystem>
 
 #include "CliRunner.h"
@@ -147,6 +150,79 @@ TEST_F(CliPlaylist, RandomAddsFollowTheGenreChoice) {
     run = cli.run({"list", "--json"});
     EXPECT_EQ(run.out.find("\"playCount\":1"), std::string::npos);  // not requests
     EXPECT_EQ(cli.run({"playlist", "random", "0"}).exitCode, 2);
+}
+
+TEST_F(CliPlaylist, ShowNumbersRowsAsIndexOperandsCountThem) {
+    const std::string a = music("A - One.mp3");
+    const std::string b = music("B - Two.mp3");
+    ASSERT_EQ(cli.run({"playlist", "add", a, b}).exitCode, 0);
+    CliRun run = cli.run({"playlist", "show"});
+    EXPECT_EQ(run.out.rfind("1\tunplayed\t", 0), 0u) << run.out;
+    EXPECT_NE(run.out.find("\n2\tunplayed\t"), std::string::npos) << run.out;
+    // The row shown as 2 is the one `remove 2` takes.
+    ASSERT_EQ(cli.run({"playlist", "remove", "2"}).exitCode, 0);
+    EXPECT_EQ(shown(), std::vector<std::string>{a});
+}
+
+// Runs the commands of its scope from `folder`.
+class InFolder {
+  public:
+    explicit InFolder(const fs::path& folder) : saved_(fs::current_path()) {
+        fs::current_path(folder);
+    }
+    ~InFolder() { fs::current_path(saved_); }
+    InFolder(const InFolder&) = delete;
+    InFolder& operator=(const InFolder&) = delete;
+
+  private:
+    fs::path saved_;
+};
+
+TEST_F(CliPlaylist, RelativePathsAreStoredAbsolute) {
+    const std::string a = music("A - One.mp3");
+    const std::string b = music("B - Two.mp3");
+    writeText(cli.files().path() / "music" / "list.m3u", "B - Two.mp3\r\n");
+    {
+        InFolder inMusic(cli.files().path() / "music");
+        ASSERT_EQ(cli.run({"playlist", "add", "./A - One.mp3"}).exitCode, 0);
+        EXPECT_EQ(shown(), std::vector<std::string>{a});
+        // From elsewhere the stored path still names the file.
+        const CliRun run = cli.run({"playlist", "load", "list.m3u"});
+        EXPECT_EQ(run.exitCode, 0) << run.err;
+    }
+    EXPECT_EQ(shown(), std::vector<std::string>{b});
+    ASSERT_EQ(cli.run({"playlist", "load", a}).exitCode, 0);
+    EXPECT_EQ(shown(), (std::vector<std::string>{b, a}));
+}
+
+TEST_F(CliPlaylist, PlayPlaysTheCurrentListSkippingFilesThatWillNotPlay) {
+    EXPECT_EQ(cli.run({"playlist", "play"}).err, "The play list is empty.\n");
+    EXPECT_EQ(cli.run({"playlist", "play", "--device", "x"}).exitCode, 2);
+    EXPECT_EQ(cli.run({"playlist", "show", "--device", "0"}).exitCode, 2);
+    if (std::getenv("PULSE_SERVER") == nullptr) {
+        GTEST_SKIP() << "needs the private sound server of scripts/with-pulse";
+    }
+    const std::string a = cli.files().file("a.mp3");
+    const std::string junk = cli.files().file("junk.mp3");
+    const std::string c = cli.files().file("c.mp3");
+    writeMp3(a, songSpec(0.5));
+    writeBytes(junk, std::vector<uint8_t>(3000, 7));
+    writeMp3(c, songSpec(0.5));
+    ASSERT_EQ(cli.run({"playlist", "add", a, junk, c}).exitCode, 0);
+    CliRun run = cli.run({"playlist", "play"});
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_NE(run.out.find("1/3 a.mp3\nMP3, 128Kbps, 44KHz, Stereo\n"), std::string::npos)
+        << run.out;
+    EXPECT_NE(run.out.find("3/3 c.mp3\n"), std::string::npos) << run.out;
+    EXPECT_EQ(run.out.find("2/3"), std::string::npos) << run.out;
+    // The states were saved: everything played, so a second run has nothing.
+    run = cli.run({"playlist", "show"});
+    for (const char* row : {"1\tplayed\t", "2\tplayed\t", "3\tplayed\t"}) {
+        EXPECT_NE(run.out.find(row), std::string::npos) << run.out;
+    }
+    run = cli.run({"playlist", "play"});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_NE(run.err.find("playlist reset"), std::string::npos) << run.err;
 }
 
 }  // namespace

@@ -2,26 +2,27 @@
 
 #include "audio/engine/PlayerHost.h"
 #include "core/playlist/PlayList.h"
+#include "core/playlist/PlaySequence.h"
 
 namespace sonara::audio {
 
-PlayListBinding::PlayListBinding(PlayerHost& host, PlayList& playList)
-    : host_(host), playList_(playList) {
+PlayListBinding::PlayListBinding(PlayerHost& host, PlaySequence& sequence)
+    : host_(host), sequence_(sequence) {
     host_.setPlayList(this);
-    playList_.setPlayer(this);
+    sequence_.setPlayer(this);
 }
 
 PlayListBinding::~PlayListBinding() {
     host_.setPlayList(nullptr);
-    playList_.setPlayer(nullptr);
+    sequence_.setPlayer(nullptr);
 }
 
-bool PlayListBinding::open(const std::string& path, PlayOutcome& outcome) {
-    return host_.open(path, outcome);
+Status PlayListBinding::open(const std::string& path) {
+    return host_.open(path);
 }
 
-bool PlayListBinding::play(PlayOutcome& outcome) {
-    return host_.play(outcome);
+Status PlayListBinding::play() {
+    return host_.play();
 }
 
 void PlayListBinding::stopIfOpen() {
@@ -33,19 +34,19 @@ bool PlayListBinding::isPlaying() const {
 }
 
 bool PlayListBinding::advance(int direction, bool force) {
-    return playList_.advance(direction, force);
+    return sequence_.advance(direction, force);
 }
 
 bool PlayListBinding::hasCurrent() const {
-    return playList_.hasCurrent();
+    return sequence_.list().hasCurrent();
 }
 
 bool PlayListBinding::playCurrent() {
-    return playList_.playCurrent();
+    return sequence_.playCurrent().ok();
 }
 
 void PlayListBinding::stopCurrent() {
-    playList_.stopCurrent();
+    sequence_.stop();
 }
 
 }  // namespace sonara::audio

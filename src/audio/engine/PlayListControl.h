@@ -2,8 +2,9 @@
 
 namespace sonara::audio {
 
-// What the player host asks of the current play list. The play-list model
-// implements it. User-interface thread.
+// What the player host asks of the current play list: the binding over the
+// play sequence implements it, and so does the CLI's list of files.
+// User-interface thread.
 class PlayListControl {
   public:
     virtual ~PlayListControl() = default;
@@ -13,18 +14,8 @@ class PlayListControl {
     virtual bool advance(int direction, bool force) = 0;
     virtual bool hasCurrent() const = 0;
     virtual bool playCurrent() = 0;
+    // The Stop command (the tray's, the media keys'): as the Stop button.
     virtual void stopCurrent() = 0;
-};
-
-// What the player host asks of the main window, which may not exist (the
-// program runs in the tray without it). User-interface thread.
-class PlayerWindow {
-  public:
-    virtual ~PlayerWindow() = default;
-
-    virtual bool exists() const = 0;
-    // As if its Stop button was pressed.
-    virtual void pressStop() = 0;
 };
 
 }  // namespace sonara::audio

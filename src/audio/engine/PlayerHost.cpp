@@ -5,9 +5,9 @@
 #include <exception>
 
 #include "audio/AudioOutput.h"
+#include "audio/engine/PlayerSettings.h"
 #include "core/app/Dispatcher.h"
 #include "core/app/Prompter.h"
-#include "core/settings/PreferenceStore.h"
 
 namespace sonara::audio {
 
@@ -24,10 +24,8 @@ bool isModemOrGame(std::string name) {
 
 }  // namespace
 
-PlayerHost::PlayerHost(Dispatcher& dispatcher, OutputFactory& outputs, PreferenceStore& prefs,
-                       Prompter& prompter)
+PlayerHost::PlayerHost(Dispatcher& dispatcher, OutputFactory& outputs, Prompter& prompter)
     : dispatcher_(dispatcher),
-      prefs_(prefs),
       prompter_(prompter),
       player_(dispatcher, outputs),
       lengthProbe_(dispatcher, outputs),
@@ -44,94 +42,84 @@ PlayerHost::PlayerHost(Dispatcher& dispatcher, OutputFactory& outputs, Preferenc
         secondConnector_.trigger();
     };
     fastTimer_.onTick = [this] {
-        if (window_ != nullptr && window_->exists() && isPlaying() && onVisualisationTick) {
+        if (displaysShown_ && isPlaying() && onVisualisationTick) {
             onVisualisationTick();
         }
     };
 }
 
-void PlayerHost::startUp() {
+void PlayerHost::startUp(const PlayerSettings& settings) {
     fastTimer_.setEnabled(false);
-    applyBufferSize();
-    applyVisPriority();
-    player_.setVolume(prefs_.values().streamVolumeMMTools);
-    player_.setBalance(prefs_.values().balanceMMTools - 32767);
+    applyBufferSize(settings.bufferSizeK);
+    applyVisPriority(settings.visPriority);
+    player_.setVolume(settings.streamVolume);
+    player_.setBalance(settings.balance - 32767);
 }
 
-void PlayerHost::chooseOutputDevice() {
-    const int noted = player_.deviceId();
-    int device = prefs_.readOutputDevice(-1);
-    if (device == -1) {
-        for (int i = 0; i < 20; ++i) {
-            const std::string name = player_.deviceName(i);
-            if (name.empty()) {
-                break;
-            }
-            if (!isModemOrGame(name)) {
-                device = i;
-                break;
-            }
+int PlayerHost::firstUsableDevice() {
+    for (int i = 0; i < 20; ++i) {
+        const std::string name = player_.deviceName(i);
+        if (name.empty()) {
+            break;
         }
-        if (device == -1) {
-            device = noted;
+        if (!isModemOrGame(name)) {
+            return i;
         }
-        prefs_.values().waveoutDeviceId = device;
-        prefs_.writeOutputDevice();
     }
+    return player_.deviceId();
+}
+
+void PlayerHost::useOutputDevice(int device) {
     player_.setDeviceId(device);
     lengthProbe_.setDeviceId(device);
 }
 
-PlayOutcome PlayerHost::classify(const ComponentResult& result) {
+Status PlayerHost::classify(const ComponentResult& result) {
+    // Until the components report a kind, a device failure is known by the
+    // prefix of its text.
     if (result.description.rfind(kDeviceFailurePrefix, 0) == 0) {
         // The device in use: what "WaveoutDeviceID" holds once one was chosen.
-        prompter_.message(
-            "Sonara is unable to use the Output Device: " + player_.deviceName(player_.deviceId()),
-            Icon::Exclamation);
-        return PlayOutcome::DeviceFailure;
+        std::string text =
+            "Sonara is unable to use the Output Device: " + player_.deviceName(player_.deviceId());
+        prompter_.message(text, Icon::Exclamation);
+        return Status::failure(ErrorKind::Device, std::move(text));
     }
-    return PlayOutcome::ComponentFailure;
+    return Status::failure(ErrorKind::Rejected, result.description);
 }
 
-bool PlayerHost::open(const std::string& path, PlayOutcome& outcome) {
+Status PlayerHost::open(const std::string& path) {
     try {
         const ComponentResult result = player_.setFileName(path);
         if (!result) {
-            outcome = classify(result);
-            return false;
+            return classify(result);
         }
-    } catch (const std::exception&) {
-        outcome = PlayOutcome::OtherFailure;
-        return false;
+    } catch (const std::exception& error) {
+        return Status::failure(ErrorKind::Other, error.what());
     }
     if (!resumePath_.empty() && resumePath_ == path) {
         player_.setPosition(resumeMs_);
     }
     resumePath_.clear();
-    outcome = PlayOutcome::Ok;
-    return true;
+    return Status::success();
 }
 
-bool PlayerHost::play(PlayOutcome& outcome) {
+Status PlayerHost::play() {
     starting_ = true;
     ComponentResult result;
     try {
         result = player_.play();
-    } catch (const std::exception&) {
+    } catch (const std::exception& error) {
         started_ = starting_ = false;
-        outcome = PlayOutcome::OtherFailure;
-        return false;
+        return Status::failure(ErrorKind::Other, error.what());
     }
     if (!result) {
         started_ = starting_ = false;
-        outcome = classify(result);
-        return false;
+        return classify(result);
     }
     dispatcher_.drainUntil([this] { return started_; });
     fastTimer_.setEnabled(true);
-    outcome = PlayOutcome::Ok;
     started_ = starting_ = false;
-    return true;
+    return Status::success();
 }
 
 void PlayerHost::stop() {
@@ -189,24 +177,19 @@ void PlayerHost::restartAround(const std::function<void()>& change) {
     }
 }
 
-void PlayerHost::applyOutputDevice() {
-    restartAround([this] {
-        const int device = prefs_.values().waveoutDeviceId;
-        player_.setDeviceId(device);
-        lengthProbe_.setDeviceId(device);
-    });
+void PlayerHost::applyOutputDevice(int device) {
+    restartAround([this, device] { useOutputDevice(device); });
 }
 
-void PlayerHost::applyBufferSize() {
-    restartAround([this] {
-        const int kilobytes = std::max(prefs_.values().playerBufferSizeK, 32);
+void PlayerHost::applyBufferSize(int kilobytes) {
+    restartAround([this, kilobytes] {
         player_.setBufferSize(kBufferBytes);
-        player_.setNumBuffers(kilobytes * 1024 / kBufferBytes);
+        player_.setNumBuffers(std::max(kilobytes, 32) * 1024 / kBufferBytes);
     });
 }
 
-void PlayerHost::applyVisPriority() {
-    fastTimer_.setPriority(prefs_.values().visPriority);
+void PlayerHost::applyVisPriority(int priority) {
+    fastTimer_.setPriority(priority);
 }
 
 void PlayerHost::command(int id) {
@@ -234,9 +217,8 @@ void PlayerHost::command(int id) {
             togglePause();
             break;
         case kCommandStop:
-            if (window_ != nullptr && window_->exists()) {
-                window_->pressStop();
-            } else if (playList_ != nullptr) {
+            // The window follows the stop through the now-playing model.
+            if (playList_ != nullptr) {
                 playList_->stopCurrent();
             }
             break;

@@ -5,19 +5,19 @@
 
 #include "audio/analysis/CMMConnectorX.h"
 #include "audio/engine/PlayListControl.h"
-#include "audio/engine/PlayOutcome.h"
 #include "audio/player/CMMAudioPlayerX.h"
 #include "audio/player/CMMHiTimerX.h"
+#include "core/io/Result.h"
 
 namespace sonara {
 class Dispatcher;
-class PreferenceStore;
 class Prompter;
 }  // namespace sonara
 
 namespace sonara::audio {
 
 class OutputFactory;
+struct PlayerSettings;
 
 // The player engine: owns the playback player, the length-probe player and
 // the fast timer that feeds the visualisations, and turns the play list's
@@ -34,14 +34,15 @@ class PlayerHost {
     // Dispatcher timer id of the fast timer.
     static constexpr int kFastTimerId = 1268;
 
-    PlayerHost(Dispatcher& dispatcher, OutputFactory& outputs, PreferenceStore& prefs,
-               Prompter& prompter);
+    PlayerHost(Dispatcher& dispatcher, OutputFactory& outputs, Prompter& prompter);
     PlayerHost(const PlayerHost&) = delete;
     PlayerHost& operator=(const PlayerHost&) = delete;
 
-    // The play list and the main window, when they exist (null otherwise).
+    // The play list, when it exists (null otherwise).
     void setPlayList(PlayListControl* playList) { playList_ = playList; }
-    void setWindow(PlayerWindow* window) { window_ = window; }
+    // Whether the visualisation displays are shown (the main window is
+    // open): the fast timer feeds them only then.
+    void setDisplaysShown(bool shown) { displaysShown_ = shown; }
 
     CMMAudioPlayerX& player() { return player_; }
     CMMAudioPlayerX& lengthProbe() { return lengthProbe_; }
@@ -52,15 +53,19 @@ class PlayerHost {
     CMMConnectorX& secondConnector() { return secondConnector_; }
 
     // When the host starts: the fast timer off, buffering and the timer's
-    // priority from the preferences, the stream volume and balance.
-    void startUp();
-    // Once, before anything plays: "WaveoutDeviceID", or when it is unset
-    // the first device that is neither a modem line nor a game port; written
-    // back and put into both players.
-    void chooseOutputDevice();
+    // priority, the stream volume and balance.
+    void startUp(const PlayerSettings& settings);
+    // The first device that is neither a modem line nor a game port; the
+    // player's own when there is none (chooseOutputDevice() asks it).
+    int firstUsableDevice();
+    // Both players on `device`, before anything plays.
+    void useOutputDevice(int device);
 
-    bool open(const std::string& path, PlayOutcome& outcome);
-    bool play(PlayOutcome& outcome);
+    // A failure's kind is Device when the output device failed (the user
+    // was told, with the device's name), Rejected when the player refused
+    // the file, Other otherwise.
+    Status open(const std::string& path);
+    Status play();
     // A stop by the program: waits for the ended event among the queued
     // ones, which then never advances the play list.
     void stop();
@@ -74,9 +79,9 @@ class PlayerHost {
     // After the preferences changed: each stops the player, applies, and
     // plays the current entry again (through the Play command) when it was
     // playing, from where it was.
-    void applyOutputDevice();
-    void applyBufferSize();
-    void applyVisPriority();
+    void applyOutputDevice(int device);
+    void applyBufferSize(int kilobytes);
+    void applyVisPriority(int priority);
 
     void command(int id);
 
@@ -93,15 +98,16 @@ class PlayerHost {
   private:
     void onStarted();
     void onEnded();
-    PlayOutcome classify(const ComponentResult& result);
+    // The player's failure as a Status of its kind; tells the user of a
+    // device failure.
+    Status classify(const ComponentResult& result);
     // Stops, runs `change`, and restarts what was playing.
     void restartAround(const std::function<void()>& change);
 
     Dispatcher& dispatcher_;
-    PreferenceStore& prefs_;
     Prompter& prompter_;
     PlayListControl* playList_ = nullptr;
-    PlayerWindow* window_ = nullptr;
+    bool displaysShown_ = false;
     CMMAudioPlayerX player_;
     CMMAudioPlayerX lengthProbe_;
     CMMHiTimerX fastTimer_;

@@ -2,26 +2,19 @@
 
 #include <string>
 
+#include "core/playlist/PlayTime.h"
+
 namespace sonara::audio {
 
 class CMMAudioPlayerX;
 
-// Seconds as the time display shows them: "%2d:%02d:%02d" with hours, else
-// "%02d:%02d".
-std::string formatPlayTime(int seconds);
-
-// The time display's text: " " and the elapsed time, or "-" and the time left
-// when `remaining` is set (negative differences show as 0).
-std::string timeText(int positionSeconds, int lengthSeconds, bool remaining);
-
-// The values the time display, the seek bar and its labels show.
-struct TimeDisplay {
-    int positionSeconds = 0;
-    int lengthSeconds = 0;
-    std::string text;
-    std::string endLabel;  // the formatted length; the start label is "0"
-};
-TimeDisplay timeDisplay(int positionMs, int lengthMs, bool remaining);
+// The time texts live with the now-playing model in core; the engine's
+// callers name them here as well.
+using sonara::formatPlayTime;
+using sonara::idleTimeText;
+using sonara::TimeDisplay;
+using sonara::timeDisplay;
+using sonara::timeText;
 
 // The format of a stream as the info line describes it.
 struct StreamDescription {
@@ -41,7 +34,6 @@ std::string fileDescription(const StreamDescription& stream, bool playerView);
 std::string fileDescription(CMMAudioPlayerX& player, bool playerView);
 
 // The texts of a reset display.
-std::string idleInfoText(bool playerView);       // "Kbps    KHz[    Digital]"
-std::string idleTimeText(bool playerOrBarView);  // "00:00" or " "
+std::string idleInfoText(bool playerView);  // "Kbps    KHz[    Digital]"
 
 }  // namespace sonara::audio

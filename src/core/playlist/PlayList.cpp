@@ -1,60 +1,20 @@
 #include "core/playlist/PlayList.h"
 
 #include <algorithm>
-#include <chrono>
-#include <memory>
 
-#include "core/app/DataFileSaver.h"
-#include "core/library/LibraryRecord.h"
-#include "core/library/LocateRecordFile.h"
-#include "core/library/RecordFactory.h"
-#include "core/playlist/CurrentPlayListFile.h"
-#include "core/playlist/PlayListPlayer.h"
-#include "core/playlist/PlayListView.h"
-#include "core/settings/PreferenceStore.h"
+#include "core/playlist/PlayListObserver.h"
 
 namespace sonara {
 
-namespace {
-
-constexpr const char* kIdleCaption = "Sonara";
-constexpr int kTouchScreenView = 7;
-constexpr int kLibraryView = 5;
-constexpr int kLibraryAndPlaylistView = 6;
-constexpr int kNormalView = 0;
-
-}  // namespace
-
-PlayList::PlayList(Environment environment)
-    : env_(std::move(environment)),
-      caption_(kIdleCaption),
-      random_(uint32_t(std::chrono::system_clock::now().time_since_epoch().count())) {}
-
-bool PlayList::playerIsPlaying() const {
-    return player_ != nullptr && player_->isPlaying();
-}
-
-int PlayList::viewMode() const {
-    // Without a window, the view it would open in.
-    return view_ != nullptr ? view_->viewMode() : env_.prefs.values().lastView;
-}
-
-void PlayList::setCaption(std::string caption) {
-    caption_ = std::move(caption);
-    if (view_ != nullptr) {
-        view_->captionChanged(caption_);
-    }
-}
-
-void PlayList::refreshTotals() {
-    if (view_ != nullptr) {
-        view_->totalsChanged(totals());
-    }
-}
-
 void PlayList::rowChanged(size_t row) {
-    if (view_ != nullptr) {
-        view_->rowChanged(row);
+    if (observer_ != nullptr) {
+        observer_->rowsChanged(row, 1);
+    }
+}
+
+void PlayList::totalsChanged() {
+    if (observer_ != nullptr) {
+        observer_->totalsChanged(totals());
     }
 }
 
@@ -74,119 +34,106 @@ PlayListTotals PlayList::totals() const {
     return totals;
 }
 
-std::optional<size_t> PlayList::append(const LibraryRecord& record, const std::string& path,
-                                       bool playNow) {
-    const NormaliseOptions options = env_.prefs.normaliseOptions();
-    PlayListEntry entry;
-    entry.path = path;
-    entry.title = record.displayTitle(options);
-    entry.artist = record.displayArtist(options);
-    entry.reserved = -1;
-    entry.state = EntryState::Unplayed;
-    entry.length = record.lengthSeconds;
-    entry.elapsed = 0;
+size_t PlayList::append(PlayListEntry entry) {
     entries_.push_back(std::move(entry));
     const size_t row = entries_.size() - 1;
-    if (view_ != nullptr) {
-        view_->rowsInserted(row, 1);
+    if (observer_ != nullptr) {
+        observer_->rowsInserted(row, 1);
     }
-    refreshTotals();
-    if (playNow) {
-        stopCurrent();
-        makeCurrent(row);
-        playCurrent();
-    }
+    totalsChanged();
     return row;
 }
 
-std::optional<size_t> PlayList::addRecordFromLibrary(LibraryRecord& record) {
-    const Preferences& prefs = env_.prefs.values();
-    if (prefs.useLibraryWizard != 0 || viewMode() == kTouchScreenView) {
-        return std::nullopt;
-    }
-    const std::optional<std::string> path =
-        locateRecordFile(record, env_.pathCache, env_.sources, &env_.prompter);
-    if (!path) {
-        return std::nullopt;
-    }
-    // The count is of queueing, not of finished playback: the chart reads it.
-    ++record.playCount;
-    std::optional<size_t> row;
-    if (prefs.useAsDefaultPlayer != 0) {
-        row = append(record, *path, false);
-    } else {
-        const int mode = viewMode();
-        if (mode == kLibraryView) {
-            if (openInOutsidePlayer) {
-                openInOutsidePlayer(*path);
-            }
-        } else if (mode == kNormalView || mode == kLibraryAndPlaylistView) {
-            row = append(record, *path, false);
-        }
-    }
-    env_.saver.saveDataFiles();
-    return row;
-}
-
-void PlayList::addRecordsFromLibrary(const std::vector<LibraryRecord*>& records) {
-    if (env_.prefs.values().useLibraryWizard != 0 || viewMode() == kTouchScreenView) {
+void PlayList::appendAll(std::vector<PlayListEntry> entries) {
+    if (entries.empty()) {
         return;
     }
-    for (LibraryRecord* record : records) {
-        if (record != nullptr) {
-            addRecordFromLibrary(*record);
+    const size_t first = entries_.size();
+    entries_.insert(entries_.end(), std::make_move_iterator(entries.begin()),
+                    std::make_move_iterator(entries.end()));
+    if (observer_ != nullptr) {
+        observer_->rowsInserted(first, entries.size());
+    }
+    totalsChanged();
+}
+
+void PlayList::makeCurrent(size_t row) {
+    if (row >= entries_.size()) {
+        return;
+    }
+    if (current_ && *current_ != row && entries_[*current_].state == EntryState::Current) {
+        entries_[*current_].state = EntryState::Unplayed;
+        rowChanged(*current_);
+    }
+    current_ = row;
+    entries_[row].state = EntryState::Current;
+    rowChanged(row);
+    totalsChanged();
+}
+
+void PlayList::setCurrentState(EntryState state) {
+    if (!current_ || *current_ >= entries_.size()) {
+        return;
+    }
+    PlayListEntry& entry = entries_[*current_];
+    entry.state = state;
+    if (state != EntryState::Current) {
+        entry.elapsed = 0;
+    }
+    rowChanged(*current_);
+    totalsChanged();
+}
+
+void PlayList::setElapsed(int seconds) {
+    if (current_) {
+        entries_[*current_].elapsed = seconds;
+        totalsChanged();
+    }
+}
+
+void PlayList::markUnplayed(const std::vector<size_t>& rows) {
+    bool currentReset = false;
+    for (const size_t row : rows) {
+        if (row >= entries_.size()) {
+            continue;
+        }
+        currentReset = currentReset || current_ == row;
+        entries_[row].state = EntryState::Unplayed;
+        entries_[row].elapsed = 0;
+        rowChanged(row);
+    }
+    if (currentReset) {
+        current_.reset();
+    }
+    totalsChanged();
+}
+
+PlayList::Neighbour PlayList::neighbour(int direction) const {
+    Neighbour step;
+    if (!current_ || entries_.empty()) {
+        return step;
+    }
+    const size_t last = entries_.size() - 1;
+    const size_t at = *current_;
+    if (direction == 1) {
+        step.wrapped = at >= last;
+        step.row = step.wrapped ? 0 : at + 1;
+    } else {
+        step.wrapped = at == 0;
+        step.row = step.wrapped ? last : at - 1;
+    }
+    return step;
+}
+
+std::optional<size_t> PlayList::firstUnplayed(int direction) const {
+    const size_t n = entries_.size();
+    for (size_t i = 0; i < n; ++i) {
+        const size_t row = direction == 1 ? i : n - 1 - i;
+        if (entries_[row].state == EntryState::Unplayed) {
+            return row;
         }
     }
-    if (view_ != nullptr && !playerIsPlaying()) {
-        view_->showIdleTitle();
-    }
-}
-
-std::optional<size_t> PlayList::addFileEntry(const std::string& path, bool playNow) {
-    const std::unique_ptr<LibraryRecord> record = env_.records.create(path, "");
-    if (!record) {
-        return std::nullopt;
-    }
-    return append(*record, path, playNow);
-}
-
-std::optional<size_t> PlayList::addFile(const std::string& path, bool playNow) {
-    const std::optional<size_t> row = addFileEntry(path, playNow);
-    env_.saver.saveDataFiles();
-    return row;
-}
-
-text_playlist::ReadReport PlayList::loadFile(const std::string& path) {
-    // One save for the whole file, not one per song: each save writes the
-    // whole library.
-    const text_playlist::ReadReport report = text_playlist::read(
-        path, [this] { clear(); },
-        [this](const std::string& file) { return addFileEntry(file, false).has_value(); },
-        env_.prompter);
-    if (report.added > 0) {
-        env_.saver.saveDataFiles();
-    }
-    return report;
-}
-
-Status PlayList::saveCurrent() {
-    return current_playlist_file::save(env_.currentFile, entries_, env_.prompter);
-}
-
-LoadOutcome PlayList::loadCurrent() {
-    std::vector<PlayListEntry> loaded;
-    const LoadOutcome outcome = current_playlist_file::load(env_.currentFile, loaded);
-    if (loaded.empty()) {
-        return outcome;
-    }
-    const size_t first = entries_.size();
-    entries_.insert(entries_.end(), std::make_move_iterator(loaded.begin()),
-                    std::make_move_iterator(loaded.end()));
-    if (view_ != nullptr) {
-        view_->rowsInserted(first, loaded.size());
-    }
-    refreshTotals();
-    return outcome;
+    return std::nullopt;
 }
 
 }  // namespace sonara

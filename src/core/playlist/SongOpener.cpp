@@ -5,19 +5,20 @@
 #include "core/library/Drives.h"
 #include "core/library/Library.h"
 #include "core/library/SourcesList.h"
-#include "core/playlist/PlayList.h"
-#include "core/settings/PreferenceStore.h"
+#include "core/playlist/PlayListAdder.h"
+#include "core/playlist/PlaySequence.h"
 
 namespace sonara {
 
-SongOpener::SongOpener(PreferenceStore& prefs, Library& library, SourcesList& sources,
-                       RecordFactory& records, PlayList& playList, Dispatcher& dispatcher,
-                       DataFileSaver& saver, const Drives* drives)
-    : prefs_(prefs),
+SongOpener::SongOpener(SongOpenerOptions options, Library& library, SourcesList& sources,
+                       RecordFactory& records, PlayListAdder& adder, PlaySequence& sequence,
+                       Dispatcher& dispatcher, DataFileSaver& saver, const Drives* drives)
+    : options_(options),
       library_(library),
       sources_(sources),
       records_(records),
-      playList_(playList),
+      adder_(adder),
+      sequence_(sequence),
       dispatcher_(dispatcher),
       saver_(saver),
       drives_(drives) {}
@@ -37,9 +38,8 @@ void SongOpener::restartEnqueueTimer() {
 }
 
 void SongOpener::open(const std::string& path) {
-    const Preferences& prefs = prefs_.values();
-    const bool toLibrary = prefs.addToLibrary != 0;
-    const bool toPlayList = prefs.addToPlayList != 0;
+    const bool toLibrary = options_.addToLibrary;
+    const bool toPlayList = options_.addToPlayList;
     if (path.empty() || (!toLibrary && !toPlayList)) {
         return;
     }
@@ -56,14 +56,14 @@ void SongOpener::open(const std::string& path) {
     bool saved = false;
     if (toPlayList || (toLibrary && removable)) {
         if (added != nullptr) {
-            playList_.append(*added, path, false);
+            adder_.append(*added, path, false);
         } else {
-            const bool enqueueOnly = prefs.snEnqueueAction != 0;
-            const bool playNow = !enqueueOnly && !(timerRunning_ && playList_.playerIsPlaying());
-            playList_.addFile(path, playNow);
+            const bool playNow =
+                !options_.enqueueOnly && !(timerRunning_ && sequence_.playerIsPlaying());
+            adder_.addFile(path, playNow);
             saved = true;
         }
-        if (prefs.snEnqueueAction == 0) {
+        if (!options_.enqueueOnly) {
             restartEnqueueTimer();
         }
     }

@@ -2,14 +2,16 @@
 
 #include <string>
 
+#include "core/playlist/PlayListOptions.h"
+
 namespace sonara {
 
 class DataFileSaver;
 class Dispatcher;
 class Drives;
 class Library;
-class PlayList;
-class PreferenceStore;
+class PlayListAdder;
+class PlaySequence;
 class RecordFactory;
 class SourcesList;
 
@@ -18,31 +20,34 @@ class SourcesList;
 // "SNEnqueueAction" say. Of several files opened in one burst the first
 // plays and the rest queue behind it: each open (re)starts a one-shot
 // enqueue timer, and while it runs and the player plays, files only queue.
-// User-interface thread only; the timer runs through the Dispatcher.
+// Borrows everything. User-interface thread only; the timer runs through
+// the Dispatcher.
 class SongOpener {
   public:
     static constexpr int kEnqueueTimerId = 11;
     static constexpr int kEnqueueTimerMs = 3500;
 
     // `drives` may be null: every path then counts as on a fixed drive.
-    SongOpener(PreferenceStore& prefs, Library& library, SourcesList& sources,
-               RecordFactory& records, PlayList& playList, Dispatcher& dispatcher,
-               DataFileSaver& saver, const Drives* drives);
+    SongOpener(SongOpenerOptions options, Library& library, SourcesList& sources,
+               RecordFactory& records, PlayListAdder& adder, PlaySequence& sequence,
+               Dispatcher& dispatcher, DataFileSaver& saver, const Drives* drives);
     ~SongOpener();
     SongOpener(const SongOpener&) = delete;
     SongOpener& operator=(const SongOpener&) = delete;
 
+    void setOptions(SongOpenerOptions options) { options_ = options; }
     void open(const std::string& path);
     bool enqueueTimerRunning() const { return timerRunning_; }
 
   private:
     void restartEnqueueTimer();
 
-    PreferenceStore& prefs_;
+    SongOpenerOptions options_;
     Library& library_;
     SourcesList& sources_;
     RecordFactory& records_;
-    PlayList& playList_;
+    PlayListAdder& adder_;
+    PlaySequence& sequence_;
     Dispatcher& dispatcher_;
     DataFileSaver& saver_;
     const Drives* drives_;

@@ -8,15 +8,16 @@
 
 #include "FakeOutput.h"
 #include "audio/engine/PlayerHost.h"
-#include "core/app/DataFileSaver.h"
+#include "audio/engine/PlayerSettings.h"
 #include "core/app/EventQueue.h"
 #include "core/library/LibraryRecord.h"
 #include "core/library/PathCache.h"
 #include "core/library/RecordFactory.h"
 #include "core/library/SourcesList.h"
-#include "core/playlist/PlayList.h"
+#include "core/playlist/CurrentPlayList.h"
 #include "core/settings/PreferenceStore.h"
 #include "support/Mp3Fixture.h"
+#include "support/PlayListFakes.h"
 #include "support/ScriptedPrompter.h"
 #include "support/TempDir.h"
 
@@ -26,11 +27,6 @@ namespace {
 using namespace std::chrono_literals;
 using sonara::testing::TempDir;
 
-class NoSaves final : public DataFileSaver {
-  public:
-    void saveDataFiles() override {}
-};
-
 // The play list playing real MP3 fixtures through the player host over an
 // output that plays by the clock.
 class PlayListBindingTest : public ::testing::Test {
@@ -38,18 +34,21 @@ class PlayListBindingTest : public ::testing::Test {
     PlayListBindingTest()
         : prefs(dir.file("Sonara.ini"), dir.path().string()),
           factory(nullptr, false),
-          list(PlayList::Environment{prefs, prompter, factory, cache, sources, saver,
-                                     dir.file("CurrPl.snl")}) {
+          current(PlayListAdder::Environment{prompter, factory, cache, sources, saver,
+                                             dir.file("CurrPl.snl")}),
+          list(current.list()),
+          sequence(current.sequence()) {
         prefs.loadAll();
         prefs.values().randomAdd = 0;
         prefs.values().removePlayedSong = 0;
         prefs.values().useTagInfoDBAdd = 0;
         prefs.values().firstLetterCaps = prefs.values().replaceUnderscore = 0;
         prefs.values().replaceBrackets = prefs.values().replaceParens = 0;
+        current.applyPreferences(prefs);
         outputs.speed = 20;  // a second of audio in 50 ms
-        host = std::make_unique<PlayerHost>(queue, outputs, prefs, prompter);
-        host->startUp();
-        binding = std::make_unique<PlayListBinding>(*host, list);
+        host = std::make_unique<PlayerHost>(queue, outputs, prompter);
+        host->startUp(playerSettings(prefs));
+        binding = std::make_unique<PlayListBinding>(*host, sequence);
     }
     ~PlayListBindingTest() override {
         host->stopIfOpen();
@@ -66,7 +65,7 @@ class PlayListBindingTest : public ::testing::Test {
         record.setFileName(path.substr(path.rfind('/') + 1));
         record.setArtist("Artist");
         record.setTitle(record.fileName());
-        list.append(record, path, false);
+        current.adder().append(record, path, false);
     }
     std::vector<EntryState> states() const {
         std::vector<EntryState> all;
@@ -84,8 +83,10 @@ class PlayListBindingTest : public ::testing::Test {
     RecordFactory factory;
     PathCache cache;
     SourcesList sources;
-    NoSaves saver;
-    PlayList list;
+    sonara::testing::CountingSaver saver;
+    CurrentPlayList current;
+    PlayList& list;
+    PlaySequence& sequence;
     std::unique_ptr<PlayerHost> host;
     std::unique_ptr<PlayListBinding> binding;
 };
@@ -99,9 +100,9 @@ TEST_F(PlayListBindingTest, SongsThatEndPlayTheNextAndTheListStopsAfterTheLast) 
     addPath(garbage);
     add("c.mp3", 1);
     list.makeCurrent(0);
-    ASSERT_TRUE(list.playCurrent());
+    ASSERT_TRUE(sequence.playCurrent());
     EXPECT_TRUE(host->isPlaying());
-    EXPECT_EQ(list.caption(), "Artist - a.mp3 - Sonara");
+    EXPECT_EQ(current.nowPlaying().caption(), "Artist - a.mp3 - Sonara");
 
     // The end of a advances; the file the player rejects is skipped quietly.
     ASSERT_TRUE(queue.runUntil([&] { return list.current() == 2u; }, 10s));
@@ -111,7 +112,7 @@ TEST_F(PlayListBindingTest, SongsThatEndPlayTheNextAndTheListStopsAfterTheLast) 
 
     ASSERT_TRUE(queue.runUntil([&] { return list.at(2).state == S::Played; }, 10s));
     EXPECT_FALSE(host->isPlaying());
-    EXPECT_EQ(list.caption(), "Sonara");
+    EXPECT_EQ(current.nowPlaying().caption(), "Sonara");
     EXPECT_TRUE(prompter.messages.empty());
 }
 
@@ -122,8 +123,13 @@ TEST_F(PlayListBindingTest, AStopDoesNotAdvanceAndTheTrayPlayStartsAgain) {
     ASSERT_TRUE(host->isPlaying());
     EXPECT_EQ(list.current(), 0u);
     queue.runFor(100ms);
-    host->command(PlayerHost::kCommandStop);  // no window: the play list stops
+    sonara::testing::FakeView window(list);
+    current.nowPlaying().setListener(&window);
+    host->command(PlayerHost::kCommandStop);  // the Stop button's stop
     EXPECT_FALSE(host->isPlaying());
+    EXPECT_EQ(window.displayResets, 1);
+    EXPECT_EQ(window.caption, "Sonara");
+    current.nowPlaying().setListener(nullptr);
     queue.runFor(200ms);
     EXPECT_EQ(list.current(), 0u);
     EXPECT_EQ(states(), (std::vector<S>{S::Played, S::Unplayed}));
@@ -138,23 +144,22 @@ TEST_F(PlayListBindingTest, ADeviceFailureStopsWithoutSkipping) {
     add("a.mp3", 1);
     add("b.mp3", 1);
     list.makeCurrent(0);
-    PlayOutcome outcome = PlayOutcome::Ok;
-    EXPECT_FALSE(list.playCurrent(outcome));
-    EXPECT_EQ(outcome, PlayOutcome::DeviceFailure);
-    EXPECT_FALSE(list.advance(1, true));
+    const Status played = sequence.playCurrent();
+    EXPECT_FALSE(played);
+    EXPECT_EQ(played.kind(), ErrorKind::Device);
+    EXPECT_FALSE(sequence.advance(1, true));
     EXPECT_EQ(list.current(), 1u);  // tried once, then the engine's message
     EXPECT_EQ(prompter.messages.size(), 2u);
-    EXPECT_EQ(list.caption(), "Sonara");
+    EXPECT_EQ(current.nowPlaying().caption(), "Sonara");
 }
 
 TEST_F(PlayListBindingTest, ShuffleWhilePlayingKeepsThePlayingSongOnTop) {
     for (int i = 0; i < 6; ++i) {
         add("s" + std::to_string(i) + ".mp3", 10);
     }
-    list.setScratchFolder(dir.path().string());
     list.makeCurrent(4);
-    ASSERT_TRUE(list.playCurrent());
-    ASSERT_TRUE(list.shuffle());
+    ASSERT_TRUE(sequence.playCurrent());
+    ASSERT_TRUE(sequence.shuffle());
     EXPECT_EQ(list.current(), 0u);
     EXPECT_EQ(list.at(0).path, dir.file("s4.mp3"));
     EXPECT_TRUE(host->isPlaying());

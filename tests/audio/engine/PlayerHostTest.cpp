@@ -7,6 +7,7 @@
 
 #include "FakeOutput.h"
 #include "audio/analysis/CMMLevelX.h"
+#include "audio/engine/PlayerSettings.h"
 #include "audio/player/PlayerLengthProbe.h"
 #include "core/app/EventQueue.h"
 #include "core/settings/PreferenceStore.h"
@@ -41,16 +42,17 @@ class FakePlayList final : public PlayListControl {
     bool playCurrent() override {
         ++playCurrentCalls;
         host_.stopIfOpen();
-        if (!host_.open(files_[size_t(current)], lastOutcome)) {
-            return false;
+        lastStatus = host_.open(files_[size_t(current)]);
+        if (lastStatus) {
+            lastStatus = host_.play();
         }
-        return host_.play(lastOutcome);
+        return lastStatus.ok();
     }
     void stopCurrent() override { host_.stop(); }
 
     int current = 0;
     int playCurrentCalls = 0;
-    PlayOutcome lastOutcome = PlayOutcome::OtherFailure;
+    Status lastStatus = Status::failure(ErrorKind::Other, "not played yet");
     std::vector<std::pair<int, bool>> advances;
 
   private:
@@ -72,8 +74,8 @@ class PlayerHostTest : public ::testing::Test {
 
     // Makes the host once the test has set up the preferences and devices.
     PlayerHost& makeHost() {
-        host = std::make_unique<PlayerHost>(queue, outputs, prefs, prompter);
-        host->startUp();
+        host = std::make_unique<PlayerHost>(queue, outputs, prompter);
+        host->startUp(playerSettings(prefs));
         return *host;
     }
 
@@ -97,7 +99,7 @@ TEST_F(PlayerHostTest, SongsThatRunOutAdvanceAndTheLastOneStops) {
         started();
     };
     ASSERT_TRUE(list.playCurrent());
-    EXPECT_EQ(list.lastOutcome, PlayOutcome::Ok);
+    EXPECT_TRUE(list.lastStatus);
     EXPECT_TRUE(engine.isPlaying());
     ASSERT_TRUE(queue.runUntil([&] { return list.advances.size() == 2; }, 10s));
     EXPECT_EQ(starts, 2);
@@ -181,8 +183,7 @@ TEST_F(PlayerHostTest, ABufferChangeWhilePlayingRestartsThroughPlay) {
     ASSERT_TRUE(list.playCurrent());
     queue.runFor(500ms);
     const int before = engine.player().position();
-    prefs.values().playerBufferSizeK = 640;
-    engine.applyBufferSize();
+    engine.applyBufferSize(640);
     EXPECT_EQ(engine.player().numBuffers(), 20);
     ASSERT_TRUE(queue.runUntil([&] { return list.playCurrentCalls == 2; }, 5s));
     EXPECT_TRUE(engine.isPlaying());
@@ -196,7 +197,7 @@ TEST_F(PlayerHostTest, TheFirstDeviceChoiceSkipsModemsAndGamePorts) {
     outputs.devices = {"Modem #0 Line Playback", "Game Compatible Device", "Sound card"};
     prefs.values().waveoutDeviceId = -1;
     PlayerHost& engine = makeHost();
-    engine.chooseOutputDevice();
+    EXPECT_TRUE(chooseOutputDevice(engine, prefs));
     EXPECT_EQ(engine.player().deviceId(), 2);
     EXPECT_EQ(engine.lengthProbe().deviceId(), 2);
     PreferenceStore reread(prefs.iniPath(), dir.path().string());
@@ -206,11 +207,11 @@ TEST_F(PlayerHostTest, TheFirstDeviceChoiceSkipsModemsAndGamePorts) {
     outputs.devices = {"Modem"};
     PreferenceStore fresh(dir.file("other.ini"), dir.path().string());
     fresh.loadAll();
-    PlayerHost other(queue, outputs, fresh, prompter);
-    other.chooseOutputDevice();
+    PlayerHost other(queue, outputs, prompter);
+    EXPECT_TRUE(chooseOutputDevice(other, fresh));
     EXPECT_EQ(other.player().deviceId(), 0);
-    PlayerHost again(queue, outputs, prefs, prompter);
-    again.chooseOutputDevice();
+    PlayerHost again(queue, outputs, prompter);
+    EXPECT_TRUE(chooseOutputDevice(again, prefs));
     EXPECT_EQ(again.player().deviceId(), 2);
 }
 
@@ -220,7 +221,7 @@ TEST_F(PlayerHostTest, ADeviceThatWillNotOpenIsReportedByName) {
     FakePlayList list(engine, {song("a.mp3", 1)});
     engine.setPlayList(&list);
     EXPECT_FALSE(list.playCurrent());
-    EXPECT_EQ(list.lastOutcome, PlayOutcome::DeviceFailure);
+    EXPECT_EQ(list.lastStatus.kind(), ErrorKind::Device);
     ASSERT_EQ(prompter.messages.size(), 1u);
     EXPECT_EQ(prompter.messages[0], "Sonara is unable to use the Output Device: Fake sound card");
     EXPECT_FALSE(engine.starting());
@@ -234,9 +235,9 @@ TEST_F(PlayerHostTest, AFileThePlayerRejectsFailsQuietly) {
     const std::string empty = dir.file("empty.mp3");
     sonara::testing::writeBytes(empty, {});
     for (const std::string& path : {garbage, empty, dir.file("missing.mp3")}) {
-        PlayOutcome outcome = PlayOutcome::Ok;
-        EXPECT_FALSE(engine.open(path, outcome)) << path;
-        EXPECT_EQ(outcome, PlayOutcome::ComponentFailure);
+        const Status opened = engine.open(path);
+        EXPECT_FALSE(opened) << path;
+        EXPECT_EQ(opened.kind(), ErrorKind::Rejected);
     }
     EXPECT_TRUE(prompter.messages.empty());
 }
@@ -286,17 +287,9 @@ TEST_F(PlayerHostTest, TheLengthProbePlayerMeasuresWithoutPlaying) {
 namespace sonara::audio {
 namespace {
 
-class FakeWindow final : public PlayerWindow {
-  public:
-    bool exists() const override { return open; }
-    void pressStop() override {}
-    bool open = true;
-};
-
 TEST_F(PlayerHostTest, TheFastTimerFeedsTheDisplaysOnlyWhileTheWindowIsThere) {
     PlayerHost& engine = makeHost();
-    FakeWindow window;
-    engine.setWindow(&window);
+    engine.setDisplaysShown(true);
     const std::string tone = dir.file("tone.wav");
     sonara::testing::writeBytes(tone, sonara::testing::makeWav(44100, 2, 5.0));
     FakePlayList list(engine, {tone});
@@ -307,7 +300,7 @@ TEST_F(PlayerHostTest, TheFastTimerFeedsTheDisplaysOnlyWhileTheWindowIsThere) {
     ASSERT_TRUE(queue.runUntil([&] { return meter.level() > 0; }, 5s));
 
     // The window gone: the meter is no longer fed and stays where it was.
-    window.open = false;
+    engine.setDisplaysShown(false);
     queue.runFor(50ms);
     meter.reset();
     queue.runFor(200ms);

@@ -2,8 +2,8 @@
 
 #include <set>
 
-#include "PlayListFixture.h"
 #include "core/app/StringTable.h"
+#include "support/PlayListFixture.h"
 
 namespace sonara::testing {
 namespace {
@@ -24,17 +24,19 @@ TEST_F(PlayListRandom, AGenreWithoutSongsAddsNothingAndSaysSo) {
     song("blues.mp3", 60, "Blues");
     song("rock.mp3", 60, "rock");  // genre names match ignoring case
     prefs.values().randomGenre = onlyGenres({1});
-    list.rebuildRandomPool();
-    EXPECT_TRUE(list.randomPool().empty());
-    EXPECT_EQ(list.pickRandom(), std::nullopt);
-    EXPECT_EQ(list.addRandom(5), 0);
+    applyPrefs();
+    sequence.rebuildRandomPool();
+    EXPECT_TRUE(sequence.randomPool().empty());
+    EXPECT_EQ(sequence.pickRandom(), std::nullopt);
+    EXPECT_EQ(sequence.addRandom(5), 0);
     EXPECT_TRUE(list.empty());
     ASSERT_EQ(prompter.messages.size(), 6u);  // one for each failed pick
     EXPECT_EQ(prompter.messages[0], stringText(7175));
 
     prefs.values().randomGenre = onlyGenres({17});
-    list.rebuildRandomPool();
-    ASSERT_TRUE(list.pickRandom());
+    applyPrefs();
+    sequence.rebuildRandomPool();
+    ASSERT_TRUE(sequence.pickRandom());
     EXPECT_EQ(list.at(0).path, path("rock.mp3"));
 }
 
@@ -43,33 +45,37 @@ TEST_F(PlayListRandom, GenresOutsideTheTableNeedEveryGenreOn) {
     song("rock.mp3", 60, "Rock");
     song("odd.mp3", 60, "Not A Genre");
     prefs.values().randomGenre = std::string(116, '1');
-    list.rebuildRandomPool();
-    EXPECT_EQ(list.randomPool().size(), 3u);
+    applyPrefs();
+    sequence.rebuildRandomPool();
+    EXPECT_EQ(sequence.randomPool().size(), 3u);
     prefs.values().randomGenre = onlyGenres({0, 17});
-    list.rebuildRandomPool();
-    EXPECT_EQ(list.randomPool().size(), 2u);
+    applyPrefs();
+    sequence.rebuildRandomPool();
+    EXPECT_EQ(sequence.randomPool().size(), 2u);
     // A short string: genres past its end are off, but all of it is '1'.
     prefs.values().randomGenre = "1";
-    list.rebuildRandomPool();
+    applyPrefs();
+    sequence.rebuildRandomPool();
     std::set<std::string> picked;
-    EXPECT_EQ(list.randomPool().size(), 2u);
+    EXPECT_EQ(sequence.randomPool().size(), 2u);
     for (int i = 0; i < 2; ++i) {
-        const auto row = list.pickRandom();
+        const auto row = sequence.pickRandom();
         ASSERT_TRUE(row);
         picked.insert(list.at(*row).path);
     }
     EXPECT_EQ(picked, (std::set<std::string>{path("blues.mp3"), path("odd.mp3")}));
     prefs.values().randomGenre.clear();
-    list.rebuildRandomPool();
-    EXPECT_EQ(list.randomPool().size(), 3u);
+    applyPrefs();
+    sequence.rebuildRandomPool();
+    EXPECT_EQ(sequence.randomPool().size(), 3u);
 }
 
 TEST_F(PlayListRandom, TitlesDoNotRepeatUntilThePoolIsRebuilt) {
     for (const char* name : {"a.mp3", "b.mp3", "c.mp3", "d.mp3"}) {
         song(name);
     }
-    list.rebuildRandomPool();
-    EXPECT_EQ(list.addRandom(4), 4);
+    sequence.rebuildRandomPool();
+    EXPECT_EQ(sequence.addRandom(4), 4);
     std::set<std::string> paths;
     for (const PlayListEntry& entry : list.entries()) {
         paths.insert(entry.path);
@@ -77,8 +83,8 @@ TEST_F(PlayListRandom, TitlesDoNotRepeatUntilThePoolIsRebuilt) {
     }
     EXPECT_EQ(paths.size(), 4u);
     // The last draw emptied the pool, which was then built again.
-    EXPECT_EQ(list.randomPool().size(), 4u);
-    EXPECT_EQ(list.addRandom(1), 1);
+    EXPECT_EQ(sequence.randomPool().size(), 4u);
+    EXPECT_EQ(sequence.addRandom(1), 1);
     for (size_t i = 0; i < library.count(); ++i) {
         EXPECT_EQ(library.at(i)->playCount, 0);  // random adds are not requests
     }
@@ -90,8 +96,8 @@ TEST_F(PlayListRandom, FilesThatCannotBeFoundAreSkippedWithoutAsking) {
     song("gone1.mp3", 60, "", false);
     song("here.mp3");
     song("gone2.mp3", 60, "", false)->setMediaName("Disc");
-    list.rebuildRandomPool();
-    const auto row = list.pickRandom();
+    sequence.rebuildRandomPool();
+    const auto row = sequence.pickRandom();
     ASSERT_TRUE(row);
     EXPECT_EQ(list.at(*row).path, path("here.mp3"));
     EXPECT_TRUE(prompter.messages.empty());
@@ -99,7 +105,7 @@ TEST_F(PlayListRandom, FilesThatCannotBeFoundAreSkippedWithoutAsking) {
     // Nothing left that can be found: two rebuilds, then the message.
     std::remove(path("here.mp3").c_str());
     cache.clear();
-    EXPECT_EQ(list.pickRandom(), std::nullopt);
+    EXPECT_EQ(sequence.pickRandom(), std::nullopt);
     EXPECT_EQ(prompter.messages, std::vector<std::string>{stringText(7175)});
     EXPECT_EQ(list.count(), 1u);
 }
@@ -107,11 +113,11 @@ TEST_F(PlayListRandom, FilesThatCannotBeFoundAreSkippedWithoutAsking) {
 TEST_F(PlayListRandom, AnIndexPastTheLibraryIsAFailedAdd) {
     song("a.mp3");
     song("b.mp3");
-    list.rebuildRandomPool();
+    sequence.rebuildRandomPool();
     library.removeAt(1);  // the pool still holds index 1
     std::set<std::string> picked;
     for (int i = 0; i < 2; ++i) {
-        if (const auto row = list.pickRandom()) {
+        if (const auto row = sequence.pickRandom()) {
             picked.insert(list.at(*row).path);
         }
     }

@@ -2,30 +2,26 @@
 
 #include <gtest/gtest.h>
 
-#include "PlayListFixture.h"
-#include "core/library/Drives.h"
+#include "support/FakeDrives.h"
+#include "support/PlayListFixture.h"
 
 namespace sonara::testing {
 namespace {
 
-// Every path below `removableRoot` lies on a removable medium.
-class FakeDrives final : public Drives {
-  public:
-    DriveKind kindOf(const std::string& path) const override {
-        return !removableRoot.empty() && path.rfind(removableRoot, 0) == 0 ? DriveKind::Removable
-                                                                           : DriveKind::Fixed;
-    }
-    std::string labelOf(const std::string&) const override { return {}; }
-    std::vector<MountedDrive> drives() const override { return {}; }
-    std::string removableRoot;
-};
-
 class SongOpenerTest : public PlayListFixture {
   protected:
-    SongOpenerTest() : opener(prefs, library, sources, factory, list, dispatcher, saver, &drives) {
+    SongOpenerTest()
+        : opener(songOpenerOptions(prefs), library, sources, factory, adder, sequence, dispatcher,
+                 saver, &drives) {
         prefs.values().addToLibrary = 0;
         prefs.values().addToPlayList = 1;
         prefs.values().snEnqueueAction = 0;
+        applyPrefs();
+    }
+
+    void applyPrefs() {
+        PlayListFixture::applyPrefs();
+        opener.setOptions(songOpenerOptions(prefs));
     }
 
     std::string file(const std::string& name) {
@@ -68,6 +64,7 @@ TEST_F(SongOpenerTest, ABurstOfOpensPlaysTheFirstAndQueuesTheRest) {
 
 TEST_F(SongOpenerTest, EnqueueOnlyNeverPlaysAndNeedsNoTimer) {
     prefs.values().snEnqueueAction = 1;
+    applyPrefs();
     opener.open(file("a.mp3"));
     opener.open(file("b.mp3"));
     EXPECT_EQ(list.count(), 2u);
@@ -75,6 +72,7 @@ TEST_F(SongOpenerTest, EnqueueOnlyNeverPlaysAndNeedsNoTimer) {
     EXPECT_FALSE(dispatcher.running(SongOpener::kEnqueueTimerId));
 
     prefs.values().addToPlayList = 0;  // neither: nothing at all
+    applyPrefs();
     opener.open(file("c.mp3"));
     EXPECT_EQ(list.count(), 2u);
     EXPECT_EQ(saver.saves, 2);
@@ -82,6 +80,7 @@ TEST_F(SongOpenerTest, EnqueueOnlyNeverPlaysAndNeedsNoTimer) {
 
 TEST_F(SongOpenerTest, NewLibrarySongsQueueWithoutPlaying) {
     prefs.values().addToLibrary = 1;
+    applyPrefs();
     opener.open(file("new.mp3"));
     EXPECT_EQ(library.count(), 1u);
     EXPECT_EQ(sources.count(), 1u);
@@ -97,6 +96,7 @@ TEST_F(SongOpenerTest, NewLibrarySongsQueueWithoutPlaying) {
 
     // Only "AddToLibrary": a song already in the library is not queued.
     prefs.values().addToPlayList = 0;
+    applyPrefs();
     opener.open(path("new.mp3"));
     EXPECT_EQ(list.count(), 2u);
     opener.open(file("other.mp3"));
@@ -107,7 +107,8 @@ TEST_F(SongOpenerTest, NewLibrarySongsQueueWithoutPlaying) {
 TEST_F(SongOpenerTest, RemovableMediaSongsSkipTheLibraryButQueue) {
     prefs.values().addToLibrary = 1;
     prefs.values().addToPlayList = 0;
-    drives.removableRoot = dir.path().string();
+    applyPrefs();
+    drives.mount(dir.path().string() + "/", DriveKind::Removable);
     opener.open(file("disc.mp3"));
     EXPECT_EQ(library.count(), 0u);
     EXPECT_EQ(sources.count(), 0u);

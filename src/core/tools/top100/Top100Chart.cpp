@@ -11,8 +11,9 @@ constexpr int kSongAdded = 123;
 constexpr int kResetQuestion = 2005;
 }  // namespace
 
-Top100Chart::Top100Chart(Library& library, PlayList& playList, Prompter& prompter)
-    : library_(library), playList_(playList), prompter_(prompter) {
+Top100Chart::Top100Chart(Library& library, PlayListAdder& playList, ViewMode view,
+                         Prompter& prompter)
+    : library_(library), playList_(playList), viewMode_(view), prompter_(prompter) {
     reopen();
 }
 
@@ -42,7 +43,7 @@ std::optional<size_t> Top100Chart::add(std::optional<size_t> row) {
     if (record == nullptr) {
         return std::nullopt;
     }
-    return playList_.addRecordFromLibrary(*record);
+    return playList_.addRecordFromLibrary(*record, viewMode_);
 }
 
 std::optional<size_t> Top100Chart::addAndTell(size_t row) {

@@ -6,7 +6,8 @@
 
 #include "core/app/Prompter.h"
 #include "core/library/Library.h"
-#include "core/playlist/PlayList.h"
+#include "core/mainwnd/ViewMode.h"
+#include "core/playlist/PlayListAdder.h"
 
 namespace sonara {
 
@@ -17,8 +18,9 @@ class Top100Chart {
   public:
     static constexpr size_t kMaxRows = 100;
 
-    // `playList` is the current play list, attached to `library`.
-    Top100Chart(Library& library, PlayList& playList, Prompter& prompter);
+    // `playList` adds to the current play list, attached to `library`, as
+    // `view` shows it.
+    Top100Chart(Library& library, PlayListAdder& playList, ViewMode view, Prompter& prompter);
 
     // Every record with a non-zero play count in library order, then by play
     // count, most first (ties stay in library order); the rows are the first
@@ -42,7 +44,8 @@ class Top100Chart {
 
   private:
     Library& library_;
-    PlayList& playList_;
+    PlayListAdder& playList_;
+    ViewMode viewMode_;
     Prompter& prompter_;
     std::vector<LibraryRecord*> view_;
 };

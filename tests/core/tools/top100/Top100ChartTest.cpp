@@ -5,7 +5,7 @@
 #include <algorithm>
 
 #include "core/app/StringTable.h"
-#include "core/playlist/PlayListFixture.h"
+#include "support/PlayListFixture.h"
 
 namespace sonara::testing {
 namespace {
@@ -15,7 +15,7 @@ class Top100 : public PlayListFixture {};
 TEST_F(Top100, NoRequestsMeansAnEmptyChart) {
     song("a.mp3");
     song("b.mp3");
-    Top100Chart chart(library, list, prompter);
+    Top100Chart chart(library, adder, ViewMode::Normal, prompter);
     EXPECT_EQ(chart.rowCount(), 0u);
     EXPECT_EQ(chart.add(0), std::nullopt);
     EXPECT_EQ(chart.add(std::nullopt), std::nullopt);
@@ -27,7 +27,7 @@ TEST_F(Top100, OnlyTheHundredMostRequestedAreRankedMostFirst) {
         song("s" + std::to_string(1000 + i) + ".mp3")->playCount = i + 1;
     }
     song("never.mp3");
-    Top100Chart chart(library, list, prompter);
+    Top100Chart chart(library, adder, ViewMode::Normal, prompter);
     EXPECT_EQ(chart.view().size(), 150u);
     ASSERT_EQ(chart.rowCount(), 100u);
     EXPECT_EQ(chart.rowRecord(0)->playCount, 150);
@@ -40,7 +40,7 @@ TEST_F(Top100, AddingCountsAPlaySoTheSongCanRiseOnReopening) {
     LibraryRecord* b = song("b.mp3");
     a->playCount = 2;
     b->playCount = 2;
-    Top100Chart chart(library, list, prompter);
+    Top100Chart chart(library, adder, ViewMode::Normal, prompter);
     ASSERT_EQ(chart.rowRecord(1), b);  // equal counts keep library order
     EXPECT_EQ(chart.add(1), 0u);
     EXPECT_EQ(b->playCount, 3);
@@ -67,7 +67,7 @@ TEST_F(Top100, AddingCountsAPlaySoTheSongCanRiseOnReopening) {
 TEST_F(Top100, ClearAsksThenResetsEveryCount) {
     LibraryRecord* a = song("a.mp3");
     a->playCount = 4;
-    Top100Chart chart(library, list, prompter);
+    Top100Chart chart(library, adder, ViewMode::Normal, prompter);
     prompter.answerNext(Answer::No);
     EXPECT_FALSE(chart.clear());
     EXPECT_EQ(a->playCount, 4);
