@@ -17,7 +17,6 @@ namespace {
 
 constexpr const char* kDupesUsage =
     "dupes [--strip|--no-strip] [--sources | FOLDER...] [--delete] [--copy-to DIR | --no-copy]";
-constexpr int kNoDuplicates = 2001;
 
 void printList(Context& context, const std::vector<DuplicateEntry>& entries) {
     for (const DuplicateEntry& entry : entries) {
@@ -82,7 +81,7 @@ int runDupes(Context& context, Args& args) {
     }
     printList(context, search.entries);
     if (search.entries.empty()) {
-        context.prompter().message(stringText(kNoDuplicates), Icon::Information);
+        context.prompter().message(stringText(TextId::NoDuplicates), Icon::Information);
         return kSuccess;
     }
     if (!remove) {

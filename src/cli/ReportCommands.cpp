@@ -16,7 +16,6 @@ namespace {
 constexpr const char* kReportUsage =
     "report [--include current|all] [--using name|path|both] [--columns 1|2|3] "
     "[--delim comma|space|tab] [--out FILE]";
-constexpr int kEnterValidFileName = 2002;
 constexpr size_t kMaxFileNameLength = 255;
 
 // The index of `word` among `choices`; nullopt for anything else.
@@ -50,7 +49,7 @@ int runReport(Context& context, Args& args) {
         return usage(context, kReportUsage, args.error());
     }
     if (out && (out->empty() || out->size() > kMaxFileNameLength)) {
-        context.prompter().message(stringText(kEnterValidFileName), Icon::Stop);
+        context.prompter().message(stringText(TextId::EnterValidFileName), Icon::Stop);
         return kFailure;
     }
     // Stored absolute: a later run from another folder writes the same file.

@@ -21,7 +21,6 @@ namespace {
 constexpr const char* kSourcesUsage =
     "sources | sources add FOLDER [--media NAME] | sources remove INDEX";
 constexpr const char* kMediaUsage = "media | media rename OLD NEW | media delete NAME [--yes]";
-constexpr int kFinishedChecking = 114;
 
 LibraryScope scopeOf(Context& context) {
     return LibraryScope{context.library(),       context.sources(), context.pathCache(),
@@ -131,7 +130,7 @@ int runCheck(Context& context, Args& args) {
         checkAvailability(scope, context.prefs().values().checkRemovableMediaOnly != 0);
     const bool saved = context.saveLibrary() && context.savePathCache();
     if (!quiet) {
-        std::fprintf(context.out(), "%s\n", stringText(kFinishedChecking).c_str());
+        std::fprintf(context.out(), "%s\n", stringText(TextId::AvailabilityCheckFinished).c_str());
     }
     return saved && result.finished ? kSuccess : kFailure;
 }

@@ -14,8 +14,6 @@ namespace sonara::audio {
 
 namespace {
 
-constexpr int kFolderQuestion = 112;
-
 int percentOf(const CMMMPEGFileX& reader) {
     const int64_t length = reader.lengthMs();
     if (length <= 0) {
@@ -83,8 +81,8 @@ WavConversion::StartResult WavConversion::start(const std::string& folder) {
     }
     std::error_code error;
     if (!std::filesystem::is_directory(destination, error)) {
-        if (prompter_.ask(stringText(kFolderQuestion), Buttons::YesNo, Icon::Question) !=
-            Answer::Yes) {
+        if (prompter_.ask(stringText(TextId::CreateFolderQuestion), Buttons::YesNo,
+                          Icon::Question) != Answer::Yes) {
             result.outcome = Start::Declined;
             return result;
         }

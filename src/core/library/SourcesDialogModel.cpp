@@ -7,12 +7,6 @@
 
 namespace sonara {
 
-namespace {
-
-constexpr int kFailedToAddSource = 150;
-
-}  // namespace
-
 std::vector<std::string> SourcesDialogModel::rows() const {
     std::vector<std::string> rows;
     for (const SourceFolder& source : sources_.entries()) {
@@ -36,7 +30,7 @@ SourcesDialogModel::AddOutcome SourcesDialogModel::add(const std::string& chosen
                                                        Preferences& prefs, Prompter& prompter,
                                                        const std::string& mediaName) {
     if (chosen.empty()) {
-        prompter.message(stringText(kFailedToAddSource), Icon::Exclamation);
+        prompter.message(stringText(TextId::SourceAddFailed), Icon::Exclamation);
         return AddOutcome::Failed;
     }
     const std::string folder = withTrailingSlash(chosen);
@@ -46,7 +40,7 @@ SourcesDialogModel::AddOutcome SourcesDialogModel::add(const std::string& chosen
         return AddOutcome::AlreadyThere;
     }
     if (sources_.add(folder, mediaName, 1) == nullptr) {
-        prompter.message(stringText(kFailedToAddSource), Icon::Exclamation);
+        prompter.message(stringText(TextId::SourceAddFailed), Icon::Exclamation);
         return AddOutcome::Failed;
     }
     return AddOutcome::Added;

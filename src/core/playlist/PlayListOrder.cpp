@@ -20,8 +20,6 @@ namespace sonara {
 
 namespace {
 
-constexpr int kRandomAddFailure = 7175;
-
 std::string temporaryFolder() {
     const char* tmp = std::getenv("TMPDIR");
     return tmp != nullptr && *tmp != '\0' ? tmp : "/tmp";
@@ -299,7 +297,7 @@ std::optional<size_t> PlayList::pickRandom() {
             return added;
         }
     }
-    env_.prompter.message(stringText(kRandomAddFailure), Icon::Exclamation);
+    env_.prompter.message(stringText(TextId::RandomAddFailure), Icon::Exclamation);
     return std::nullopt;
 }
 

@@ -17,7 +17,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr int kOverwriteQuestion = 7176;
 constexpr const char* kStagedSuffix = ".restoring";
 
 // The set's file in `folder`: the exact name when it exists, else an entry
@@ -131,8 +130,8 @@ BackupOutcome DataBackup::backup(const std::optional<std::string>& chosen) {
 }
 
 bool DataBackup::confirmRestore() {
-    return prompter_.ask(stringText(kOverwriteQuestion), Buttons::YesNo, Icon::Question) ==
-           Answer::Yes;
+    return prompter_.ask(stringText(TextId::OverwriteLibraryQuestion), Buttons::YesNo,
+                         Icon::Question) == Answer::Yes;
 }
 
 BackupOutcome DataBackup::restore(const std::optional<std::string>& chosen) {

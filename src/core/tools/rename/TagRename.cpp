@@ -14,9 +14,6 @@ namespace sonara {
 
 namespace {
 
-constexpr int kReadOnlyFile = 2006;
-constexpr int kIllegalName = 2007;
-
 std::string trimRight(std::string text) {
     const auto end = text.find_last_not_of(" \t\r\n");
     text.erase(end == std::string::npos ? 0 : end + 1);
@@ -118,14 +115,16 @@ RenameResult renameCandidates(const std::vector<RenameCandidate>& candidates, Pr
             continue;
         }
         if (files::isReadOnly(oldPath)) {
-            prompter.message(stringText(kReadOnlyFile) + "\n" + oldPath, Icon::Exclamation);
+            prompter.message(stringText(TextId::ReadOnlyRenameFailed) + "\n" + oldPath,
+                             Icon::Exclamation);
             ++result.failed;
             continue;
         }
         // A tag text holding "/" must not move the file out of its folder.
         if (!isPlainFileName(candidate.newName) ||
             renameNoReplace(oldPath, candidate.newPath()) != RenameOutcome::Renamed) {
-            prompter.message(stringText(kIllegalName) + "\n" + oldPath, Icon::Exclamation);
+            prompter.message(stringText(TextId::IllegalCharacters) + "\n" + oldPath,
+                             Icon::Exclamation);
             ++result.failed;
             continue;
         }

@@ -14,7 +14,6 @@ namespace sonara {
 
 namespace {
 
-constexpr int kReportGenerated = 178;
 constexpr size_t kProgressThreshold = 21;
 constexpr size_t kProgressSteps = 20;
 
@@ -123,7 +122,7 @@ Status writeReport(const std::vector<const LibraryRecord*>& records, const Repor
         prompter.message("Unable to write " + destination, Icon::Stop);
         return status;
     }
-    prompter.message(stringText(kReportGenerated), Icon::Information);
+    prompter.message(stringText(TextId::ReportGenerated), Icon::Information);
     return status;
 }
 

@@ -131,9 +131,9 @@ TEST(TagRename, NeverOverwritesOrLeavesTheFolder) {
         return std::find(prompter.messages.begin(), prompter.messages.end(), text) !=
                prompter.messages.end();
     };
-    EXPECT_TRUE(has(stringText(2007) + "\n" + music + "a.mp3"));
-    EXPECT_TRUE(has(stringText(2007) + "\n" + music + "b.mp3"));
-    EXPECT_TRUE(has(stringText(2006) + "\n" + music + "c.mp3"));
+    EXPECT_TRUE(has(stringText(TextId::IllegalCharacters) + "\n" + music + "a.mp3"));
+    EXPECT_TRUE(has(stringText(TextId::IllegalCharacters) + "\n" + music + "b.mp3"));
+    EXPECT_TRUE(has(stringText(TextId::ReadOnlyRenameFailed) + "\n" + music + "c.mp3"));
     EXPECT_EQ(testing::readText(dir.path() / "music" / "Same - Name.MP3"), "keep me");
     EXPECT_TRUE(fs::exists(dir.path() / "music" / "a.mp3"));
     EXPECT_TRUE(fs::exists(dir.path() / "music" / "b.mp3"));
