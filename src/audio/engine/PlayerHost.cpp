@@ -185,7 +185,7 @@ void PlayerHost::restartAround(const std::function<void()>& change) {
         // Play command opens it again.
         resumePath_ = path;
         resumeMs_ = position;
-        dispatcher_.post([this] { command(kCommandPlay); });
+        dispatcher_.post([this] { command(Command::TrayPlay); });
     }
 }
 
@@ -209,19 +209,19 @@ void PlayerHost::applyVisPriority() {
     fastTimer_.setPriority(prefs_.values().visPriority);
 }
 
-void PlayerHost::command(int id) {
+void PlayerHost::command(Command id) {
     switch (id) {
-        case kCommandPrevious:
+        case Command::TrayPrevious:
             if (playList_ != nullptr) {
                 playList_->advance(0, false);
             }
             break;
-        case kCommandNext:
+        case Command::TrayNext:
             if (playList_ != nullptr) {
                 playList_->advance(1, true);
             }
             break;
-        case kCommandPlay:
+        case Command::TrayPlay:
             if (playList_ != nullptr) {
                 if (playList_->hasCurrent()) {
                     playList_->playCurrent();
@@ -230,10 +230,10 @@ void PlayerHost::command(int id) {
                 }
             }
             break;
-        case kCommandPause:
+        case Command::TrayPause:
             togglePause();
             break;
-        case kCommandStop:
+        case Command::TrayStop:
             if (window_ != nullptr && window_->exists()) {
                 window_->pressStop();
             } else if (playList_ != nullptr) {

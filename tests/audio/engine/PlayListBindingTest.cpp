@@ -118,17 +118,17 @@ TEST_F(PlayListBindingTest, SongsThatEndPlayTheNextAndTheListStopsAfterTheLast) 
 TEST_F(PlayListBindingTest, AStopDoesNotAdvanceAndTheTrayPlayStartsAgain) {
     add("long.mp3", 10);
     add("next.mp3", 1);
-    host->command(PlayerHost::kCommandPlay);  // nothing current yet: the first
+    host->command(Command::TrayPlay);  // nothing current yet: the first
     ASSERT_TRUE(host->isPlaying());
     EXPECT_EQ(list.current(), 0u);
     queue.runFor(100ms);
-    host->command(PlayerHost::kCommandStop);  // no window: the play list stops
+    host->command(Command::TrayStop);  // no window: the play list stops
     EXPECT_FALSE(host->isPlaying());
     queue.runFor(200ms);
     EXPECT_EQ(list.current(), 0u);
     EXPECT_EQ(states(), (std::vector<S>{S::Played, S::Unplayed}));
 
-    host->command(PlayerHost::kCommandNext);
+    host->command(Command::TrayNext);
     EXPECT_TRUE(host->isPlaying());
     EXPECT_EQ(host->player().fileName(), dir.file("next.mp3"));
 }
