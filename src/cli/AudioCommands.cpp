@@ -203,11 +203,10 @@ int runPlay(Context& context, Args& args) {
                      "keys: space pause/resume, n next, p previous, t elapsed/remaining, q quit\n");
     }
     // Each tick also notices Ctrl-C.
-    constexpr int kDisplayTimer = 1;
-    queue.startTimer(kDisplayTimer, 250, showTime);
+    TimerHandle display = queue.startTimer(250, showTime);
     list.advance(1, true);
     queue.runUntil([&] { return quit || list.finished() || gInterrupted; }, 24h * 365);
-    queue.killTimer(kDisplayTimer);
+    display.stop();
     host.stopIfOpen();
     if (terminal) {
         std::fprintf(context.out(), "\r\033[K");

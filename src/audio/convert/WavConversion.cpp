@@ -47,9 +47,6 @@ WavConversion::WavConversion(Dispatcher& userInterface, Prompter& prompter,
 }
 
 WavConversion::~WavConversion() {
-    if (timerRunning_) {
-        userInterface_.killTimer(options_.progressTimerId);
-    }
     jobs_.clear();  // each trigger stops before its reader and writer go
 }
 
@@ -179,10 +176,8 @@ void WavConversion::startFile(ConversionJob& job, size_t index) {
     // An existing target is replaced when the new file is complete, not
     // deleted first: a failure leaves it as it was.
     job.writer.setFileName(targetPath(folder_, source));
-    if (!timerRunning_) {
-        timerRunning_ = true;
-        userInterface_.startTimer(options_.progressTimerId, options_.progressIntervalMs,
-                                  [this] { tick(); });
+    if (!progressTimer_.running()) {
+        progressTimer_ = userInterface_.startTimer(options_.progressIntervalMs, [this] { tick(); });
     }
     if (const Status started = job.trigger.start(); !started) {
         fileFailed(job, started.error());
@@ -243,10 +238,7 @@ void WavConversion::tick() {
 }
 
 void WavConversion::finish() {
-    if (timerRunning_) {
-        userInterface_.killTimer(options_.progressTimerId);
-        timerRunning_ = false;
-    }
+    progressTimer_.stop();
     converting_ = false;
     const ConversionOutcome outcome = cancelled_ ? ConversionOutcome::Cancelled
                                       : error_   ? ConversionOutcome::SomeErrors

@@ -50,7 +50,6 @@ class WavConversion {
   public:
     struct Options {
         int jobs = 1;
-        int progressTimerId = 1301;  // a Dispatcher timer id of this conversion's own
         int progressIntervalMs = 500;
     };
 
@@ -126,7 +125,7 @@ class WavConversion {
     bool cancelled_ = false;
     bool error_ = false;
     bool success_ = false;
-    bool timerRunning_ = false;
+    TimerHandle progressTimer_;
     // Posted steps hold it weakly: a step arriving after the conversion is gone is dropped.
     std::shared_ptr<WavConversion*> self_ = std::make_shared<WavConversion*>(this);
 };

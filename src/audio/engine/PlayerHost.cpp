@@ -31,7 +31,7 @@ PlayerHost::PlayerHost(Dispatcher& dispatcher, OutputFactory& outputs, Preferenc
       prompter_(prompter),
       player_(dispatcher, outputs),
       lengthProbe_(dispatcher, outputs),
-      fastTimer_(dispatcher, kFastTimerId) {
+      fastTimer_(dispatcher) {
     player_.onStarted = [this] { onStarted(); };
     player_.onEnded = [this] { onEnded(); };
     lengthProbe_.setBufferSize(2048);

@@ -26,9 +26,6 @@ class OutputFactory;
 // thread; the players' events arrive there through the Dispatcher.
 class PlayerHost {
   public:
-    // Dispatcher timer id of the fast timer.
-    static constexpr int kFastTimerId = 1268;
-
     PlayerHost(Dispatcher& dispatcher, OutputFactory& outputs, PreferenceStore& prefs,
                Prompter& prompter);
     PlayerHost(const PlayerHost&) = delete;

@@ -22,18 +22,10 @@ SongOpener::SongOpener(PreferenceStore& prefs, Library& library, SourcesList& so
       saver_(saver),
       drives_(drives) {}
 
-SongOpener::~SongOpener() {
-    if (timerRunning_) {
-        dispatcher_.killTimer(kEnqueueTimerId);
-    }
-}
+SongOpener::~SongOpener() = default;
 
 void SongOpener::restartEnqueueTimer() {
-    timerRunning_ = true;
-    dispatcher_.startTimer(kEnqueueTimerId, kEnqueueTimerMs, [this] {
-        dispatcher_.killTimer(kEnqueueTimerId);
-        timerRunning_ = false;
-    });
+    enqueueTimer_ = dispatcher_.startTimer(kEnqueueTimerMs, [this] { enqueueTimer_.stop(); });
 }
 
 void SongOpener::open(const std::string& path) {
@@ -59,7 +51,8 @@ void SongOpener::open(const std::string& path) {
             playList_.append(*added, path, false);
         } else {
             const bool enqueueOnly = prefs.snEnqueueAction != 0;
-            const bool playNow = !enqueueOnly && !(timerRunning_ && playList_.playerIsPlaying());
+            const bool playNow =
+                !enqueueOnly && !(enqueueTimer_.running() && playList_.playerIsPlaying());
             playList_.addFile(path, playNow);
             saved = true;
         }

@@ -2,10 +2,11 @@
 
 #include <string>
 
+#include "core/app/Dispatcher.h"
+
 namespace sonara {
 
 class DataFileSaver;
-class Dispatcher;
 class Drives;
 class Library;
 class PlayList;
@@ -21,7 +22,6 @@ class SourcesList;
 // User-interface thread only; the timer runs through the Dispatcher.
 class SongOpener {
   public:
-    static constexpr int kEnqueueTimerId = 11;
     static constexpr int kEnqueueTimerMs = 3500;
 
     // `drives` may be null: every path then counts as on a fixed drive.
@@ -33,7 +33,7 @@ class SongOpener {
     SongOpener& operator=(const SongOpener&) = delete;
 
     void open(const std::string& path);
-    bool enqueueTimerRunning() const { return timerRunning_; }
+    bool enqueueTimerRunning() const { return enqueueTimer_.running(); }
 
   private:
     void restartEnqueueTimer();
@@ -46,7 +46,7 @@ class SongOpener {
     Dispatcher& dispatcher_;
     DataFileSaver& saver_;
     const Drives* drives_;
-    bool timerRunning_ = false;
+    TimerHandle enqueueTimer_;
 };
 
 }  // namespace sonara

@@ -56,7 +56,7 @@ class WavConversionTest : public ::testing::Test {
     // Runs a whole conversion of `sources` into `folder`.
     void convert(const std::vector<std::string>& sources, const std::string& folder, int jobs = 1) {
         conversion = std::make_unique<WavConversion>(queue, prompter, prefs, sources,
-                                                     WavConversion::Options{jobs, 1301, 20});
+                                                     WavConversion::Options{jobs, 20});
         conversion->setListener(&recorder);
         started = conversion->start(folder);
         if (started.outcome == WavConversion::Start::Started) {
