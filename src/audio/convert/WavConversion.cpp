@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 #include <filesystem>
 #include <system_error>
 
@@ -26,13 +25,13 @@ int percentOf(const CMMMPEGFileX& reader) {
 }  // namespace
 
 const std::string& conversionMessage(ConversionOutcome outcome) {
-    static const std::string texts[] = {
-        "Conversion cancelled!",
-        "Some errors occured while converting files",
-        "File(s) converted successfully!",
-        "At least one error occurred while converting file(s)",
+    static constexpr TextId texts[] = {
+        TextId::ConversionCancelled,
+        TextId::ConversionSomeErrors,
+        TextId::ConversionSucceeded,
+        TextId::ConversionNoneConverted,
     };
-    return texts[int(outcome)];
+    return stringText(texts[int(outcome)]);
 }
 
 WavConversion::WavConversion(Dispatcher& userInterface, Prompter& prompter,
@@ -69,7 +68,7 @@ WavConversion::StartResult WavConversion::start(const std::string& folder) {
     }
     if (folder.empty()) {
         // Adding the separator would make it the root folder.
-        result.error = "No destination folder was given";
+        result.error = stringText(TextId::NoDestinationFolder);
         return result;
     }
     std::string destination = folder;
@@ -91,7 +90,7 @@ WavConversion::StartResult WavConversion::start(const std::string& folder) {
     std::filesystem::create_directories(destination, error);
     std::error_code unused;
     if (!std::filesystem::is_directory(destination, unused)) {
-        result.error = "Unable to create the folder " + destination +
+        result.error = formatText(TextId::FolderNotCreated, destination) +
                        (error ? ": " + error.message() : std::string());
         return result;
     }
@@ -159,10 +158,10 @@ void WavConversion::nextFileStep() {
 
 void WavConversion::startFile(ConversionJob& job, size_t index) {
     const std::string& source = sources_[index];
-    char status[64];
-    std::snprintf(status, sizeof status, "File %zu of %zu : ", index + 1, sources_.size());
     if (listener_ != nullptr) {
-        listener_->statusChanged(status + fileNameOf(source));
+        listener_->statusChanged(formatText(TextId::ConversionFileStatus, std::to_string(index + 1),
+                                            std::to_string(sources_.size())) +
+                                 fileNameOf(source));
     }
     if (cancelled_ || !converting_) {
         return;  // the listener cancelled: the step it posted ends the conversion

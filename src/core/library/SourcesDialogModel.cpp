@@ -36,7 +36,7 @@ SourcesDialogModel::AddOutcome SourcesDialogModel::add(const std::string& chosen
     const std::string folder = withTrailingSlash(chosen);
     prefs.lastUsedFolder = folder;
     if (sources_.indexOfFolder(folder) >= 0) {
-        prompter.message("You have added this folder previously", Icon::Exclamation);
+        prompter.message(stringText(TextId::FolderAddedBefore), Icon::Exclamation);
         return AddOutcome::AlreadyThere;
     }
     if (sources_.add(folder, mediaName, 1) == nullptr) {

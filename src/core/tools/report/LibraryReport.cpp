@@ -109,7 +109,7 @@ Status writeReport(const std::vector<const LibraryRecord*>& records, const Repor
     std::string text;
     if (records.size() >= kProgressThreshold) {
         const size_t every = std::max<size_t>(1, records.size() / kProgressSteps);
-        prompter.runProgress("Please wait...", "", [&](Progress& progress) {
+        prompter.runProgress(stringText(TextId::PleaseWait), "", [&](Progress& progress) {
             text = buildText(records, options, lookup, every, &progress);
             return true;
         });
@@ -119,7 +119,7 @@ Status writeReport(const std::vector<const LibraryRecord*>& records, const Repor
     // The report is only claimed when it is really on disk.
     const Status status = writeFileAtomically(destination, text);
     if (!status) {
-        prompter.message("Unable to write " + destination, Icon::Stop);
+        prompter.message(formatText(TextId::ReportNotWritten, destination), Icon::Stop);
         return status;
     }
     prompter.message(stringText(TextId::ReportGenerated), Icon::Information);
