@@ -136,6 +136,7 @@ const std::unordered_map<TextId, std::string>& table() {
         {TextId::ConversionFileStatus, "File %s of %s : "},
         {TextId::NoDestinationFolder, "No destination folder was given"},
         {TextId::FolderNotCreated, "Unable to create the folder %s"},
+        {TextId::SelectOneGenre, "You must select at least one Genre."},
     };
     return texts;
 }

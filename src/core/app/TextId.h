@@ -110,6 +110,7 @@ enum class TextId {
     ConversionFileStatus = 60325,
     NoDestinationFolder = 60326,
     FolderNotCreated = 60327,
+    SelectOneGenre = 60328,
 };
 
 // Every id above, for the check that each has a text and each text a name;
@@ -218,6 +219,7 @@ inline constexpr TextId kAllTextIds[] = {
     TextId::ConversionFileStatus,
     TextId::NoDestinationFolder,
     TextId::FolderNotCreated,
+    TextId::SelectOneGenre,
 };
 
 }  // namespace sonara
