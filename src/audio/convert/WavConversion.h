@@ -77,7 +77,7 @@ class WavConversion {
         std::string preferencesError;
     };
     // The Convert button: `folder` gets a trailing '/', a missing folder is
-    // offered for creation (text 112, Yes/No), "WavFilesFolder" is stored and
+    // offered for creation (TextId::CreateFolderQuestion, Yes/No), "WavFilesFolder" is stored and
     // the preferences saved, every missing level is created, and the first
     // file's step is posted.
     StartResult start(const std::string& folder);

@@ -46,7 +46,7 @@ TEST(ProfileRoutinesTest, ReadTextWithStringTableDefault) {
 }
 
 TEST(ProfileRoutinesTest, ReadColourFallsBackToItsDefault) {
-    // 2003 is "(none specified)", no colour at all.
+    // NoneSpecified is "(none specified)", no colour at all.
     const IniFile file = fromText("[S]\nRed=(255,0,0)\nBroken=(12\nEmpty=\n");
     EXPECT_EQ(readProfileColour(file, "S", "Red", TextId::NoneSpecified).value, 0xFFu);
     EXPECT_EQ(readProfileColour(file, "S", "Missing", TextId::NoneSpecified).value, 0u);
