@@ -125,7 +125,7 @@ bool convert(const std::vector<std::string>& sources, const std::string& folder,
     EventQueue queue;
     YesPrompter prompter;
     audio::WavConversion conversion(queue, prompter, prefs, sources,
-                                    audio::WavConversion::Options{jobs, 1301, 500});
+                                    audio::WavConversion::Options{jobs, 500});
     struct Done final : audio::WavConversionListener {
         bool done = false;
         bool ok = false;

@@ -176,11 +176,10 @@ void CliPlayer::run(audio::PlayListControl& list, const std::function<void()>& s
                      "keys: space pause/resume, n next, p previous, t elapsed/remaining, q quit\n");
     }
     // Each tick also notices Ctrl-C.
-    constexpr int kDisplayTimer = 1;
-    queue_.startTimer(kDisplayTimer, 250, showTime);
+    TimerHandle display = queue_.startTimer(250, showTime);
     start();
     queue_.runUntil([&] { return quit || finished() || gInterrupted; }, 24h * 365);
-    queue_.killTimer(kDisplayTimer);
+    display.stop();
     host_.stopIfOpen();
     if (terminal) {
         std::fprintf(out, "\r\033[K");

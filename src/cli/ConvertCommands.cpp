@@ -107,7 +107,7 @@ int runToWav(Context& context, Args& args) {
     EventQueue queue;
     TerminalListener listener(context);
     audio::WavConversion conversion(queue, context.prompter(), context.prefs(), files,
-                                    audio::WavConversion::Options{jobs, 1301, 500});
+                                    audio::WavConversion::Options{jobs, 500});
     conversion.setListener(&listener);
     InterruptGuard interrupts;
     const audio::WavConversion::StartResult started = conversion.start(folder);

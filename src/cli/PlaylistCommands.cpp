@@ -13,6 +13,7 @@
 #include "cli/Commands.h"
 #include "cli/Json.h"
 #include "cli/NumberArg.h"
+#include "core/app/Command.h"
 #include "core/io/FileAttributes.h"
 #include "core/playlist/TextPlayList.h"
 #include "core/settings/PreferenceStore.h"
@@ -229,7 +230,7 @@ int play(Context& context, std::optional<int> device) {
     {
         audio::PlayListBinding binding(player.host(), current.sequence());
         player.run(
-            binding, [&] { player.host().command(audio::PlayerHost::kCommandPlay); },
+            binding, [&] { player.host().command(Command::TrayPlay); },
             [&] { return !player.host().isPlaying(); });
     }
     current.nowPlaying().setListener(nullptr);

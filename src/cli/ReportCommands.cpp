@@ -16,7 +16,6 @@ namespace sonara::cli {
 
 namespace {
 
-constexpr int kEnterValidFileName = 2002;
 constexpr size_t kMaxFileNameLength = 255;
 
 // The index of `word` among `choices`; nullopt for anything else.
@@ -52,7 +51,7 @@ int runReport(Context& context, Args& args) {
         return usage(context, "report", "unknown choice");
     }
     if (out && (out->empty() || out->size() > kMaxFileNameLength)) {
-        context.prompter().message(stringText(kEnterValidFileName), Icon::Stop);
+        context.prompter().message(stringText(TextId::EnterValidFileName), Icon::Stop);
         return kFailure;
     }
     const bool toStandardOutput = out && *out == "-";

@@ -9,6 +9,7 @@
 #include "cli/Commands.h"
 #include "cli/NumberArg.h"
 #include "cli/RecordOutput.h"
+#include "core/app/StringTable.h"
 #include "core/io/Characters.h"
 #include "core/library/search/LibrarySearch.h"
 #include "core/library/search/ListingProgress.h"
@@ -46,7 +47,7 @@ class CliSearchDialogs final : public SearchDialogs {
     bool pickGenres(GenrePicker& picker) override {
         picker.selectAll();
         if (!picker.accept()) {
-            prompter_.message(GenrePicker::kNothingSelected);
+            prompter_.message(stringText(TextId::SelectOneGenre));
             return false;
         }
         return true;

@@ -22,7 +22,6 @@ namespace {
 
 constexpr const char* kSourcesUsage = "sources";
 constexpr const char* kMediaUsage = "media";
-constexpr int kFinishedChecking = 114;
 
 LibraryScope scopeOf(Context& context) {
     return LibraryScope{context.library(),       context.sources(), context.pathCache(),
@@ -133,7 +132,7 @@ int runCheck(Context& context, Args& args) {
         checkAvailability(scope, context.prefs().values().checkRemovableMediaOnly != 0);
     const bool saved = context.saveLibrary() && context.savePathCache();
     if (!quiet) {
-        std::fprintf(context.out(), "%s\n", stringText(kFinishedChecking).c_str());
+        std::fprintf(context.out(), "%s\n", stringText(TextId::AvailabilityCheckFinished).c_str());
         // On stderr, beside the program's own message: how many of the
         // songs the list marks as missing.
         size_t missing = 0;

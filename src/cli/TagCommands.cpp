@@ -102,7 +102,7 @@ int runTag(Context& context, Args& args) {
     if (genre)
         tag.setGenre(genreIndex);
     if (!tag.write()) {
-        context.report(stringText(121));
+        context.report(stringText(TextId::TagWriteFailed));
         return kFailure;
     }
     return kSuccess;

@@ -54,7 +54,7 @@ TEST_F(CliDupes, ListsGroupsWithMarksAndTotals) {
                   " Items Marked for Deletion (Size):1 (" + kb(fs::file_size(small)) + "KB)\n");
     const CliRun exact = cli.run({"dupes", "--no-strip", music()});
     EXPECT_NE(exact.out.find("Found (Size):0 (0KB)"), std::string::npos);
-    EXPECT_NE((exact.out + exact.err).find(stringText(2001)), std::string::npos);
+    EXPECT_NE((exact.out + exact.err).find(stringText(TextId::NoDuplicates)), std::string::npos);
 }
 
 TEST_F(CliDupes, DeleteAsksAndNoKeepsEveryFile) {
@@ -89,7 +89,7 @@ TEST_F(CliDupes, ReadOnlyDuplicateIsReportedAndStays) {
     const CliRun run = cli.run({"dupes", "--delete", "--yes", "--no-copy", music()});
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_TRUE(fs::exists(copy));
-    EXPECT_NE((run.out + run.err).find(stringText(154)), std::string::npos);
+    EXPECT_NE((run.out + run.err).find(stringText(TextId::DeleteFailed)), std::string::npos);
 }
 
 TEST_F(CliDupes, SourcesAreSearchedByDefault) {

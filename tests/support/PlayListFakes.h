@@ -139,12 +139,6 @@ class ManualDispatcher final : public Dispatcher {
             task();
         }
     }
-    void startTimer(int id, int intervalMs, Task tick) override {
-        timers[id] = {intervalMs, std::move(tick)};
-        ++starts[id];
-    }
-    void killTimer(int id) override { timers.erase(id); }
-    bool running(int id) const { return timers.count(id) != 0; }
     void fire(int id) {
         if (const auto it = timers.find(id); it != timers.end()) {
             Task tick = it->second.second;
@@ -153,8 +147,18 @@ class ManualDispatcher final : public Dispatcher {
     }
 
     std::vector<Task> tasks;
-    std::map<int, std::pair<int, Task>> timers;
-    std::map<int, int> starts;
+    std::map<int, std::pair<int, Task>> timers;  // interval and tick by id
+    int starts = 0;
+    int lastTimer = 0;  // the id of the timer started last
+
+  private:
+    int addTimer(int intervalMs, Task tick) override {
+        timers[++lastTimer] = {intervalMs, std::move(tick)};
+        ++starts;
+        return lastTimer;
+    }
+    void restartTimer(int id, int intervalMs) override { timers.at(id).first = intervalMs; }
+    void removeTimer(int id) override { timers.erase(id); }
 };
 
 }  // namespace sonara::testing

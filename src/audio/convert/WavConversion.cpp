@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 #include <filesystem>
 #include <system_error>
 
@@ -13,8 +12,6 @@
 namespace sonara::audio {
 
 namespace {
-
-constexpr int kFolderQuestion = 112;
 
 int percentOf(const CMMMPEGFileX& reader) {
     const int64_t length = reader.lengthMs();
@@ -28,13 +25,13 @@ int percentOf(const CMMMPEGFileX& reader) {
 }  // namespace
 
 const std::string& conversionMessage(ConversionOutcome outcome) {
-    static const std::string texts[] = {
-        "Conversion cancelled!",
-        "Some errors occured while converting files",
-        "File(s) converted successfully!",
-        "At least one error occurred while converting file(s)",
+    static constexpr TextId texts[] = {
+        TextId::ConversionCancelled,
+        TextId::ConversionSomeErrors,
+        TextId::ConversionSucceeded,
+        TextId::ConversionNoneConverted,
     };
-    return texts[int(outcome)];
+    return stringText(texts[int(outcome)]);
 }
 
 WavConversion::WavConversion(Dispatcher& userInterface, Prompter& prompter,
@@ -49,9 +46,6 @@ WavConversion::WavConversion(Dispatcher& userInterface, Prompter& prompter,
 }
 
 WavConversion::~WavConversion() {
-    if (timerRunning_) {
-        userInterface_.killTimer(options_.progressTimerId);
-    }
     jobs_.clear();  // each trigger stops before its reader and writer go
 }
 
@@ -74,7 +68,7 @@ WavConversion::StartResult WavConversion::start(const std::string& folder) {
     }
     if (folder.empty()) {
         // Adding the separator would make it the root folder.
-        result.error = "No destination folder was given";
+        result.error = stringText(TextId::NoDestinationFolder);
         return result;
     }
     std::string destination = folder;
@@ -83,8 +77,8 @@ WavConversion::StartResult WavConversion::start(const std::string& folder) {
     }
     std::error_code error;
     if (!std::filesystem::is_directory(destination, error)) {
-        if (prompter_.ask(stringText(kFolderQuestion), Buttons::YesNo, Icon::Question) !=
-            Answer::Yes) {
+        if (prompter_.ask(stringText(TextId::CreateFolderQuestion), Buttons::YesNo,
+                          Icon::Question) != Answer::Yes) {
             result.outcome = Start::Declined;
             return result;
         }
@@ -96,7 +90,7 @@ WavConversion::StartResult WavConversion::start(const std::string& folder) {
     std::filesystem::create_directories(destination, error);
     std::error_code unused;
     if (!std::filesystem::is_directory(destination, unused)) {
-        result.error = "Unable to create the folder " + destination +
+        result.error = formatText(TextId::FolderNotCreated, destination) +
                        (error ? ": " + error.message() : std::string());
         return result;
     }
@@ -164,10 +158,10 @@ void WavConversion::nextFileStep() {
 
 void WavConversion::startFile(ConversionJob& job, size_t index) {
     const std::string& source = sources_[index];
-    char status[64];
-    std::snprintf(status, sizeof status, "File %zu of %zu : ", index + 1, sources_.size());
     if (listener_ != nullptr) {
-        listener_->statusChanged(status + fileNameOf(source));
+        listener_->statusChanged(formatText(TextId::ConversionFileStatus, std::to_string(index + 1),
+                                            std::to_string(sources_.size())) +
+                                 fileNameOf(source));
     }
     if (cancelled_ || !converting_) {
         return;  // the listener cancelled: the step it posted ends the conversion
@@ -181,10 +175,8 @@ void WavConversion::startFile(ConversionJob& job, size_t index) {
     // An existing target is replaced when the new file is complete, not
     // deleted first: a failure leaves it as it was.
     job.writer.setFileName(targetPath(folder_, source));
-    if (!timerRunning_) {
-        timerRunning_ = true;
-        userInterface_.startTimer(options_.progressTimerId, options_.progressIntervalMs,
-                                  [this] { tick(); });
+    if (!progressTimer_.running()) {
+        progressTimer_ = userInterface_.startTimer(options_.progressIntervalMs, [this] { tick(); });
     }
     if (const Status started = job.trigger.start(); !started) {
         fileFailed(job, started.error());
@@ -245,10 +237,7 @@ void WavConversion::tick() {
 }
 
 void WavConversion::finish() {
-    if (timerRunning_) {
-        userInterface_.killTimer(options_.progressTimerId);
-        timerRunning_ = false;
-    }
+    progressTimer_.stop();
     converting_ = false;
     const ConversionOutcome outcome = cancelled_ ? ConversionOutcome::Cancelled
                                       : error_   ? ConversionOutcome::SomeErrors

@@ -50,7 +50,6 @@ class WavConversion {
   public:
     struct Options {
         int jobs = 1;
-        int progressTimerId = 1301;  // a Dispatcher timer id of this conversion's own
         int progressIntervalMs = 500;
     };
 
@@ -78,7 +77,7 @@ class WavConversion {
         std::string preferencesError;
     };
     // The Convert button: `folder` gets a trailing '/', a missing folder is
-    // offered for creation (text 112, Yes/No), "WavFilesFolder" is stored and
+    // offered for creation (TextId::CreateFolderQuestion, Yes/No), "WavFilesFolder" is stored and
     // the preferences saved, every missing level is created, and the first
     // file's step is posted.
     StartResult start(const std::string& folder);
@@ -126,7 +125,7 @@ class WavConversion {
     bool cancelled_ = false;
     bool error_ = false;
     bool success_ = false;
-    bool timerRunning_ = false;
+    TimerHandle progressTimer_;
     // Posted steps hold it weakly: a step arriving after the conversion is gone is dropped.
     std::shared_ptr<WavConversion*> self_ = std::make_shared<WavConversion*>(this);
 };

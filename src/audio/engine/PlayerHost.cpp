@@ -29,7 +29,7 @@ PlayerHost::PlayerHost(Dispatcher& dispatcher, OutputFactory& outputs, Prompter&
       prompter_(prompter),
       player_(dispatcher, outputs),
       lengthProbe_(dispatcher, outputs),
-      fastTimer_(dispatcher, kFastTimerId) {
+      fastTimer_(dispatcher) {
     player_.onStarted = [this] { onStarted(); };
     player_.onEnded = [this] { onEnded(); };
     lengthProbe_.setBufferSize(2048);
@@ -173,7 +173,7 @@ void PlayerHost::restartAround(const std::function<void()>& change) {
         // Play command opens it again.
         resumePath_ = path;
         resumeMs_ = position;
-        dispatcher_.post([this] { command(kCommandPlay); });
+        dispatcher_.post([this] { command(Command::TrayPlay); });
     }
 }
 
@@ -192,19 +192,19 @@ void PlayerHost::applyVisPriority(int priority) {
     fastTimer_.setPriority(priority);
 }
 
-void PlayerHost::command(int id) {
+void PlayerHost::command(Command id) {
     switch (id) {
-        case kCommandPrevious:
+        case Command::TrayPrevious:
             if (playList_ != nullptr) {
                 playList_->advance(0, false);
             }
             break;
-        case kCommandNext:
+        case Command::TrayNext:
             if (playList_ != nullptr) {
                 playList_->advance(1, true);
             }
             break;
-        case kCommandPlay:
+        case Command::TrayPlay:
             if (playList_ != nullptr) {
                 if (playList_->hasCurrent()) {
                     playList_->playCurrent();
@@ -213,10 +213,10 @@ void PlayerHost::command(int id) {
                 }
             }
             break;
-        case kCommandPause:
+        case Command::TrayPause:
             togglePause();
             break;
-        case kCommandStop:
+        case Command::TrayStop:
             // The window follows the stop through the now-playing model.
             if (playList_ != nullptr) {
                 playList_->stopCurrent();

@@ -8,6 +8,7 @@
 #include "audio/player/CMMAudioPlayerX.h"
 #include "audio/player/CMMHiTimerX.h"
 #include "core/io/Result.h"
+#include "core/app/Command.h"
 
 namespace sonara {
 class Dispatcher;
@@ -25,15 +26,6 @@ struct PlayerSettings;
 // thread; the players' events arrive there through the Dispatcher.
 class PlayerHost {
   public:
-    // Commands the host accepts (the tray menu's items).
-    static constexpr int kCommandPrevious = 9232;
-    static constexpr int kCommandNext = 9233;
-    static constexpr int kCommandPlay = 9252;
-    static constexpr int kCommandPause = 9253;
-    static constexpr int kCommandStop = 9254;
-    // Dispatcher timer id of the fast timer.
-    static constexpr int kFastTimerId = 1268;
-
     PlayerHost(Dispatcher& dispatcher, OutputFactory& outputs, Prompter& prompter);
     PlayerHost(const PlayerHost&) = delete;
     PlayerHost& operator=(const PlayerHost&) = delete;
@@ -83,7 +75,8 @@ class PlayerHost {
     void applyBufferSize(int kilobytes);
     void applyVisPriority(int priority);
 
-    void command(int id);
+    // The tray menu's player commands; others are ignored.
+    void command(Command id);
 
     // What the fast timer runs while the main window exists and a song
     // plays: by default, a transfer through both connectors.

@@ -6,14 +6,7 @@
 
 namespace sonara::audio {
 
-CMMHiTimerX::CMMHiTimerX(Dispatcher& dispatcher, int timerId)
-    : dispatcher_(dispatcher), timerId_(timerId) {}
-
-CMMHiTimerX::~CMMHiTimerX() {
-    if (enabled_) {
-        dispatcher_.killTimer(timerId_);
-    }
-}
+CMMHiTimerX::CMMHiTimerX(Dispatcher& dispatcher) : dispatcher_(dispatcher) {}
 
 void CMMHiTimerX::setEnabled(bool enabled) {
     if (enabled == enabled_) {
@@ -23,15 +16,13 @@ void CMMHiTimerX::setEnabled(bool enabled) {
     if (enabled_) {
         restart();
     } else {
-        dispatcher_.killTimer(timerId_);
+        timer_.stop();
     }
 }
 
 void CMMHiTimerX::setInterval(int milliseconds) {
     interval_ = std::max(1, milliseconds);
-    if (enabled_) {
-        restart();
-    }
+    timer_.restart(interval_);
 }
 
 void CMMHiTimerX::setPriority(int priority) {
@@ -39,7 +30,7 @@ void CMMHiTimerX::setPriority(int priority) {
 }
 
 void CMMHiTimerX::restart() {
-    dispatcher_.startTimer(timerId_, interval_, [this] {
+    timer_ = dispatcher_.startTimer(interval_, [this] {
         if (enabled_ && onTick) {
             onTick();
         }

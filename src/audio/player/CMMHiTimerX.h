@@ -2,9 +2,7 @@
 
 #include <functional>
 
-namespace sonara {
-class Dispatcher;
-}
+#include "core/app/Dispatcher.h"
 
 namespace sonara::audio {
 
@@ -15,9 +13,7 @@ namespace sonara::audio {
 // user-interface queue does not depend on it.
 class CMMHiTimerX {
   public:
-    // `timerId` names the timer in the dispatcher; unique per timer.
-    CMMHiTimerX(Dispatcher& dispatcher, int timerId);
-    ~CMMHiTimerX();
+    explicit CMMHiTimerX(Dispatcher& dispatcher);
     CMMHiTimerX(const CMMHiTimerX&) = delete;
     CMMHiTimerX& operator=(const CMMHiTimerX&) = delete;
 
@@ -34,7 +30,7 @@ class CMMHiTimerX {
     void restart();
 
     Dispatcher& dispatcher_;
-    const int timerId_;
+    TimerHandle timer_;
     bool enabled_ = false;
     int interval_ = 1000;
     int priority_ = 3;

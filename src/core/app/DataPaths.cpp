@@ -1,4 +1,5 @@
 #include "core/app/DataPaths.h"
+#include "core/app/StringTable.h"
 
 #include <cstdlib>
 #include <filesystem>
@@ -67,7 +68,8 @@ Status DataPaths::ensureFolders() const {
         std::error_code ec;
         std::filesystem::create_directories(folder, ec);
         if (ec) {
-            return Status::failure("Unable to create the folder " + folder + ": " + ec.message());
+            return Status::failure(formatText(TextId::FolderNotCreated, folder) + ": " +
+                                   ec.message());
         }
     }
     return Status::success();

@@ -1,8 +1,21 @@
 #include "core/app/EventQueue.h"
 
+#include <cassert>
 #include <utility>
 
 namespace sonara {
+
+namespace {
+
+std::chrono::milliseconds atLeastOne(int intervalMs) {
+    return std::chrono::milliseconds(intervalMs < 1 ? 1 : intervalMs);
+}
+
+}  // namespace
+
+EventQueue::~EventQueue() {
+    assert(timers_.empty() && "a TimerHandle outlived its EventQueue");
+}
 
 void EventQueue::post(Task task) {
     {
@@ -42,16 +55,32 @@ void EventQueue::drainUntil(const std::function<bool()>& done) {
     }
 }
 
-void EventQueue::startTimer(int id, int intervalMs, Task tick) {
-    const auto interval = std::chrono::milliseconds(intervalMs < 1 ? 1 : intervalMs);
+int EventQueue::addTimer(int intervalMs, Task tick) {
+    const auto interval = atLeastOne(intervalMs);
+    int id = 0;
     {
         std::lock_guard lock(mutex_);
-        timers_[id] = Timer{interval, Clock::now() + interval, std::move(tick)};
+        id = ++lastTimerId_;
+        timers_.emplace(id, Timer{interval, Clock::now() + interval, std::move(tick)});
+    }
+    wakeUp_.notify_all();
+    return id;
+}
+
+void EventQueue::restartTimer(int id, int intervalMs) {
+    {
+        std::lock_guard lock(mutex_);
+        const auto it = timers_.find(id);
+        if (it == timers_.end()) {
+            return;
+        }
+        it->second.interval = atLeastOne(intervalMs);
+        it->second.due = Clock::now() + it->second.interval;
     }
     wakeUp_.notify_all();
 }
 
-void EventQueue::killTimer(int id) {
+void EventQueue::removeTimer(int id) {
     std::lock_guard lock(mutex_);
     timers_.erase(id);
 }

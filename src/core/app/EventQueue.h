@@ -16,10 +16,14 @@ class EventQueue final : public Dispatcher {
   public:
     using Clock = std::chrono::steady_clock;
 
+    EventQueue() = default;
+    EventQueue(const EventQueue&) = delete;
+    EventQueue& operator=(const EventQueue&) = delete;
+    // Every timer handle must be gone by now.
+    ~EventQueue() override;
+
     void post(Task task) override;
     void drainUntil(const std::function<bool()>& done) override;
-    void startTimer(int id, int intervalMs, Task tick) override;
-    void killTimer(int id) override;
 
     // Runs tasks and due timers, waiting for more, until `done` returns true
     // (checked after each task or tick, and at the start) or `timeout`
@@ -36,6 +40,9 @@ class EventQueue final : public Dispatcher {
         Clock::time_point due;
         Task tick;
     };
+    int addTimer(int intervalMs, Task tick) override;
+    void restartTimer(int id, int intervalMs) override;
+    void removeTimer(int id) override;
     // One task or due tick, or nothing by `deadline`.
     bool runOne(Clock::time_point deadline);
 
@@ -43,6 +50,7 @@ class EventQueue final : public Dispatcher {
     std::condition_variable wakeUp_;
     std::deque<Task> tasks_;
     std::map<int, Timer> timers_;
+    int lastTimerId_ = 0;
     bool woken_ = false;
 };
 

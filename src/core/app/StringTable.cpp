@@ -6,101 +6,138 @@ namespace sonara {
 
 namespace {
 
-const std::unordered_map<int, std::string>& table() {
-    static const std::unordered_map<int, std::string> texts = {
-        {105, "Default"},
-        {108, "Browse for Folder"},
-        {109, "Sonara"},
-        {111,
+const std::unordered_map<TextId, std::string>& table() {
+    static const std::unordered_map<TextId, std::string> texts = {
+        {TextId::Default, "Default"},
+        {TextId::BrowseForFolder, "Browse for Folder"},
+        {TextId::ProgramName, "Sonara"},
+        {TextId::PlayListItemsNotAdded,
          "Some of the items from the playlist could not be added.  Verify the names of the "
          "files specified in the playlist and try again."},
-        {112, "The specified folder does not exist.  Would you like to create it?"},
-        {114, "Finished checking availability"},
-        {115, "Sonara"},
-        {116, "Sonara; inst running"},
-        {118, "Nothing in the database meets your search criteria"},
-        {119, "No %ss starting with that symbol were found."},
-        {120, "Do you wish to continue adding songs?"},
-        {121, "Unable to write tag info to file.  The file may be read-only or is in use."},
-        {123, "Song added to playlist"},
-        {124, "Adding folders"},
-        {125, "Checking Availability"},
-        {129, "Removable media not found:  %s \nPlease insert and try again "},
-        {130, "Unable to find file."},
-        {131, "Updating Library"},
-        {146, "C:\\"},
-        {148, "Unable to rename file..."},
-        {149, "This filename already exists"},
-        {150, "Failed to add source"},
-        {153, "This will reset your current library.  Do you wish to continue?"},
-        {154,
+        {TextId::CreateFolderQuestion,
+         "The specified folder does not exist.  Would you like to create it?"},
+        {TextId::AvailabilityCheckFinished, "Finished checking availability"},
+        {TextId::TrayTip, "Sonara"},
+        {TextId::InstanceName, "Sonara; inst running"},
+        {TextId::NothingFound, "Nothing in the database meets your search criteria"},
+        {TextId::NoValuesStartingWithSymbol, "No %ss starting with that symbol were found."},
+        {TextId::ContinueAddingQuestion, "Do you wish to continue adding songs?"},
+        {TextId::TagWriteFailed,
+         "Unable to write tag info to file.  The file may be read-only or is in use."},
+        {TextId::SongAddedToPlayList, "Song added to playlist"},
+        {TextId::AddingFolders, "Adding folders"},
+        {TextId::CheckingAvailability, "Checking Availability"},
+        {TextId::InsertRemovableMedia,
+         "Removable media not found:  %s \nPlease insert and try again "},
+        {TextId::FileNotFound, "Unable to find file."},
+        {TextId::UpdatingLibrary, "Updating Library"},
+        {TextId::DefaultFolder, "C:\\"},
+        {TextId::RenameFailed, "Unable to rename file..."},
+        {TextId::FileNameExists, "This filename already exists"},
+        {TextId::SourceAddFailed, "Failed to add source"},
+        {TextId::ResetLibraryQuestion,
+         "This will reset your current library.  Do you wish to continue?"},
+        {TextId::DeleteFailed,
          "Unable to delete file.  The file may be read-only, is in use, or is on readonly "
          "media."},
-        {155, "Arial"},
-        {156, "(0,0,255)"},
-        {157, "(192,192,192)"},
-        {158, "(255,255,255)"},
-        {159, "(255,255,255)"},
-        {160, "(255,255,255)"},
-        {161, "(255,255,255)"},
-        {162, "(192,192,192)"},
-        {163, "(0,0,238)"},
-        {164, "(85,26,139)"},
-        {165, "(0,0,0)"},
-        {166, "(0,0,0)"},
-        {167, "(255,255,255)"},
-        {172, "Copy Library Info to Tag Info"},
-        {173, "Copy Tag Info to Library Info"},
-        {174, "(0,0,0)"},
-        {175, "(255,255,255)"},
-        {176, "(0,0,0)"},
-        {177, "(255,255,255)"},
-        {178, "Report successfully generated."},
-        {188,
+        {TextId::DefaultFontFace, "Arial"},
+        {TextId::StaticTextEnabledColour, "(0,0,255)"},
+        {TextId::StaticTextDisabledColour, "(192,192,192)"},
+        {TextId::ButtonTextUpColour, "(255,255,255)"},
+        {TextId::ButtonTextFocusColour, "(255,255,255)"},
+        {TextId::ButtonTextDownColour, "(255,255,255)"},
+        {TextId::ButtonTextMouseOverColour, "(255,255,255)"},
+        {TextId::ButtonTextDisabledColour, "(192,192,192)"},
+        {TextId::HyperLinkColour, "(0,0,238)"},
+        {TextId::VisitedHyperLinkColour, "(85,26,139)"},
+        {TextId::ButtonTransparentColour, "(0,0,0)"},
+        {TextId::ProgressStartColour, "(0,0,0)"},
+        {TextId::ProgressEndColour, "(255,255,255)"},
+        {TextId::CopyLibraryToTag, "Copy Library Info to Tag Info"},
+        {TextId::CopyTagToLibrary, "Copy Tag Info to Library Info"},
+        {TextId::ListTextColour, "(0,0,0)"},
+        {TextId::ListBackgroundColour, "(255,255,255)"},
+        {TextId::ComboTextColour, "(0,0,0)"},
+        {TextId::ComboBackgroundColour, "(255,255,255)"},
+        {TextId::ReportGenerated, "Report successfully generated."},
+        {TextId::CancelWizardQuestion,
          "The Setup Wizard aids you in the initial setup of your library.\n\nAre you sure you "
          "would like to cancel?"},
-        {189,
+        {TextId::WizardCancelledNote,
          "You can launch the Setup Wizard from the Menu button at any time to reinitiallize "
          "your library."},
-        {192, "Please select at least one column"},
-        {195, "A filename cannot contain the character:  /"},
-        {196, "Preferences"},
-        {200, "%s in %s"},
-        {201, "(0,0,0)"},
-        {202, "MS Sans Serif"},
-        {203, "MS Sans Serif"},
-        {2000, "Unable to copy file, original file not deleted."},
-        {2001, "No duplicate files found."},
-        {2002, "Please enter a valid filename"},
-        {2003, "(none specified)"},
-        {2004, "Please enter at least 2 characters to search for"},
-        {2005, "Are you sure you want to reset the list?"},
-        {2006, "Unable to rename read-only file"},
-        {2007, "Unable to rename file - illegal characters in filename?"},
-        {2008, "Are you sure you want to delete this?"},
-        {2009, "...scanning..."},
-        {2010, "Searching Drives"},
-        {2011,
+        {TextId::SelectOneColumn, "Please select at least one column"},
+        {TextId::SlashNotAllowed, "A filename cannot contain the character:  /"},
+        {TextId::PreferencesSection, "Preferences"},
+        {TextId::ValueInPlace, "%s in %s"},
+        {TextId::SliderTransparentColour, "(0,0,0)"},
+        {TextId::ListFontFace, "MS Sans Serif"},
+        {TextId::MenuFontFace, "MS Sans Serif"},
+        {TextId::CopyFailedOriginalKept, "Unable to copy file, original file not deleted."},
+        {TextId::NoDuplicates, "No duplicate files found."},
+        {TextId::EnterValidFileName, "Please enter a valid filename"},
+        {TextId::NoneSpecified, "(none specified)"},
+        {TextId::SearchTooShort, "Please enter at least 2 characters to search for"},
+        {TextId::ResetListQuestion, "Are you sure you want to reset the list?"},
+        {TextId::ReadOnlyRenameFailed, "Unable to rename read-only file"},
+        {TextId::IllegalCharacters, "Unable to rename file - illegal characters in filename?"},
+        {TextId::DeleteQuestion, "Are you sure you want to delete this?"},
+        {TextId::Scanning, "...scanning..."},
+        {TextId::SearchingDrives, "Searching Drives"},
+        {TextId::SelectRemovableDrive,
          "Please select a removable drive to scan.\n\nIf you would not like to use removable "
          "media press the Prev button and select No."},
-        {6144, "Sonara.ini"},
-        {7168, "Unsupported MP3 player."},
-        {7169,
+        {TextId::ProfileFileName, "Sonara.ini"},
+        {TextId::UnsupportedPlayer, "Unsupported MP3 player."},
+        {TextId::RemoveReadOnlyQuestion,
          "Unable to write to file %s  \n\nWould you like to remove the ''Read-only'' "
          "attribute?"},
-        {7171, "Error: Sonara is already the default MP3 player"},
-        {7173, "Sonara was unable to determine the default MP3 player."},
-        {7175,
+        {TextId::AlreadyDefaultPlayer, "Error: Sonara is already the default MP3 player"},
+        {TextId::DefaultPlayerUnknown, "Sonara was unable to determine the default MP3 player."},
+        {TextId::RandomAddFailure,
          "Random Add Failure!\n\nMake sure your removeable media is inserted, or rescan "
          "your sources and try again."},
-        {7176, "This will overwrite your current library.  Do you wish to continue?"},
-        {7177, "MP3 - MPEG Layer 3 Audio File|*.mp3"},
-        {7180, "Select backup directory...\n"},
-        {7181, "Select a directory to backup to...\n"},
-        // h4: the duplicate finder's and the rename's sessions
-        {60400, "MP3 Space Maker"},
-        {60401, "Please wait..."},
-        {60402, "Unable to find %s"},
+        {TextId::OverwriteLibraryQuestion,
+         "This will overwrite your current library.  Do you wish to continue?"},
+        {TextId::Mp3FileFilter, "MP3 - MPEG Layer 3 Audio File|*.mp3"},
+        {TextId::SelectBackupFolder, "Select backup directory...\n"},
+        {TextId::SelectRestoreFolder, "Select a directory to backup to...\n"},
+        // Texts that had no number of their own.
+        {TextId::BackupCancelled, "Backup cancelled."},
+        {TextId::BackupIntoDataFolder,
+         "Backup destination must be different than current Library location!"},
+        {TextId::BackupProgressTitle, "Backup..."},
+        {TextId::BackupFailed,
+         "Backup was unsuccessfull!\n\nChoose a different folder and try again."},
+        {TextId::BackupCompleted, "Backup completed successfully!"},
+        {TextId::RestoreCancelled, "Restore cancelled."},
+        {TextId::RestoreFromDataFolder,
+         "Restore source must be different than current Library location!"},
+        {TextId::NoBackupFilesIn, "No backup files were found in %s"},
+        {TextId::RestoreProgressTitle, "Restore..."},
+        {TextId::RestoreFailed,
+         "Restore was unsuccessfull!\n\nNot all files may have been restored."},
+        {TextId::RestoreCompleted, "Restore Completed Successfully!"},
+        {TextId::FolderAddedBefore, "You have added this folder previously"},
+        {TextId::UnableToFindNamed, "Unable to find %s"},
+        {TextId::DeleteReadOnlyQuestion, "%s is readonly.  Delete this file anyway?"},
+        {TextId::AttributesNotChanged,
+         "Unable to change file attributes, it may be on read-only media"},
+        {TextId::DeleteFailedReadOnlyMedia, "Unable to delete file, it may be on read-only media"},
+        {TextId::PathCacheDamaged, "Resources low"},
+        {TextId::PleaseWait, "Please wait..."},
+        {TextId::ReportNotWritten, "Unable to write %s"},
+        {TextId::MediaNameRequired, "You must specify a name for this removable media"},
+        {TextId::MediaNameExists, "This removable media name already exists"},
+        {TextId::ConversionCancelled, "Conversion cancelled!"},
+        {TextId::ConversionSomeErrors, "Some errors occured while converting files"},
+        {TextId::ConversionSucceeded, "File(s) converted successfully!"},
+        {TextId::ConversionNoneConverted, "At least one error occurred while converting file(s)"},
+        {TextId::ConversionFileStatus, "File %s of %s : "},
+        {TextId::NoDestinationFolder, "No destination folder was given"},
+        {TextId::FolderNotCreated, "Unable to create the folder %s"},
+        {TextId::SelectOneGenre, "You must select at least one Genre."},
+        {TextId::SpaceMakerTitle, "MP3 Space Maker"},
     };
     return texts;
 }
@@ -117,22 +154,26 @@ std::string replaceNext(std::string text, const std::string& arg, size_t& from) 
 
 }  // namespace
 
-const std::string& stringText(int id) {
+const std::string& stringText(TextId id) {
     static const std::string empty;
     const auto& texts = table();
     const auto it = texts.find(id);
     return it == texts.end() ? empty : it->second;
 }
 
-std::string formatText(int id, const std::string& arg) {
+std::string formatText(TextId id, const std::string& arg) {
     size_t from = 0;
     return replaceNext(stringText(id), arg, from);
 }
 
-std::string formatText(int id, const std::string& arg1, const std::string& arg2) {
+std::string formatText(TextId id, const std::string& arg1, const std::string& arg2) {
     size_t from = 0;
     std::string once = replaceNext(stringText(id), arg1, from);
     return replaceNext(std::move(once), arg2, from);
+}
+
+std::size_t stringTableSize() {
+    return table().size();
 }
 
 }  // namespace sonara

@@ -10,7 +10,8 @@ bool checkWritable(const std::string& path, Prompter& prompter) {
     if (!files::exists(path) || !files::isReadOnly(path)) {
         return true;
     }
-    if (prompter.ask(formatText(7169, path), Buttons::YesNo) != Answer::Yes) {
+    if (prompter.ask(formatText(TextId::RemoveReadOnlyQuestion, path), Buttons::YesNo) !=
+        Answer::Yes) {
         return false;
     }
     return files::makeWritable(path) && !files::isReadOnly(path);

@@ -21,8 +21,6 @@ namespace sonara {
 
 namespace {
 
-constexpr int kContinueAddingQuestion = 120;
-
 void showPath(Progress& progress, const std::string& path) {
     const size_t slash = path.rfind('/');
     progress.show(std::string_view(path).substr(slash + 1),
@@ -40,7 +38,7 @@ FolderAddResult addFolderToLibrary(const std::string& folder, LibraryScope& scop
     if (removable || promptForName) {
         if (auto typed = askRemovableMediaName(scope.prompter, "", removable, scope.sources)) {
             mediaName = std::move(*typed);
-        } else if (removable || scope.prompter.ask(stringText(kContinueAddingQuestion),
+        } else if (removable || scope.prompter.ask(stringText(TextId::ContinueAddingQuestion),
                                                    Buttons::YesNo) != Answer::Yes) {
             return result;
         }

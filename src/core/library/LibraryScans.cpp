@@ -11,14 +11,6 @@
 
 namespace sonara {
 
-namespace {
-
-constexpr int kCheckingAvailabilityTitle = 125;
-constexpr int kUpdatingLibraryTitle = 131;
-constexpr int kScanningText = 2009;
-
-}  // namespace
-
 AvailabilityResult checkAvailability(LibraryScope& scope, bool removableOnly) {
     scope.drives.refresh();
     scope.sources.resetStates();
@@ -26,7 +18,8 @@ AvailabilityResult checkAvailability(LibraryScope& scope, bool removableOnly) {
     bool cancelled = false;
     AvailabilityResult result;
     result.finished = scope.prompter.runProgress(
-        stringText(kCheckingAvailabilityTitle), stringText(kScanningText), [&](Progress& progress) {
+        stringText(TextId::CheckingAvailability), stringText(TextId::Scanning),
+        [&](Progress& progress) {
             cancelled = scope.cache.build(scope.sources, mask, scope.drives, progress).cancelled();
             return !cancelled;
         });
@@ -54,7 +47,7 @@ LibraryUpdateResult runLibraryUpdate(LibraryScope& scope) {
     scope.sources.resetStates();
     LibraryUpdateResult result;
     result.finished = scope.prompter.runProgress(
-        stringText(kUpdatingLibraryTitle), stringText(kScanningText), [&](Progress& progress) {
+        stringText(TextId::UpdatingLibrary), stringText(TextId::Scanning), [&](Progress& progress) {
             const PathCache previous = std::move(scope.cache);
             const ScanCoverage coverage =
                 scope.cache.build(scope.sources, kUpdateLibraryMask, scope.drives, progress);

@@ -69,9 +69,11 @@ std::optional<std::string> locateRecordFile(const LibraryRecord& record, const P
     }
     if (prompter != nullptr) {
         if (!record.mediaName().empty()) {
-            prompter->message(formatText(129, std::string(record.mediaName())), Icon::Exclamation);
+            prompter->message(
+                formatText(TextId::InsertRemovableMedia, std::string(record.mediaName())),
+                Icon::Exclamation);
         } else {
-            prompter->message(stringText(130), Icon::Exclamation);
+            prompter->message(stringText(TextId::FileNotFound), Icon::Exclamation);
         }
     }
     return std::nullopt;

@@ -1,6 +1,7 @@
 #include "core/library/MediaName.h"
 
 #include "core/app/Prompter.h"
+#include "core/app/StringTable.h"
 #include "core/io/Text.h"
 #include "core/library/SourcesList.h"
 
@@ -9,10 +10,10 @@ namespace sonara {
 std::string mediaNameProblem(const std::string& typed, const std::string& initial, bool required,
                              const SourcesList& sources) {
     if (typed.empty()) {
-        return required ? "You must specify a name for this removable media" : "";
+        return required ? stringText(TextId::MediaNameRequired) : "";
     }
     if (!text::equalsNoCase(typed, initial) && sources.hasMediaName(typed)) {
-        return "This removable media name already exists";
+        return stringText(TextId::MediaNameExists);
     }
     return "";
 }

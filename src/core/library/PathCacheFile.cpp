@@ -1,6 +1,7 @@
 #include "core/library/PathCacheFile.h"
 
 #include "core/app/Prompter.h"
+#include "core/app/StringTable.h"
 #include "core/io/ArchiveReader.h"
 #include "core/io/ArchiveWriter.h"
 #include "core/library/PathCache.h"
@@ -36,7 +37,7 @@ LoadOutcome load(const std::string& path, PathCache& cache, Prompter& prompter) 
     const LoadOutcome outcome =
         loadDataFile(path, [&](ArchiveReader& in) { return read(in, cache); });
     if (outcome == LoadOutcome::Damaged) {
-        prompter.message("Resources low", Icon::Exclamation);
+        prompter.message(stringText(TextId::PathCacheDamaged), Icon::Exclamation);
     }
     return outcome;
 }

@@ -12,12 +12,6 @@
 
 namespace sonara {
 
-namespace {
-
-constexpr int kDeleteQuestion = 2008;
-
-}  // namespace
-
 RemovableMediaModel::RemovableMediaModel(Library& library, SourcesList& sources)
     : library_(library), sources_(sources) {
     refill();
@@ -77,8 +71,8 @@ void RemovableMediaModel::renameSelected(const std::string& newName) {
 }
 
 bool RemovableMediaModel::removeSelected(Prompter& prompter) {
-    if (!hasSelection() ||
-        prompter.ask(stringText(kDeleteQuestion), Buttons::YesNo, Icon::Question) != Answer::Yes) {
+    if (!hasSelection() || prompter.ask(stringText(TextId::DeleteQuestion), Buttons::YesNo,
+                                        Icon::Question) != Answer::Yes) {
         return false;
     }
     const std::string name = names_[size_t(selected_)];

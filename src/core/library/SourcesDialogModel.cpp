@@ -7,12 +7,6 @@
 
 namespace sonara {
 
-namespace {
-
-constexpr int kFailedToAddSource = 150;
-
-}  // namespace
-
 std::vector<std::string> SourcesDialogModel::rows() const {
     std::vector<std::string> rows;
     for (const SourceFolder& source : sources_.entries()) {
@@ -36,17 +30,17 @@ SourcesDialogModel::AddOutcome SourcesDialogModel::add(const std::string& chosen
                                                        Preferences& prefs, Prompter& prompter,
                                                        const std::string& mediaName) {
     if (chosen.empty()) {
-        prompter.message(stringText(kFailedToAddSource), Icon::Exclamation);
+        prompter.message(stringText(TextId::SourceAddFailed), Icon::Exclamation);
         return AddOutcome::Failed;
     }
     const std::string folder = withTrailingSlash(chosen);
     prefs.lastUsedFolder = folder;
     if (sources_.indexOfFolder(folder) >= 0) {
-        prompter.message("You have added this folder previously", Icon::Exclamation);
+        prompter.message(stringText(TextId::FolderAddedBefore), Icon::Exclamation);
         return AddOutcome::AlreadyThere;
     }
     if (sources_.add(folder, mediaName, 1) == nullptr) {
-        prompter.message(stringText(kFailedToAddSource), Icon::Exclamation);
+        prompter.message(stringText(TextId::SourceAddFailed), Icon::Exclamation);
         return AddOutcome::Failed;
     }
     return AddOutcome::Added;

@@ -24,8 +24,6 @@ struct GenrePickerSettings {
 // two rows stay two genres).
 class GenrePicker {
   public:
-    static constexpr const char* kNothingSelected = "You must select at least one Genre.";
-
     explicit GenrePicker(GenrePickerSettings settings);
 
     const GenrePickerSettings& settings() const { return settings_; }
@@ -44,7 +42,7 @@ class GenrePicker {
     void selectAll();
     void clearAll();
 
-    // OK: false when nothing is selected (show kNothingSelected and stay
+    // OK: false when nothing is selected (show TextId::SelectOneGenre and stay
     // open). On true the results below are final.
     bool accept() const;
 

@@ -13,10 +13,6 @@
 
 namespace sonara {
 
-namespace {
-constexpr int kRandomAddFailure = 7175;
-}  // namespace
-
 bool PlaySequence::stopIfAmong(const std::vector<size_t>& rows) {
     const std::optional<size_t> current = list_.current();
     if (!current || std::find(rows.begin(), rows.end(), *current) == rows.end()) {
@@ -107,7 +103,7 @@ std::optional<size_t> PlaySequence::pickRandom() {
             return added;
         }
     }
-    prompter_.message(stringText(kRandomAddFailure), Icon::Exclamation);
+    prompter_.message(stringText(TextId::RandomAddFailure), Icon::Exclamation);
     return std::nullopt;
 }
 

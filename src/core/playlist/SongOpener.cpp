@@ -23,18 +23,10 @@ SongOpener::SongOpener(SongOpenerOptions options, Library& library, SourcesList&
       saver_(saver),
       drives_(drives) {}
 
-SongOpener::~SongOpener() {
-    if (timerRunning_) {
-        dispatcher_.killTimer(kEnqueueTimerId);
-    }
-}
+SongOpener::~SongOpener() = default;
 
 void SongOpener::restartEnqueueTimer() {
-    timerRunning_ = true;
-    dispatcher_.startTimer(kEnqueueTimerId, kEnqueueTimerMs, [this] {
-        dispatcher_.killTimer(kEnqueueTimerId);
-        timerRunning_ = false;
-    });
+    enqueueTimer_ = dispatcher_.startTimer(kEnqueueTimerMs, [this] { enqueueTimer_.stop(); });
 }
 
 void SongOpener::open(const std::string& path) {
@@ -59,7 +51,7 @@ void SongOpener::open(const std::string& path) {
             adder_.append(*added, path, false);
         } else {
             const bool playNow =
-                !options_.enqueueOnly && !(timerRunning_ && sequence_.playerIsPlaying());
+                !options_.enqueueOnly && !(enqueueTimer_.running() && sequence_.playerIsPlaying());
             adder_.addFile(path, playNow);
             saved = true;
         }

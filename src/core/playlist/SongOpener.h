@@ -3,11 +3,11 @@
 #include <string>
 
 #include "core/playlist/PlayListOptions.h"
+#include "core/app/Dispatcher.h"
 
 namespace sonara {
 
 class DataFileSaver;
-class Dispatcher;
 class Drives;
 class Library;
 class PlayListAdder;
@@ -24,7 +24,6 @@ class SourcesList;
 // the Dispatcher.
 class SongOpener {
   public:
-    static constexpr int kEnqueueTimerId = 11;
     static constexpr int kEnqueueTimerMs = 3500;
 
     // `drives` may be null: every path then counts as on a fixed drive.
@@ -37,7 +36,7 @@ class SongOpener {
 
     void setOptions(SongOpenerOptions options) { options_ = options; }
     void open(const std::string& path);
-    bool enqueueTimerRunning() const { return timerRunning_; }
+    bool enqueueTimerRunning() const { return enqueueTimer_.running(); }
 
   private:
     void restartEnqueueTimer();
@@ -51,7 +50,7 @@ class SongOpener {
     Dispatcher& dispatcher_;
     DataFileSaver& saver_;
     const Drives* drives_;
-    bool timerRunning_ = false;
+    TimerHandle enqueueTimer_;
 };
 
 }  // namespace sonara

@@ -76,7 +76,7 @@ ReadReport read(const std::string& path, const std::function<void()>& clear,
         }
     }
     if (report.missing > 0) {
-        prompter.message(stringText(111), Icon::Exclamation);
+        prompter.message(stringText(TextId::PlayListItemsNotAdded), Icon::Exclamation);
     }
     return report;
 }

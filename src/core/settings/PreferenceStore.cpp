@@ -19,7 +19,7 @@ constexpr std::string_view kExePath = "ExePath";
 constexpr std::string_view kOutputDevice = "WaveoutDeviceID";
 
 const std::string& section() {
-    return stringText(196);
+    return stringText(TextId::PreferencesSection);
 }
 
 std::string withoutTrailingSlash(std::string folder) {

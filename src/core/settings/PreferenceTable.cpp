@@ -24,10 +24,10 @@ std::string empty(const PreferenceFolders&) {
     return {};
 }
 std::string defaultSkin(const PreferenceFolders&) {
-    return stringText(105);
+    return stringText(TextId::Default);
 }
 std::string noneSpecified(const PreferenceFolders&) {
-    return stringText(2003);
+    return stringText(TextId::NoneSpecified);
 }
 // "C:\" on Windows; the home folder means the same here: where a user starts.
 std::string homeFolder(const PreferenceFolders& f) {

@@ -5,8 +5,8 @@
 namespace sonara {
 
 bool readProfileText(const IniFile& file, std::string_view section, std::string_view key,
-                     int defaultTextId, std::string& text) {
-    const std::string& fallback = defaultTextId == -1 ? std::string() : stringText(defaultTextId);
+                     std::optional<TextId> defaultTextId, std::string& text) {
+    const std::string& fallback = defaultTextId ? stringText(*defaultTextId) : std::string();
     text = file.getText(section, key, fallback);
     return !text.empty();
 }
@@ -16,7 +16,7 @@ void writeProfileInt(IniFile& file, std::string_view section, std::string_view k
 }
 
 Colour readProfileColour(const IniFile& file, std::string_view section, std::string_view key,
-                         int defaultTextId) {
+                         TextId defaultTextId) {
     std::string text;
     readProfileText(file, section, key, defaultTextId, text);
     if (const auto colour = parseColour(text)) {

@@ -1,8 +1,10 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
+#include "core/app/TextId.h"
 #include "core/settings/Colour.h"
 #include "core/settings/IniFile.h"
 
@@ -12,17 +14,17 @@
 namespace sonara {
 
 // The value or, when the key is absent, string-table text `defaultTextId`
-// (no default for -1), cut to 511 characters. True when any character came
+// (no default without one), cut to 511 characters. True when any character came
 // back.
 bool readProfileText(const IniFile& file, std::string_view section, std::string_view key,
-                     int defaultTextId, std::string& text);
+                     std::optional<TextId> defaultTextId, std::string& text);
 
 void writeProfileInt(IniFile& file, std::string_view section, std::string_view key, int value);
 
 // "(r,g,b)" with the string-table text `defaultTextId` as default. A stored
 // text that is no colour gives the default's colour.
 Colour readProfileColour(const IniFile& file, std::string_view section, std::string_view key,
-                         int defaultTextId);
+                         TextId defaultTextId);
 
 // `defaultColour` when the key is missing, empty or no colour; with `swap`
 // the stored numbers are blue, green, red.

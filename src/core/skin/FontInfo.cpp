@@ -30,14 +30,14 @@ constexpr std::string_view kDisabledKey = "RGB Disabled Color";
 struct TextColourKey {
     std::string_view key;
     Colour ButtonTextColours::*member;
-    int defaultTextId;
+    TextId defaultTextId;
 };
 constexpr TextColourKey kTextColourKeys[] = {
-    {"RGB Text Color Up", &ButtonTextColours::up, 158},
-    {"RGB Text Color Focus", &ButtonTextColours::focus, 159},
-    {"RGB Text Color Down", &ButtonTextColours::down, 160},
-    {"RGB Text Color MouseOver", &ButtonTextColours::mouseOver, 161},
-    {"RGB Text Color Disabled", &ButtonTextColours::disabled, 162},
+    {"RGB Text Color Up", &ButtonTextColours::up, TextId::ButtonTextUpColour},
+    {"RGB Text Color Focus", &ButtonTextColours::focus, TextId::ButtonTextFocusColour},
+    {"RGB Text Color Down", &ButtonTextColours::down, TextId::ButtonTextDownColour},
+    {"RGB Text Color MouseOver", &ButtonTextColours::mouseOver, TextId::ButtonTextMouseOverColour},
+    {"RGB Text Color Disabled", &ButtonTextColours::disabled, TextId::ButtonTextDisabledColour},
 };
 
 bool readFlag(const IniFile& file, std::string_view section, std::string_view key,
@@ -45,7 +45,7 @@ bool readFlag(const IniFile& file, std::string_view section, std::string_view ke
     return file.getInt(section, key, defaultValue) != 0;
 }
 
-FontSpec readFont(const IniFile& file, std::string_view section, int faceTextId, int size,
+FontSpec readFont(const IniFile& file, std::string_view section, TextId faceTextId, int size,
                   bool bold) {
     FontSpec font;
     readProfileText(file, section, kFace, faceTextId, font.face);
@@ -64,7 +64,7 @@ FontSpec readFont(const IniFile& file, std::string_view section, const FontSpec&
 }
 
 Colour readColour(const IniFile& file, std::string_view section, std::string_view key,
-                  int defaultTextId) {
+                  TextId defaultTextId) {
     return readProfileColour(file, section, key, defaultTextId);
 }
 
@@ -95,39 +95,45 @@ FontInfo readAll(const IniFile& file) {
     f.tileMainWindow = readFlag(file, kBackground, "Tile Main Window", 1);
     f.tileDialogs = readFlag(file, kBackground, "Tile Dialogs", 1);
 
-    f.staticFont = readFont(file, kStatic, 155, 14, true);
-    f.staticEnabled = readColour(file, kStatic, kEnabledKey, 156);
-    f.staticDisabled = readColour(file, kStatic, kDisabledKey, 157);
+    f.staticFont = readFont(file, kStatic, TextId::DefaultFontFace, 14, true);
+    f.staticEnabled = readColour(file, kStatic, kEnabledKey, TextId::StaticTextEnabledColour);
+    f.staticDisabled = readColour(file, kStatic, kDisabledKey, TextId::StaticTextDisabledColour);
 
-    f.transparent = readColour(file, kButton, "RGB Transparent Color", 165);
+    f.transparent =
+        readColour(file, kButton, "RGB Transparent Color", TextId::ButtonTransparentColour);
     f.largeButtonsHaveText = readFlag(file, kButton, "Large Buttons Have Text", 0);
-    f.buttonFont = readFont(file, kButton, 155, 14, true);
+    f.buttonFont = readFont(file, kButton, TextId::DefaultFontFace, 14, true);
     f.buttonText = readTextColours(file, kButton);
     f.mediumButtonsHaveText = readFlag(file, kButton, "Medium Buttons Have Text", 0);
 
     f.mediumFont = readFont(file, kMedium, f.buttonFont);
     f.mediumText = readTextColours(file, kMedium, f.buttonText);
 
-    f.hyperLink = readColour(file, kHyperLinks, "RGB HyperLink Color", 163);
-    f.visitedHyperLink = readColour(file, kHyperLinks, "RGB Visited HyperLink Color", 164);
+    f.hyperLink = readColour(file, kHyperLinks, "RGB HyperLink Color", TextId::HyperLinkColour);
+    f.visitedHyperLink = readColour(file, kHyperLinks, "RGB Visited HyperLink Color",
+                                    TextId::VisitedHyperLinkColour);
 
-    f.progressStart = readColour(file, kProgress, "RGB ProgressCtrl Start Color", 166);
-    f.progressEnd = readColour(file, kProgress, "RGB ProgressCtrl End Color", 167);
+    f.progressStart =
+        readColour(file, kProgress, "RGB ProgressCtrl Start Color", TextId::ProgressStartColour);
+    f.progressEnd =
+        readColour(file, kProgress, "RGB ProgressCtrl End Color", TextId::ProgressEndColour);
 
-    f.listText = readColour(file, kList, "RGB ListCtrl Text", 174);
-    f.listBackground = readColour(file, kList, "RGB ListCtrl Background", 175);
+    f.listText = readColour(file, kList, "RGB ListCtrl Text", TextId::ListTextColour);
+    f.listBackground =
+        readColour(file, kList, "RGB ListCtrl Background", TextId::ListBackgroundColour);
     f.listTransparent = readFlag(file, kList, "Use Transparent Background", 0);
-    f.listFont = readFont(file, kList, 202, 11, false);
+    f.listFont = readFont(file, kList, TextId::ListFontFace, 11, false);
 
-    f.comboText = readColour(file, kCombo, "RGB ComboBox Text", 176);
-    f.comboBackground = readColour(file, kCombo, "RGB ComboBox Background", 177);
+    f.comboText = readColour(file, kCombo, "RGB ComboBox Text", TextId::ComboTextColour);
+    f.comboBackground =
+        readColour(file, kCombo, "RGB ComboBox Background", TextId::ComboBackgroundColour);
 
     f.sliderTransparency = readFlag(file, kSliders, "UseTransparency", 0);
-    f.sliderTransColour = readColour(file, kSliders, "TransColor", 201);
+    f.sliderTransColour = readColour(file, kSliders, "TransColor", TextId::SliderTransparentColour);
 
     f.menuEnabled = readColour(file, kMenus, kEnabledKey, f.staticEnabled);
     f.menuDisabled = readColour(file, kMenus, kDisabledKey, f.staticDisabled);
-    f.menuFont = readFont(file, kMenus, 203, 11, false);
+    f.menuFont = readFont(file, kMenus, TextId::MenuFontFace, 11, false);
     return f;
 }
 

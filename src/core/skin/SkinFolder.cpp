@@ -18,8 +18,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr int kDefaultSkinTextId = 105;
-
 std::string withSlash(const std::string& folder) {
     return folder.empty() || folder.back() == '/' ? folder : folder + '/';
 }
@@ -163,7 +161,7 @@ bool repairSkinFolder(const std::string& folder, const BuiltInSkin& builtIn) {
 
 std::string resetToDefaultSkin(PreferenceStore& prefs, const BuiltInSkin& builtIn) {
     prefs.setSkinsFolder(std::string());
-    prefs.setSkinName(stringText(kDefaultSkinTextId));
+    prefs.setSkinName(stringText(TextId::Default));
     // The skin is put in place even when the preferences cannot be saved.
     (void)prefs.saveAll();
     const std::string folder = prefs.currentSkinFolder();

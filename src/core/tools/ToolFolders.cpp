@@ -8,12 +8,6 @@
 
 namespace sonara {
 
-namespace {
-
-constexpr int kUnableToFind = 60402;
-
-}  // namespace
-
 std::vector<std::string> sourceFolders(const SourcesList& sources) {
     std::vector<std::string> folders;
     folders.reserve(sources.count());
@@ -29,7 +23,7 @@ Result<std::vector<std::string>> pickedFolders(const std::vector<std::string>& p
     for (const std::string& folder : picked) {
         if (!files::isDirectory(folder)) {
             return Result<std::vector<std::string>>::failure(ErrorKind::Absent,
-                                                             formatText(kUnableToFind, folder));
+                                                             formatText(TextId::UnableToFindNamed, folder));
         }
         folders.push_back(files::withTrailingSlash(folder));
     }

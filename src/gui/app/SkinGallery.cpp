@@ -97,7 +97,7 @@ class GalleryPage : public SkinDialog {
                     button->setText(
                         QString::fromUtf8(skin::largeRowCaptions()[size_t(row)].data()));
                 }
-                button->setSkin(strip, 0, row);
+                button->setSkin(strip, std::nullopt, row);
                 forceState(button, column);
                 grid->addWidget(button, row + 1, column);
             }

@@ -13,9 +13,7 @@
 
 namespace sonara::gui {
 
-namespace {
-constexpr int kNoSuchColumns = 192;  // "Please select at least one column"
-}
+namespace {}
 
 ShowHideColumnsDialog::ShowHideColumnsDialog(SkinContext& context, QWidget* parent)
     : SkinDialog(context, parent) {
@@ -32,13 +30,13 @@ ShowHideColumnsDialog::ShowHideColumnsDialog(SkinContext& context, QWidget* pare
 
     ok_ = new SkinCaptionButton(context, this);
     ok_->setText(tr("OK"));
-    ok_->setCaptionId(SkinCaptionButton::kWindowText);
-    ok_->setSkin(skin::kLargeButton, 0, skin::kRowOk);
+    ok_->setCaptionId(std::nullopt);
+    ok_->setSkin(skin::kLargeButton, std::nullopt, skin::kRowOk);
     ok_->setDefault(true);
     cancel_ = new SkinCaptionButton(context, this);
     cancel_->setText(tr("Cancel"));
-    cancel_->setCaptionId(SkinCaptionButton::kWindowText);
-    cancel_->setSkin(skin::kLargeButton, 0, skin::kRowCancel);
+    cancel_->setCaptionId(std::nullopt);
+    cancel_->setSkin(skin::kLargeButton, std::nullopt, skin::kRowCancel);
     connect(ok_, &QAbstractButton::clicked, this, &QDialog::accept);
     connect(cancel_, &QAbstractButton::clicked, this, &QDialog::reject);
 
@@ -69,7 +67,7 @@ void ShowHideColumnsDialog::setChecked(const ShownColumns& columns) {
 bool ShowHideColumnsDialog::validate() {
     const ShownColumns columns = checked();
     if (!columns.any()) {
-        showMessage(QString::fromStdString(stringText(kNoSuchColumns)));
+        showMessage(QString::fromStdString(stringText(TextId::SelectOneColumn)));
         return false;
     }
     Preferences& values = context().prefs.values();

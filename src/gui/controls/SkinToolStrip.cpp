@@ -153,7 +153,7 @@ void SkinToolStrip::armTip() {
         return;
     }
     const Item& item = items_[size_t(hot_)];
-    const QString text = QString::fromStdString(stringText(item.tipId));
+    const QString text = item.tipId ? QString::fromStdString(stringText(*item.tipId)) : QString();
     tip_->arm(text, mapToGlobal(item.rect.bottomLeft() + kTipOffset));
 }
 

@@ -3,8 +3,10 @@
 #include <QPoint>
 #include <QRect>
 #include <QWidget>
+#include <optional>
 #include <vector>
 
+#include "core/app/TextId.h"
 #include "gui/skin/SkinContext.h"
 
 namespace sonara::gui {
@@ -20,7 +22,7 @@ class SkinToolStrip : public QWidget {
     struct Item {
         QRect rect;
         int action = 0;
-        int tipId = 0;  // string-table text shown as the tip
+        std::optional<TextId> tipId;  // string-table text shown as the tip
     };
 
     explicit SkinToolStrip(SkinContext context, QWidget* parent = nullptr);

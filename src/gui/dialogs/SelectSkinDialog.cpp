@@ -67,9 +67,9 @@ bool SelectSkinDialog::okEnabled() const {
 }
 
 void SelectSkinDialog::assignButtonStrips() {
-    browse_->setSkin(skin::kLargeButton, 0, skin::kRowBrowse);
-    ok_->setSkin(skin::kLargeButton, 0, skin::kRowOk);
-    cancel_->setSkin(skin::kLargeButton, 0, skin::kRowCancel);
+    browse_->setSkin(skin::kLargeButton, std::nullopt, skin::kRowBrowse);
+    ok_->setSkin(skin::kLargeButton, std::nullopt, skin::kRowOk);
+    cancel_->setSkin(skin::kLargeButton, std::nullopt, skin::kRowCancel);
 }
 
 void SelectSkinDialog::fillList() {
@@ -95,7 +95,8 @@ void SelectSkinDialog::selectCurrent() {
 }
 
 QString SelectSkinDialog::chooseFolder(const QString& start) {
-    return QFileDialog::getExistingDirectory(this, QString::fromStdString(stringText(108)), start);
+    return QFileDialog::getExistingDirectory(
+        this, QString::fromStdString(stringText(TextId::BrowseForFolder)), start);
 }
 
 void SelectSkinDialog::browse() {

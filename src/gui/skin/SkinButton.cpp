@@ -40,7 +40,7 @@ SkinButton::~SkinButton() {
     tip_->hide();
 }
 
-void SkinButton::setSkin(int stripIndex, int tipStringId, int captionRow) {
+void SkinButton::setSkin(int stripIndex, std::optional<TextId> tipStringId, int captionRow) {
     strip_ = stripIndex;
     tipId_ = tipStringId;
     row_ = captionRow;
@@ -53,7 +53,7 @@ void SkinButton::setSkin(int stripIndex, int tipStringId, int captionRow) {
 }
 
 QString SkinButton::tipText() const {
-    return tipId_ != 0 ? QString::fromStdString(stringText(tipId_)) : QString();
+    return tipId_ ? QString::fromStdString(stringText(*tipId_)) : QString();
 }
 
 int SkinButton::stateColumn() const {

@@ -2,7 +2,9 @@
 
 #include <QImage>
 #include <QPushButton>
+#include <optional>
 
+#include "core/app/TextId.h"
 #include "gui/skin/SkinContext.h"
 
 namespace sonara::gui {
@@ -19,10 +21,11 @@ class SkinButton : public QPushButton {
     ~SkinButton() override;
 
     // Sizes the button to the strip's cell, keeping its top-left corner.
-    void setSkin(int stripIndex, int tipStringId = 0, int captionRow = 0);
+    void setSkin(int stripIndex, std::optional<TextId> tipStringId = std::nullopt,
+                 int captionRow = 0);
     int stripIndex() const { return strip_; }
     int captionRow() const { return row_; }
-    int tipStringId() const { return tipId_; }
+    std::optional<TextId> tipStringId() const { return tipId_; }
     QString tipText() const;
 
     // The id the signals carry; the parent picks it.
@@ -71,7 +74,7 @@ class SkinButton : public QPushButton {
     HoverTip* tip_;
     int strip_ = -1;
     int row_ = 0;
-    int tipId_ = 0;
+    std::optional<TextId> tipId_;
     int controlId_ = 0;
     bool reportPresses_ = false;
     bool mouseOver_ = false;

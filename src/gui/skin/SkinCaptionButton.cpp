@@ -21,7 +21,7 @@ void SkinCaptionButton::setIconImage(QImage icon, QPoint offset) {
     update();
 }
 
-void SkinCaptionButton::setCaptionId(int id) {
+void SkinCaptionButton::setCaptionId(std::optional<TextId> id) {
     captionId_ = id;
     rectsKnown_ = false;
     update();
@@ -39,7 +39,7 @@ void SkinCaptionButton::setTextFormat(Qt::Alignment alignment) {
 }
 
 QString SkinCaptionButton::caption() const {
-    return captionId_ == kWindowText ? text() : QString::fromStdString(stringText(captionId_));
+    return captionId_ ? QString::fromStdString(stringText(*captionId_)) : text();
 }
 
 bool SkinCaptionButton::drawsCaption() const {

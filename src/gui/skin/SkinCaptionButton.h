@@ -17,15 +17,13 @@ namespace sonara::gui {
 class SkinCaptionButton : public SkinButton {
     Q_OBJECT
   public:
-    static constexpr int kWindowText = -1;
-
     explicit SkinCaptionButton(SkinContext& context, QWidget* parent = nullptr);
 
     // Drawn 1:1 at `offset.x()` from the left, centred vertically and moved
     // down by `offset.y()`.
     void setIconImage(QImage icon, QPoint offset = {});
-    // A string-table id, or kWindowText for the button's text().
-    void setCaptionId(int id);
+    // A string-table id, or none for the button's text().
+    void setCaptionId(std::optional<TextId> id);
     void setCaptionOffsets(QPoint offset);
     // Horizontal alignment of the caption (centred unless set).
     void setTextFormat(Qt::Alignment alignment);
@@ -46,7 +44,7 @@ class SkinCaptionButton : public SkinButton {
 
     QImage icon_;
     QPoint iconOffset_;
-    int captionId_ = kWindowText;
+    std::optional<TextId> captionId_;
     QPoint captionOffset_;
     Qt::Alignment alignment_ = Qt::AlignHCenter;
     std::optional<QFont> font_;

@@ -56,7 +56,7 @@ class WavConversionTest : public ::testing::Test {
     // Runs a whole conversion of `sources` into `folder`.
     void convert(const std::vector<std::string>& sources, const std::string& folder, int jobs = 1) {
         conversion = std::make_unique<WavConversion>(queue, prompter, prefs, sources,
-                                                     WavConversion::Options{jobs, 1301, 20});
+                                                     WavConversion::Options{jobs, 20});
         conversion->setListener(&recorder);
         started = conversion->start(folder);
         if (started.outcome == WavConversion::Start::Started) {
@@ -89,7 +89,8 @@ TEST_F(WavConversionTest, ConvertsIntoANewFolderAndRemembersIt) {
     const std::string folder = out.file("Wav");
     convert({source("Song.mp3", songSpec(2.5))}, folder);
     ASSERT_EQ(started.outcome, WavConversion::Start::Started);
-    EXPECT_EQ(prompter.questions, std::vector<std::string>{stringText(112)});
+    EXPECT_EQ(prompter.questions,
+              std::vector<std::string>{stringText(TextId::CreateFolderQuestion)});
     EXPECT_EQ(recorder.statuses, std::vector<std::string>{"File 1 of 1 : Song.mp3"});
     EXPECT_EQ(recorder.messages, std::vector<std::string>{"File(s) converted successfully!"});
     EXPECT_TRUE(conversion->succeeded());
@@ -119,7 +120,7 @@ TEST_F(WavConversionTest, AFolderAnsweredNoConvertsNothing) {
     EXPECT_TRUE(recorder.statuses.empty());
     EXPECT_TRUE(recorder.messages.empty());
     EXPECT_FALSE(declined.converting());
-    EXPECT_EQ(prefs.values().wavFilesFolder, stringText(2003));
+    EXPECT_EQ(prefs.values().wavFilesFolder, stringText(TextId::NoneSpecified));
 }
 
 TEST_F(WavConversionTest, AnExistingFolderIsNotAskedForAndEveryLevelIsMade) {

@@ -119,13 +119,13 @@ TEST_F(PlayListBindingTest, SongsThatEndPlayTheNextAndTheListStopsAfterTheLast) 
 TEST_F(PlayListBindingTest, AStopDoesNotAdvanceAndTheTrayPlayStartsAgain) {
     add("long.mp3", 10);
     add("next.mp3", 1);
-    host->command(PlayerHost::kCommandPlay);  // nothing current yet: the first
+    host->command(Command::TrayPlay);  // nothing current yet: the first
     ASSERT_TRUE(host->isPlaying());
     EXPECT_EQ(list.current(), 0u);
     queue.runFor(100ms);
     sonara::testing::FakeView window(list);
     current.nowPlaying().setListener(&window);
-    host->command(PlayerHost::kCommandStop);  // the Stop button's stop
+    host->command(Command::TrayStop);  // the Stop button's stop
     EXPECT_FALSE(host->isPlaying());
     EXPECT_EQ(window.displayResets, 1);
     EXPECT_EQ(window.caption, "Sonara");
@@ -134,7 +134,7 @@ TEST_F(PlayListBindingTest, AStopDoesNotAdvanceAndTheTrayPlayStartsAgain) {
     EXPECT_EQ(list.current(), 0u);
     EXPECT_EQ(states(), (std::vector<S>{S::Played, S::Unplayed}));
 
-    host->command(PlayerHost::kCommandNext);
+    host->command(Command::TrayNext);
     EXPECT_TRUE(host->isPlaying());
     EXPECT_EQ(host->player().fileName(), dir.file("next.mp3"));
 }

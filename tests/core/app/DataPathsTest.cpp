@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <set>
 
 #include "core/app/DataPaths.h"
 #include "core/app/StringTable.h"
@@ -58,11 +59,21 @@ TEST(DataPaths, XdgFoldersWithoutOverride) {
 }
 
 TEST(StringTable, FormatsAndUnknownIds) {
-    EXPECT_EQ(stringText(109), "Sonara");
-    EXPECT_EQ(stringText(4242), "");
-    EXPECT_EQ(formatText(200, "a", "b"), "a in b");
-    EXPECT_EQ(formatText(129, "%s"),
+    EXPECT_EQ(stringText(TextId::ProgramName), "Sonara");
+    EXPECT_EQ(stringText(static_cast<TextId>(4242)), "");
+    EXPECT_EQ(formatText(TextId::ValueInPlace, "a", "b"), "a in b");
+    EXPECT_EQ(formatText(TextId::InsertRemovableMedia, "%s"),
               "Removable media not found:  %s \nPlease insert and try again ");
+}
+
+TEST(StringTable, EveryIdHasATextAndEveryTextAnId) {
+    std::set<TextId> listed;
+    for (const TextId id : kAllTextIds) {
+        EXPECT_FALSE(stringText(id).empty()) << "no text for " << static_cast<int>(id);
+        EXPECT_TRUE(listed.insert(id).second) << "listed twice: " << static_cast<int>(id);
+    }
+    // Distinct ids, each with a text: as many as the table holds means none is unnamed.
+    EXPECT_EQ(listed.size(), stringTableSize());
 }
 
 }  // namespace

@@ -43,22 +43,47 @@ TEST(EventQueue, DrainRunsOnlyWhatIsQueuedAndStopsWhenDone) {
     EXPECT_EQ(count, 6);
 }
 
-TEST(EventQueue, TimersTickUntilKilledAndMayRestartThemselves) {
+TEST(EventQueue, TimersTickUntilStoppedAndMayRestartThemselves) {
     EventQueue queue;
     int ticks = 0;
-    queue.startTimer(7, 5, [&] {
+    TimerHandle timer = queue.startTimer(5, [&] {
         if (++ticks == 3) {
-            queue.killTimer(7);
+            timer.stop();
         }
     });
     queue.runFor(200ms);
     EXPECT_EQ(ticks, 3);
+    EXPECT_FALSE(timer.running());
 
     int other = 0;
-    queue.startTimer(8, 1000, [&] { ++other; });
-    queue.startTimer(8, 2, [&] { ++other; });  // restarted with a short interval
+    TimerHandle slow = queue.startTimer(1000, [&] { ++other; });
+    slow.restart(2);  // restarted with a short interval
     EXPECT_TRUE(queue.runUntil([&] { return other >= 2; }, 5s));
-    queue.killTimer(8);
+}
+
+TEST(EventQueue, ATimerLivesAsLongAsItsHandle) {
+    EventQueue queue;
+    int dropped = 0;
+    {
+        TimerHandle gone = queue.startTimer(1, [&] { ++dropped; });
+    }
+    queue.runFor(30ms);
+    EXPECT_EQ(dropped, 0);
+
+    // Moved: the new owner's timer keeps ticking, the old handle is empty.
+    int moved = 0;
+    TimerHandle first = queue.startTimer(1, [&] { ++moved; });
+    TimerHandle second = std::move(first);
+    EXPECT_FALSE(first.running());
+    first.stop();  // an empty handle stops nothing
+    EXPECT_TRUE(queue.runUntil([&] { return moved >= 2; }, 5s));
+
+    // Assigned over: the old timer stops, only the new one ticks.
+    int replacement = 0;
+    const int movedBefore = moved;
+    second = queue.startTimer(1, [&] { ++replacement; });
+    EXPECT_TRUE(queue.runUntil([&] { return replacement >= 2; }, 5s));
+    EXPECT_EQ(moved, movedBefore);
 }
 
 TEST(EventQueue, RunUntilGivesUpAtTheTimeout) {

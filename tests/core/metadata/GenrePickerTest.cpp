@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "core/app/StringTable.h"
 #include "core/io/Text.h"
 #include "core/metadata/GenreTable.h"
 
@@ -106,7 +107,7 @@ TEST(GenrePicker, SelectAllAndClearAllInMultipleMode) {
     EXPECT_EQ(p.selectedNames().front(), "R&B");
     p.clearAll();
     EXPECT_FALSE(p.accept());
-    EXPECT_STREQ(GenrePicker::kNothingSelected, "You must select at least one Genre.");
+    EXPECT_EQ(stringText(TextId::SelectOneGenre), "You must select at least one Genre.");
 }
 
 }  // namespace

@@ -31,7 +31,7 @@ TEST_F(PlayListRandom, AGenreWithoutSongsAddsNothingAndSaysSo) {
     EXPECT_EQ(sequence.addRandom(5), 0);
     EXPECT_TRUE(list.empty());
     ASSERT_EQ(prompter.messages.size(), 6u);  // one for each failed pick
-    EXPECT_EQ(prompter.messages[0], stringText(7175));
+    EXPECT_EQ(prompter.messages[0], stringText(TextId::RandomAddFailure));
 
     prefs.values().randomGenre = onlyGenres({17});
     applyPrefs();
@@ -106,7 +106,7 @@ TEST_F(PlayListRandom, FilesThatCannotBeFoundAreSkippedWithoutAsking) {
     std::remove(path("here.mp3").c_str());
     cache.clear();
     EXPECT_EQ(sequence.pickRandom(), std::nullopt);
-    EXPECT_EQ(prompter.messages, std::vector<std::string>{stringText(7175)});
+    EXPECT_EQ(prompter.messages, std::vector<std::string>{stringText(TextId::RandomAddFailure)});
     EXPECT_EQ(list.count(), 1u);
 }
 

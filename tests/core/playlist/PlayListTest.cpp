@@ -368,7 +368,7 @@ TEST_F(PlayListModel, AddingALibraryRowCountsAPlayAndSavesTheDataFiles) {
     EXPECT_EQ(missing->playCount, 0);
     EXPECT_EQ(saver.saves, 1);
     ASSERT_EQ(prompter.messages.size(), 1u);
-    EXPECT_EQ(prompter.messages[0], formatText(129, "Disc 4"));
+    EXPECT_EQ(prompter.messages[0], formatText(TextId::InsertRemovableMedia, "Disc 4"));
 
     // While nothing plays the selected row (none is current) is shown.
     adder.addRecordsFromLibrary({record, missing}, ViewMode::Normal, 1);
@@ -423,7 +423,7 @@ TEST_F(PlayListModel, LoadingAPlayListReplacesTheListAndReportsMissingFiles) {
     EXPECT_TRUE(report.replaced);
     EXPECT_EQ(view.paths(), (std::vector<std::string>{path("a.mp3"), path("b.mp3")}));
     ASSERT_EQ(prompter.messages.size(), 1u);
-    EXPECT_EQ(prompter.messages[0], stringText(111));
+    EXPECT_EQ(prompter.messages[0], stringText(TextId::PlayListItemsNotAdded));
     EXPECT_EQ(saver.saves, 1);  // once for the whole file
 
     // A song is added without clearing.

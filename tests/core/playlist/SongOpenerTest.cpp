@@ -43,15 +43,16 @@ TEST_F(SongOpenerTest, ABurstOfOpensPlaysTheFirstAndQueuesTheRest) {
     EXPECT_EQ(list.current(), 0u);
     EXPECT_EQ(states(), (std::vector<EntryState>{EntryState::Current, EntryState::Unplayed,
                                                  EntryState::Unplayed}));
-    EXPECT_EQ(dispatcher.starts[SongOpener::kEnqueueTimerId], 3);  // restarted by each
-    EXPECT_EQ(dispatcher.timers[SongOpener::kEnqueueTimerId].first, 3500);
+    EXPECT_EQ(dispatcher.starts, 3);  // restarted by each
+    ASSERT_EQ(dispatcher.timers.size(), 1u);
+    EXPECT_EQ(dispatcher.timers[dispatcher.lastTimer].first, 3500);
     EXPECT_EQ(library.count(), 0u);
     EXPECT_EQ(saver.saves, 3);
 
     // Once the timer fired (once: it is killed), the next open plays.
-    dispatcher.fire(SongOpener::kEnqueueTimerId);
+    dispatcher.fire(dispatcher.lastTimer);
     EXPECT_FALSE(opener.enqueueTimerRunning());
-    EXPECT_FALSE(dispatcher.running(SongOpener::kEnqueueTimerId));
+    EXPECT_TRUE(dispatcher.timers.empty());
     opener.open(file("d.mp3"));
     EXPECT_EQ(player.openPath, path("d.mp3"));
     EXPECT_EQ(list.current(), 3u);
@@ -69,7 +70,7 @@ TEST_F(SongOpenerTest, EnqueueOnlyNeverPlaysAndNeedsNoTimer) {
     opener.open(file("b.mp3"));
     EXPECT_EQ(list.count(), 2u);
     EXPECT_TRUE(player.opens.empty());
-    EXPECT_FALSE(dispatcher.running(SongOpener::kEnqueueTimerId));
+    EXPECT_TRUE(dispatcher.timers.empty());
 
     prefs.values().addToPlayList = 0;  // neither: nothing at all
     applyPrefs();

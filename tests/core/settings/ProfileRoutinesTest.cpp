@@ -35,20 +35,21 @@ TEST(ColourTest, FormatsWithAndWithoutSwap) {
 TEST(ProfileRoutinesTest, ReadTextWithStringTableDefault) {
     const IniFile file = fromText("[S]\nFace=Verdana\nEmpty=\n");
     std::string text;
-    EXPECT_TRUE(readProfileText(file, "S", "Face", 105, text));
+    EXPECT_TRUE(readProfileText(file, "S", "Face", TextId::Default, text));
     EXPECT_EQ(text, "Verdana");
-    EXPECT_TRUE(readProfileText(file, "S", "Missing", 105, text));
+    EXPECT_TRUE(readProfileText(file, "S", "Missing", TextId::Default, text));
     EXPECT_EQ(text, "Default");
-    EXPECT_FALSE(readProfileText(file, "S", "Missing", -1, text));
+    EXPECT_FALSE(readProfileText(file, "S", "Missing", std::nullopt, text));
     EXPECT_EQ(text, "");
-    EXPECT_FALSE(readProfileText(file, "S", "Empty", 105, text));  // present, so no default
+    EXPECT_FALSE(
+        readProfileText(file, "S", "Empty", TextId::Default, text));  // present, so no default
 }
 
 TEST(ProfileRoutinesTest, ReadColourFallsBackToItsDefault) {
-    // 2003 is "(none specified)", no colour at all.
+    // NoneSpecified is "(none specified)", no colour at all.
     const IniFile file = fromText("[S]\nRed=(255,0,0)\nBroken=(12\nEmpty=\n");
-    EXPECT_EQ(readProfileColour(file, "S", "Red", 2003).value, 0xFFu);
-    EXPECT_EQ(readProfileColour(file, "S", "Missing", 2003).value, 0u);
+    EXPECT_EQ(readProfileColour(file, "S", "Red", TextId::NoneSpecified).value, 0xFFu);
+    EXPECT_EQ(readProfileColour(file, "S", "Missing", TextId::NoneSpecified).value, 0u);
 
     const Colour fallback = Colour::fromRgb(1, 2, 3);
     EXPECT_EQ(readProfileColour(file, "S", "Red", fallback, false).value, 0xFFu);

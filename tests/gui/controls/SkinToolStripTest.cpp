@@ -22,8 +22,6 @@ class SkinToolStripTest : public QObject {
 
 namespace {
 
-constexpr int kTipText = 192;
-
 struct Fixture : gui::test::SkinWidgetFixture {
     Fixture() {
         skin().setBitmap(skin::kMiniToolBar,
@@ -32,7 +30,8 @@ struct Fixture : gui::test::SkinWidgetFixture {
 };
 
 void setUp(SkinToolStrip& strip) {
-    strip.setItems({{QRect(0, 0, 12, 12), 3, kTipText}, {QRect(20, 0, 12, 12), 7, kTipText}});
+    strip.setItems({{QRect(0, 0, 12, 12), 3, TextId::SelectOneColumn},
+                    {QRect(20, 0, 12, 12), 7, TextId::SelectOneColumn}});
     strip.resize(strip.sizeHint());
 }
 
@@ -95,7 +94,7 @@ void SkinToolStripTest::dragMovesTheWindowAndSuppressesTheAction() {
 
 void SkinToolStripTest::tipsFollowShowTips() {
     Fixture f;
-    QVERIFY(!stringText(kTipText).empty());
+    QVERIFY(!stringText(TextId::SelectOneColumn).empty());
     SkinToolStrip strip(f.context());
     setUp(strip);
 

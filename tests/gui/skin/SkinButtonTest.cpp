@@ -22,7 +22,6 @@ namespace {
 const QColor kBackground(10, 200, 10);
 const QColor kKey(255, 0, 255);
 constexpr QSize kCell(20, 10);
-constexpr int kTipId = 105;
 
 // The up cell's left four columns are in the transparent colour.
 QImage stripWithHole(int rows) {
@@ -75,7 +74,7 @@ class SkinButtonTest : public QObject {
         button_ = new SkinButton(fixture_->context(), dialog_.get());
         button_->move(10, 10);
         button_->setControlId(42);
-        button_->setSkin(skin::kLargeButton, kTipId);
+        button_->setSkin(skin::kLargeButton, TextId::Default);
     }
     void cleanup() {
         dialog_.reset();
@@ -146,7 +145,7 @@ class SkinButtonTest : public QObject {
         QTRY_VERIFY_WITH_TIMEOUT(button_->hoverTip().isShown(), 5000);
         QLabel* tip = shownTipLabel();
         QVERIFY(tip != nullptr);
-        QCOMPARE(tip->text(), QString::fromStdString(stringText(kTipId)));
+        QCOMPARE(tip->text(), QString::fromStdString(stringText(TextId::Default)));
         QCOMPARE(tip->pos(), button_->mapToGlobal(QPoint(button_->width() + 5, 0)));
 
         QTest::mousePress(button_, Qt::LeftButton, {}, QPoint(10, 5));

@@ -19,9 +19,6 @@ namespace sonara {
 
 namespace {
 
-constexpr int kTooShortText = 2004;
-constexpr int kNothingFoundText = 118;
-constexpr int kNoValuesText = 119;
 constexpr size_t kShortestSearch = 2;
 
 }  // namespace
@@ -40,7 +37,7 @@ SearchOutcome LibrarySearch::textSearch(SearchField field, std::string_view text
         return pickGenres("*");
     }
     if (text::characterCount(text) < kShortestSearch) {
-        prompter_.message(stringText(kTooShortText));
+        prompter_.message(stringText(TextId::SearchTooShort));
         return SearchOutcome::TooShort;
     }
     history_.add(text);
@@ -79,7 +76,7 @@ SearchOutcome LibrarySearch::textSearch(SearchField field, std::string_view text
         });
     rows_.sort(field == SearchField::All ? RowSortRule::First : RowSortRule::Second, options);
     if (rows_.empty()) {
-        prompter_.message(stringText(kNothingFoundText));
+        prompter_.message(stringText(TextId::NothingFound));
         return SearchOutcome::NothingFound;
     }
     return SearchOutcome::Refilled;
@@ -149,7 +146,7 @@ SearchOutcome LibrarySearch::chooseValue(SearchField field, std::string_view cha
         return SearchOutcome::Cancelled;
     }
     if (listing.values.empty()) {
-        prompter_.message(formatText(kNoValuesText, selectorCaption(*lister)));
+        prompter_.message(formatText(TextId::NoValuesStartingWithSymbol, selectorCaption(*lister)));
         return SearchOutcome::NoValues;
     }
     const std::optional<size_t> chosen = dialogs_.selectValue(*lister, listing.values);

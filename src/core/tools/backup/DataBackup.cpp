@@ -19,7 +19,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr int kOverwriteQuestion = 7176;
 constexpr const char* kStagedSuffix = ".restoring";
 
 // The set's file in `folder`: the exact name when it exists, else an entry
@@ -90,19 +89,18 @@ bool DataBackup::isDataFolder(const std::string& folder) const {
 
 BackupOutcome DataBackup::backup(const std::optional<std::string>& chosen) {
     if (!chosen) {
-        prompter_.message("Backup cancelled.", Icon::Information);
+        prompter_.message(stringText(TextId::BackupCancelled), Icon::Information);
         return BackupOutcome::Cancelled;
     }
     if (isDataFolder(*chosen)) {
-        prompter_.message("Backup destination must be different than current Library location!",
-                          Icon::Exclamation);
+        prompter_.message(stringText(TextId::BackupIntoDataFolder), Icon::Exclamation);
         return BackupOutcome::Refused;
     }
     const std::string from = files::withTrailingSlash(paths_.programFolder);
     const std::string to = files::withTrailingSlash(*chosen);
     bool allCopied = true;
     bool cancelled = false;
-    prompter_.runProgress("Backup...", "", [&](Progress& progress) {
+    prompter_.runProgress(stringText(TextId::BackupProgressTitle), "", [&](Progress& progress) {
         for (const std::string_view name : kFileNames) {
             if (progress.cancelled()) {
                 cancelled = true;
@@ -121,32 +119,30 @@ BackupOutcome DataBackup::backup(const std::optional<std::string>& chosen) {
         return allCopied;
     });
     if (cancelled) {
-        prompter_.message("Backup cancelled.", Icon::Information);
+        prompter_.message(stringText(TextId::BackupCancelled), Icon::Information);
         return BackupOutcome::Cancelled;
     }
     if (!allCopied) {
-        prompter_.message("Backup was unsuccessfull!\n\nChoose a different folder and try again.",
-                          Icon::Exclamation);
+        prompter_.message(stringText(TextId::BackupFailed), Icon::Exclamation);
         return BackupOutcome::Failed;
     }
-    prompter_.message("Backup completed successfully!", Icon::Information);
+    prompter_.message(stringText(TextId::BackupCompleted), Icon::Information);
     return BackupOutcome::Completed;
 }
 
 bool DataBackup::confirmRestore() {
-    return prompter_.ask(stringText(kOverwriteQuestion), Buttons::YesNo, Icon::Question) ==
-           Answer::Yes;
+    return prompter_.ask(stringText(TextId::OverwriteLibraryQuestion), Buttons::YesNo,
+                         Icon::Question) == Answer::Yes;
 }
 
 BackupOutcome DataBackup::restore(const std::optional<std::string>& chosen) {
     if (!chosen) {
-        prompter_.message("Restore cancelled.", Icon::Information);
+        prompter_.message(stringText(TextId::RestoreCancelled), Icon::Information);
         return BackupOutcome::Cancelled;
     }
     // Restoring from the data folder would delete each file before copying it.
     if (isDataFolder(*chosen)) {
-        prompter_.message("Restore source must be different than current Library location!",
-                          Icon::Exclamation);
+        prompter_.message(stringText(TextId::RestoreFromDataFolder), Icon::Exclamation);
         return BackupOutcome::Refused;
     }
     const std::string from = files::withTrailingSlash(*chosen);
@@ -157,7 +153,7 @@ BackupOutcome DataBackup::restore(const std::optional<std::string>& chosen) {
         return files::exists(fileIn(from, name));
     });
     if (!holdsBackup) {
-        prompter_.message("No backup files were found in " + from, Icon::Exclamation);
+        prompter_.message(formatText(TextId::NoBackupFilesIn, from), Icon::Exclamation);
         return BackupOutcome::Refused;
     }
 
@@ -168,7 +164,7 @@ BackupOutcome DataBackup::restore(const std::optional<std::string>& chosen) {
     std::vector<Step> steps;
     bool allCopied = true;
     bool cancelled = false;
-    prompter_.runProgress("Restore...", "", [&](Progress& progress) {
+    prompter_.runProgress(stringText(TextId::RestoreProgressTitle), "", [&](Progress& progress) {
         for (const std::string_view name : kFileNames) {
             if (progress.cancelled()) {
                 cancelled = true;
@@ -196,11 +192,10 @@ BackupOutcome DataBackup::restore(const std::optional<std::string>& chosen) {
             }
         }
         if (cancelled) {
-            prompter_.message("Restore cancelled.", Icon::Information);
+            prompter_.message(stringText(TextId::RestoreCancelled), Icon::Information);
             return BackupOutcome::Cancelled;
         }
-        prompter_.message("Restore was unsuccessfull!\n\nNot all files may have been restored.",
-                          Icon::Exclamation);
+        prompter_.message(stringText(TextId::RestoreFailed), Icon::Exclamation);
         return BackupOutcome::Failed;
     }
     // Every new copy is whole on disk: only renames and deletes are left,
@@ -218,11 +213,10 @@ BackupOutcome DataBackup::restore(const std::optional<std::string>& chosen) {
     }
     files::syncFolder(to);
     if (!placed) {
-        prompter_.message("Restore was unsuccessfull!\n\nNot all files may have been restored.",
-                          Icon::Exclamation);
+        prompter_.message(stringText(TextId::RestoreFailed), Icon::Exclamation);
         return BackupOutcome::Failed;
     }
-    prompter_.message("Restore Completed Successfully!", Icon::Information);
+    prompter_.message(stringText(TextId::RestoreCompleted), Icon::Information);
     return BackupOutcome::Completed;
 }
 

@@ -16,8 +16,6 @@ namespace sonara {
 
 namespace {
 
-constexpr int kUnableToDelete = 154;
-constexpr int kCopyFailed = 2000;
 constexpr const char* kDeleteQuestion = "Are you sure you want to delete the checked items?";
 
 std::string withSlash(std::string folder) {
@@ -95,7 +93,7 @@ DeletionResult deleteMarked(const std::vector<DuplicateEntry>& entries,
             continue;
         }
         if (files::isReadOnly(path)) {
-            prompter.message(stringText(kUnableToDelete), Icon::Exclamation);
+            prompter.message(stringText(TextId::DeleteFailed), Icon::Exclamation);
             ++result.failed;
             continue;
         }
@@ -109,14 +107,14 @@ DeletionResult deleteMarked(const std::vector<DuplicateEntry>& entries,
                 files::copyInBlocks(path, holding + freeHoldingName(holding, entry.fileName),
                                     files::CopyTarget::NewOnly);
             if (!copied) {
-                prompter.message(stringText(kCopyFailed), Icon::Exclamation);
+                prompter.message(stringText(TextId::CopyFailedOriginalKept), Icon::Exclamation);
                 ++result.failed;
                 continue;
             }
             ++result.copied;
         }
         if (::unlink(path.c_str()) != 0) {
-            prompter.message(stringText(kUnableToDelete), Icon::Exclamation);
+            prompter.message(stringText(TextId::DeleteFailed), Icon::Exclamation);
             ++result.failed;
             continue;
         }

@@ -5,13 +5,6 @@
 
 namespace sonara {
 
-namespace {
-
-constexpr int kNoDuplicates = 2001;
-constexpr int kSpaceMakerTitle = 60400;
-
-}  // namespace
-
 DuplicateSession::DuplicateSession(DuplicatePreferences& preferences, Prompter& prompter)
     : preferences_(preferences), prompter_(prompter), options_(preferences.options()) {}
 
@@ -34,7 +27,7 @@ Status DuplicateSession::useFolders(const std::vector<std::string>& folders) {
 void DuplicateSession::search() {
     search_ = {};
     // A cancelled search still ends with the list of what it found.
-    prompter_.runProgress(stringText(kSpaceMakerTitle), "", [&](Progress& progress) {
+    prompter_.runProgress(stringText(TextId::SpaceMakerTitle), "", [&](Progress& progress) {
         search_ = findDuplicates(start_.folders(), options_.stripChars, &progress);
         return true;
     });
@@ -44,7 +37,7 @@ bool DuplicateSession::tellWhenNoneFound() {
     if (!search_.entries.empty()) {
         return false;
     }
-    prompter_.message(stringText(kNoDuplicates), Icon::Information);
+    prompter_.message(stringText(TextId::NoDuplicates), Icon::Information);
     return true;
 }
 
@@ -66,7 +59,7 @@ DeletionResult DuplicateSession::deleteMarked(Prompter* asker) {
     Prompter& answers = asker != nullptr ? *asker : prompter_;
     DeletionResult result;
     // What a Cancel left undone stays on disk and shows in the next search.
-    prompter_.runProgress(stringText(kSpaceMakerTitle), "", [&](Progress& progress) {
+    prompter_.runProgress(stringText(TextId::SpaceMakerTitle), "", [&](Progress& progress) {
         result = sonara::deleteMarked(search_.entries, options_, answers, &progress);
         return true;
     });

@@ -36,7 +36,7 @@ AssignGenreResult assignGenre(const std::string& name, const std::vector<Library
     }
     // One message for the whole selection, not one box per file.
     if (result.writeFailures > 0) {
-        prompter.message(stringText(121), Icon::Exclamation);
+        prompter.message(stringText(TextId::TagWriteFailed), Icon::Exclamation);
     }
     return result;
 }

@@ -16,9 +16,9 @@ namespace sonara {
 namespace {
 
 std::string retryQuestion() {
-    return stringText(148) +
+    return stringText(TextId::RenameFailed) +
            "\n\nWould you like to fix the problem and attempt to rename the file again?" +
-           "\n\nNote:  " + stringText(195);
+           "\n\nNote:  " + stringText(TextId::SlashNotAllowed);
 }
 
 }  // namespace
@@ -75,7 +75,7 @@ bool RecordEditor::renameFile(Prompter& prompter, Library& lib) {
     // record's file would make two records one.
     const long other = lib.findByName(newName);
     if (other >= 0 && lib.at(other) != &record_) {
-        prompter.message(stringText(149), Icon::Exclamation);
+        prompter.message(stringText(TextId::FileNameExists), Icon::Exclamation);
         return true;
     }
     switch (renameNoReplace(path_, newPath)) {
@@ -84,7 +84,7 @@ bool RecordEditor::renameFile(Prompter& prompter, Library& lib) {
             renamed_ = true;
             return true;
         case RenameOutcome::TargetExists:
-            prompter.message(stringText(149), Icon::Exclamation);
+            prompter.message(stringText(TextId::FileNameExists), Icon::Exclamation);
             return true;
         case RenameOutcome::Failed:
             break;

@@ -55,7 +55,7 @@ bool writeTagFields(const std::string& path, const TagFields& fields, Prompter& 
     tag.comment = fields.comment;
     tag.setGenre(TagRecord::genreIndex(fields.genre));
     if (!tag.write()) {
-        prompter.message(stringText(121), Icon::Exclamation);
+        prompter.message(stringText(TextId::TagWriteFailed), Icon::Exclamation);
         return false;
     }
     return true;
@@ -65,7 +65,8 @@ std::optional<std::string> locateForTagDialog(const LibraryRecord& record, const
                                               SourcesList& sources, Prompter& prompter) {
     auto path = locateRecordFile(record, cache, sources, nullptr);
     if (!path) {
-        prompter.message(formatText(129, std::string(record.mediaName())), Icon::Exclamation);
+        prompter.message(formatText(TextId::InsertRemovableMedia, std::string(record.mediaName())),
+                         Icon::Exclamation);
     }
     return path;
 }

@@ -6,17 +6,11 @@
 
 namespace sonara {
 
-namespace {
-
-constexpr int kPleaseWait = 60401;
-
-}  // namespace
-
 RenameSession::RenameSession(Prompter& prompter) : prompter_(prompter) {}
 
 void RenameSession::search() {
     search_ = {};
-    prompter_.runProgress(stringText(kPleaseWait), "", [&](Progress& progress) {
+    prompter_.runProgress(stringText(TextId::PleaseWait), "", [&](Progress& progress) {
         search_ = searchForRename(start_.folders(), &progress);
         return !search_.cancelled;
     });
@@ -38,7 +32,7 @@ void RenameSession::retag(size_t row, const std::string& artist, const std::stri
 
 RenameApplied RenameSession::apply(Library& library, PathCache& cache) {
     RenameApplied applied;
-    prompter_.runProgress(stringText(kPleaseWait), "", [&](Progress& progress) {
+    prompter_.runProgress(stringText(TextId::PleaseWait), "", [&](Progress& progress) {
         applied.result = renameCandidates(
             search_.candidates, prompter_, &progress, [&](const RenameCandidate& moved) {
                 applied.recordsMoved +=

@@ -14,9 +14,6 @@ namespace sonara {
 
 namespace {
 
-constexpr int kReadOnlyFile = 2006;
-constexpr int kIllegalName = 2007;
-
 std::string trimRight(std::string text) {
     const auto end = text.find_last_not_of(" \t\r\n");
     text.erase(end == std::string::npos ? 0 : end + 1);
@@ -118,7 +115,8 @@ RenameResult renameCandidates(const std::vector<RenameCandidate>& candidates, Pr
             continue;
         }
         if (files::isReadOnly(oldPath)) {
-            prompter.message(stringText(kReadOnlyFile) + "\n" + oldPath, Icon::Exclamation);
+            prompter.message(stringText(TextId::ReadOnlyRenameFailed) + "\n" + oldPath,
+                             Icon::Exclamation);
             ++result.failed;
             continue;
         }
@@ -126,7 +124,8 @@ RenameResult renameCandidates(const std::vector<RenameCandidate>& candidates, Pr
         // nor one holding ":" or "?" make a name the file's other homes refuse.
         if (!isPortableFileName(candidate.newName) ||
             renameNoReplace(oldPath, candidate.newPath()) != RenameOutcome::Renamed) {
-            prompter.message(stringText(kIllegalName) + "\n" + oldPath, Icon::Exclamation);
+            prompter.message(stringText(TextId::IllegalCharacters) + "\n" + oldPath,
+                             Icon::Exclamation);
             ++result.failed;
             continue;
         }

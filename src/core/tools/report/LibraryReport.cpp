@@ -14,7 +14,6 @@ namespace sonara {
 
 namespace {
 
-constexpr int kReportGenerated = 178;
 constexpr size_t kProgressThreshold = 21;
 constexpr size_t kProgressSteps = 20;
 
@@ -110,7 +109,7 @@ Status writeReport(const std::vector<const LibraryRecord*>& records, const Repor
     std::string text;
     if (records.size() >= kProgressThreshold) {
         const size_t every = std::max<size_t>(1, records.size() / kProgressSteps);
-        prompter.runProgress("Please wait...", "", [&](Progress& progress) {
+        prompter.runProgress(stringText(TextId::PleaseWait), "", [&](Progress& progress) {
             text = buildText(records, options, lookup, every, &progress);
             return true;
         });
@@ -120,10 +119,10 @@ Status writeReport(const std::vector<const LibraryRecord*>& records, const Repor
     // The report is only claimed when it is really on disk.
     const Status status = writeFileAtomically(destination, text);
     if (!status) {
-        prompter.message("Unable to write " + destination, Icon::Stop);
+        prompter.message(formatText(TextId::ReportNotWritten, destination), Icon::Stop);
         return status;
     }
-    prompter.message(stringText(kReportGenerated), Icon::Information);
+    prompter.message(stringText(TextId::ReportGenerated), Icon::Information);
     return status;
 }
 

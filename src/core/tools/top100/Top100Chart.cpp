@@ -6,11 +6,6 @@
 
 namespace sonara {
 
-namespace {
-constexpr int kSongAdded = 123;
-constexpr int kResetQuestion = 2005;
-}  // namespace
-
 Top100Chart::Top100Chart(Library& library, PlayListAdder& playList, ViewMode view,
                          Prompter& prompter)
     : library_(library), playList_(playList), viewMode_(view), prompter_(prompter) {
@@ -56,13 +51,14 @@ std::optional<size_t> Top100Chart::addAndTell(size_t row) {
     const auto countBefore = record->playCount;
     const std::optional<size_t> added = add(row);
     if (record->playCount != countBefore) {
-        prompter_.message(stringText(kSongAdded), Icon::Information);
+        prompter_.message(stringText(TextId::SongAddedToPlayList), Icon::Information);
     }
     return added;
 }
 
 bool Top100Chart::clear() {
-    if (prompter_.ask(stringText(kResetQuestion), Buttons::YesNo, Icon::Question) != Answer::Yes) {
+    if (prompter_.ask(stringText(TextId::ResetListQuestion), Buttons::YesNo, Icon::Question) !=
+        Answer::Yes) {
         return false;
     }
     for (size_t i = 0; i < library_.count(); ++i) {

@@ -18,11 +18,6 @@ namespace sonara {
 
 namespace {
 
-constexpr int kResetLibrary = 153;
-constexpr int kAddingFolders = 124;
-constexpr int kSelectRemovable = 2011;
-constexpr int kSearchingDrives = 2010;
-
 std::string upper(std::string text) {
     for (char& c : text) {
         c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
@@ -279,7 +274,7 @@ DriveSearchResult searchDrivesShown(std::vector<WizardDrive>& drives, const Wiza
                                     Prompter& prompter) {
     DriveSearchResult search;
     const bool finished =
-        prompter.runProgress(stringText(kSearchingDrives), "", [&](Progress& progress) {
+        prompter.runProgress(stringText(TextId::SearchingDrives), "", [&](Progress& progress) {
             search = searchDrives(drives, skips, progress);
             return !search.cancelled;
         });
@@ -298,7 +293,7 @@ WizardAddResult addWizardFoldersShown(const std::vector<std::string>& folders, L
                                       bool promptForName) {
     WizardAddResult added;
     const bool finished =
-        scope.prompter.runProgress(stringText(kAddingFolders), "", [&](Progress& progress) {
+        scope.prompter.runProgress(stringText(TextId::AddingFolders), "", [&](Progress& progress) {
             added = addWizardFolders(folders, scope, promptForName, progress);
             return added.ok;
         });
@@ -329,7 +324,7 @@ int addRemovableMedia(const std::vector<WizardDrive>& drives, LibraryScope& scop
     const bool anyChecked =
         std::any_of(drives.begin(), drives.end(), [](const auto& drive) { return drive.checked; });
     if (!anyChecked) {
-        scope.prompter.message(stringText(kSelectRemovable), Icon::Information);
+        scope.prompter.message(stringText(TextId::SelectRemovableDrive), Icon::Information);
         return 0;
     }
     int total = 0;
@@ -338,8 +333,8 @@ int addRemovableMedia(const std::vector<WizardDrive>& drives, LibraryScope& scop
             continue;
         }
         int added = 0;
-        const bool ok =
-            scope.prompter.runProgress(stringText(kAddingFolders), "", [&](Progress& progress) {
+        const bool ok = scope.prompter.runProgress(
+            stringText(TextId::AddingFolders), "", [&](Progress& progress) {
                 const FolderAddResult result =
                     addFolderToLibrary(drive.root, scope, promptForName, progress);
                 added = result.added;
@@ -355,8 +350,8 @@ int addRemovableMedia(const std::vector<WizardDrive>& drives, LibraryScope& scop
 }
 
 bool resetLibraryForWizard(LibraryScope& scope) {
-    if (scope.library.count() > 0 &&
-        scope.prompter.ask(stringText(kResetLibrary), Buttons::YesNo) != Answer::Yes) {
+    if (scope.library.count() > 0 && scope.prompter.ask(stringText(TextId::ResetLibraryQuestion),
+                                                        Buttons::YesNo) != Answer::Yes) {
         return false;
     }
     scope.library.clear();

@@ -7,10 +7,7 @@ namespace sonara {
 
 namespace {
 
-constexpr int kSelectRemovable = 2011;
 constexpr int kLastPage = 7;
-constexpr int kCancelQuestion = 188;
-constexpr int kCancelledNote = 189;
 
 }  // namespace
 
@@ -19,7 +16,7 @@ WizardPages::Step WizardPages::next(bool anyRemovableChecked, Prompter& prompter
         return Step::Stay;
     }
     if (page_ == 5 && !anyRemovableChecked) {
-        prompter.message(stringText(kSelectRemovable), Icon::Information);
+        prompter.message(stringText(TextId::SelectRemovableDrive), Icon::Information);
         return Step::Stay;
     }
     ++page_;
@@ -76,11 +73,12 @@ void WizardPages::prev() {
 }
 
 bool WizardPages::confirmCancel(Prompter& prompter) {
-    return prompter.ask(stringText(kCancelQuestion), Buttons::YesNo, Icon::Question) == Answer::Yes;
+    return prompter.ask(stringText(TextId::CancelWizardQuestion), Buttons::YesNo, Icon::Question) ==
+           Answer::Yes;
 }
 
 void WizardPages::tellCancelled(Prompter& prompter) {
-    prompter.message(stringText(kCancelledNote), Icon::Information);
+    prompter.message(stringText(TextId::WizardCancelledNote), Icon::Information);
 }
 
 }  // namespace sonara

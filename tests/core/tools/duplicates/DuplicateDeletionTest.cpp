@@ -92,7 +92,7 @@ TEST(DeleteDuplicates, ReadOnlyFileIsReportedAndStays) {
     const DeletionResult result = deleteMarked(pair.entries, Preferences{}, prompter, nullptr);
     EXPECT_EQ(result.failed, 1);
     EXPECT_TRUE(fs::exists(pair.marked()));
-    EXPECT_EQ(prompter.messages, std::vector<std::string>{stringText(154)});
+    EXPECT_EQ(prompter.messages, std::vector<std::string>{stringText(TextId::DeleteFailed)});
 }
 
 TEST(DeleteDuplicates, FailedCopyKeepsTheOriginal) {
@@ -104,7 +104,8 @@ TEST(DeleteDuplicates, FailedCopyKeepsTheOriginal) {
         deleteMarked(pair.entries, holdingIn(dir.path() / "blocker" / "held"), prompter, nullptr);
     EXPECT_EQ(result.deleted, 0);
     EXPECT_TRUE(fs::exists(pair.marked()));
-    EXPECT_EQ(prompter.messages, std::vector<std::string>{stringText(2000)});
+    EXPECT_EQ(prompter.messages,
+              std::vector<std::string>{stringText(TextId::CopyFailedOriginalKept)});
 }
 
 TEST(DeleteDuplicates, CopyFailingHalfWayRemovesThePartialCopyAndKeepsTheOriginal) {
@@ -127,7 +128,8 @@ TEST(DeleteDuplicates, CopyFailingHalfWayRemovesThePartialCopyAndKeepsTheOrigina
     EXPECT_EQ(result.deleted, 0);
     EXPECT_TRUE(fs::exists(pair.marked()));
     EXPECT_TRUE(fs::is_empty(holding.path()));
-    EXPECT_EQ(prompter.messages, std::vector<std::string>{stringText(2000)});
+    EXPECT_EQ(prompter.messages,
+              std::vector<std::string>{stringText(TextId::CopyFailedOriginalKept)});
 }
 
 TEST(DeleteDuplicates, NeverDeletesTheLastCopyOfAName) {

@@ -48,7 +48,7 @@ TEST_F(DuplicateSessionTest, PickedFoldersAreCheckedAndTheLastOneRemembered) {
     EXPECT_EQ(session.browseStart(), "/start/");
     const Status missing = session.useFolders({dir.file("one"), dir.file("nowhere")});
     EXPECT_EQ(missing.kind(), ErrorKind::Absent);
-    EXPECT_EQ(missing.error(), formatText(60402, dir.file("nowhere")));
+    EXPECT_EQ(missing.error(), formatText(TextId::UnableToFindNamed, dir.file("nowhere")));
     EXPECT_TRUE(session.folders().empty());
     EXPECT_EQ(saves, 0);
 
@@ -66,7 +66,7 @@ TEST_F(DuplicateSessionTest, PickedFoldersAreCheckedAndTheLastOneRemembered) {
 TEST_F(DuplicateSessionTest, OptionsChangedForTheSessionAreStoredOnlyWhenAsked) {
     ASSERT_TRUE(session.useFolders({dir.path().string()}));
     session.search();
-    EXPECT_EQ(prompter.progressTitles, std::vector<std::string>{stringText(60400)});
+    EXPECT_EQ(prompter.progressTitles, std::vector<std::string>{stringText(TextId::SpaceMakerTitle)});
     ASSERT_EQ(session.entries().size(), 2u);
     EXPECT_FALSE(session.tellWhenNoneFound());
 
@@ -74,7 +74,7 @@ TEST_F(DuplicateSessionTest, OptionsChangedForTheSessionAreStoredOnlyWhenAsked) 
     session.search();
     EXPECT_TRUE(session.entries().empty());
     EXPECT_TRUE(session.tellWhenNoneFound());
-    EXPECT_EQ(prompter.messages, std::vector<std::string>{stringText(2001)});
+    EXPECT_EQ(prompter.messages, std::vector<std::string>{stringText(TextId::NoDuplicates)});
     EXPECT_EQ(values.stripChars, 1);
 
     const int before = saves;

@@ -83,7 +83,7 @@ TEST(TagFields, CommentLimitCountsCharactersAndFailedWriteShows121) {
     ScriptedPrompter prompter;
     EXPECT_FALSE(writeTagFields("/nonexistent/x.mp3", fields, prompter));
     ASSERT_EQ(prompter.messages.size(), 1u);
-    EXPECT_EQ(prompter.messages[0], stringText(121));
+    EXPECT_EQ(prompter.messages[0], stringText(TextId::TagWriteFailed));
     EXPECT_TRUE(readTagFields("").title.empty());
 }
 
@@ -100,7 +100,8 @@ TEST(TagFields, TagDialogFindsTheFileOrNamesTheMedium) {
     ScriptedPrompter prompter;
     EXPECT_EQ(locateForTagDialog(found, shelf.cache, shelf.sources, prompter), path);
     EXPECT_FALSE(locateForTagDialog(gone, shelf.cache, shelf.sources, prompter));
-    EXPECT_EQ(prompter.messages, std::vector<std::string>{formatText(129, "Disc 7")});
+    EXPECT_EQ(prompter.messages,
+              std::vector<std::string>{formatText(TextId::InsertRemovableMedia, "Disc 7")});
 }
 
 TEST(RecordEditor, CopyToTagThenOkWritesLibraryValuesAndUpdatesRecord) {
@@ -219,8 +220,9 @@ TEST(RecordEditor, SlashInNameAsksAndNeverLeavesTheFolder) {
     prompter.answerNext(Answer::Yes);
     EXPECT_EQ(editor.accept(prompter, shelf.library, shelf.cache), RecordEditor::Close::StaysOpen);
     ASSERT_EQ(prompter.questions.size(), 1u);
-    EXPECT_EQ(prompter.questions[0].rfind(stringText(148), 0), 0u);
-    EXPECT_NE(prompter.questions[0].find("\n\nNote:  " + stringText(195)), std::string::npos);
+    EXPECT_EQ(prompter.questions[0].rfind(stringText(TextId::RenameFailed), 0), 0u);
+    EXPECT_NE(prompter.questions[0].find("\n\nNote:  " + stringText(TextId::SlashNotAllowed)),
+              std::string::npos);
     EXPECT_EQ(record.artist(), artistBefore);  // still open: nothing taken yet
     EXPECT_TRUE(fs::exists(path));
     EXPECT_TRUE(fs::is_empty(dir.path() / "AC"));
@@ -245,7 +247,7 @@ TEST(RecordEditor, ReadOnlyFileShows121AndStillUpdatesRecord) {
     editor.library.title = "Changed";
     ScriptedPrompter prompter;
     EXPECT_EQ(editor.accept(prompter, shelf.library, shelf.cache), RecordEditor::Close::Closed);
-    EXPECT_EQ(prompter.messages, std::vector<std::string>{stringText(121)});
+    EXPECT_EQ(prompter.messages, std::vector<std::string>{stringText(TextId::TagWriteFailed)});
     EXPECT_EQ(record.title(), "Changed");
     EXPECT_EQ(readBytes(path), before);
 }
@@ -283,7 +285,7 @@ TEST(AssignGenre, ReadOnlyFilesShow121OnceAndKeepTheirBytes) {
     ScriptedPrompter prompter;
     const auto result = assignGenre("Jazz", {&a, &b}, shelf.cache, shelf.sources, prompter);
     EXPECT_EQ(result.writeFailures, 2);
-    EXPECT_EQ(prompter.messages, std::vector<std::string>{stringText(121)});
+    EXPECT_EQ(prompter.messages, std::vector<std::string>{stringText(TextId::TagWriteFailed)});
     EXPECT_EQ(readBytes(dir.file("a.mp3")), before);
     EXPECT_EQ(a.genre(), "Jazz");  // the library keeps the choice
 }

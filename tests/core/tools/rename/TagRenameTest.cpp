@@ -139,9 +139,9 @@ TEST(TagRename, NeverOverwritesOrLeavesTheFolder) {
         return std::find(prompter.messages.begin(), prompter.messages.end(), text) !=
                prompter.messages.end();
     };
-    EXPECT_TRUE(has(stringText(2007) + "\n" + music + "a.mp3"));
-    EXPECT_TRUE(has(stringText(2007) + "\n" + music + "b.mp3"));
-    EXPECT_TRUE(has(stringText(2006) + "\n" + music + "c.mp3"));
+    EXPECT_TRUE(has(stringText(TextId::IllegalCharacters) + "\n" + music + "a.mp3"));
+    EXPECT_TRUE(has(stringText(TextId::IllegalCharacters) + "\n" + music + "b.mp3"));
+    EXPECT_TRUE(has(stringText(TextId::ReadOnlyRenameFailed) + "\n" + music + "c.mp3"));
     EXPECT_EQ(testing::readText(dir.path() / "music" / "Same - Name.MP3"), "keep me");
     EXPECT_TRUE(fs::exists(dir.path() / "music" / "a.mp3"));
     EXPECT_TRUE(fs::exists(dir.path() / "music" / "b.mp3"));
@@ -158,7 +158,7 @@ TEST(TagRename, NamesWithCharactersWindowsRefusesFailWith2007) {
     EXPECT_EQ(result.renamed, 1);
     EXPECT_EQ(result.failed, 1);
     EXPECT_EQ(prompter.messages,
-              std::vector<std::string>{stringText(2007) + "\n" + dir.file("a.mp3")});
+              std::vector<std::string>{stringText(TextId::IllegalCharacters) + "\n" + dir.file("a.mp3")});
     EXPECT_TRUE(fs::exists(dir.path() / "a.mp3"));
 }
 
@@ -183,7 +183,7 @@ TEST(RenameSession, RenamedFilesTakeTheirLibraryRecordsAlong) {
     session.useSources(sources);
     session.search();
     ASSERT_EQ(session.candidates().size(), 2u);
-    EXPECT_EQ(prompter.progressTitles, std::vector<std::string>{stringText(60401)});
+    EXPECT_EQ(prompter.progressTitles, std::vector<std::string>{stringText(TextId::PleaseWait)});
     session.clearAll();
     EXPECT_TRUE(session.toggle(0));
     session.retag(0, "Artist", "New Song");

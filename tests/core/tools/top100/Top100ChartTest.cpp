@@ -51,7 +51,7 @@ TEST_F(Top100, AddingCountsAPlaySoTheSongCanRiseOnReopening) {
 
     EXPECT_EQ(chart.addAndTell(1), 1u);
     EXPECT_EQ(a->playCount, 3);
-    EXPECT_EQ(prompter.messages, std::vector<std::string>{stringText(123)});
+    EXPECT_EQ(prompter.messages, std::vector<std::string>{stringText(TextId::SongAddedToPlayList)});
     EXPECT_EQ(saver.saves, 2);
 
     // A song whose file is gone is not claimed as added.
@@ -61,7 +61,9 @@ TEST_F(Top100, AddingCountsAPlaySoTheSongCanRiseOnReopening) {
     prompter.messages.clear();
     EXPECT_EQ(chart.addAndTell(0), std::nullopt);
     EXPECT_EQ(chart.rowRecord(0)->playCount, 9);
-    EXPECT_EQ(std::count(prompter.messages.begin(), prompter.messages.end(), stringText(123)), 0);
+    EXPECT_EQ(std::count(prompter.messages.begin(), prompter.messages.end(),
+                         stringText(TextId::SongAddedToPlayList)),
+              0);
 }
 
 TEST_F(Top100, ClearAsksThenResetsEveryCount) {
