@@ -9,6 +9,7 @@
 #include <emmintrin.h>
 #endif
 
+#include "core/io/CaseFold.h"
 #include "core/io/Text.h"
 #include "core/library/LibraryRecord.h"
 #include "core/metadata/Normaliser.h"
@@ -225,11 +226,28 @@ std::string displayValue(const LibraryRecord& record, DisplayField field,
     return normalise(sourceText(record, field, options), options);
 }
 
-FoldedPattern::FoldedPattern(std::string_view needle) : folded_(text::toLowerAscii(needle)) {}
+FoldedPattern::FoldedPattern(std::string_view needle) : folded_(text::foldCase(needle)) {}
 
 bool FoldedPattern::foundIn(std::string_view text) const {
+    if (folded_.empty()) {
+        return false;
+    }
+    bool textIsAscii = true;
+    if (foundAsciiFolded(text, textIsAscii)) {
+        return true;
+    }
+    if (textIsAscii) {
+        return false;
+    }
+    // Letters beyond A to Z: the whole text folded, as the needle is.
+    text::foldCaseInto(text, scratch_);
+    return scratch_.find(folded_) != std::string::npos;
+}
+
+bool FoldedPattern::foundAsciiFolded(std::string_view text, bool& textIsAscii) const {
     const size_t n = folded_.size();
-    if (n == 0 || text.size() < n) {
+    if (text.size() < n) {
+        textIsAscii = text::isAscii(text);
         return false;
     }
     const size_t last = text.size() - n;  // the last place a match can start
@@ -244,7 +262,9 @@ bool FoldedPattern::foundIn(std::string_view text) const {
     // Eight places at a time: a place is worth a look when its byte and the
     // next, with bit 5 set, are the pattern's first two with bit 5 set (both
     // cases of a letter, and a few other pairs that the look turns down).
+    // The words read also tell whether the text is ASCII.
     size_t at = 0;
+    uint64_t highs = 0;
     if (n >= 2) {
         const uint64_t bit5 = kOnes * 0x20;
         const uint64_t first = kOnes * static_cast<unsigned char>(folded_[0] | 0x20);
@@ -254,6 +274,7 @@ bool FoldedPattern::foundIn(std::string_view text) const {
             uint64_t w1 = 0;
             std::memcpy(&w0, text.data() + at, 8);
             std::memcpy(&w1, text.data() + at + 1, 8);
+            highs |= w0;
             const uint64_t x0 = (w0 | bit5) ^ first;
             const uint64_t x1 = (w1 | bit5) ^ second;
             // High bit of byte k: byte k of x is zero (or, rarely, a look for
@@ -267,11 +288,12 @@ bool FoldedPattern::foundIn(std::string_view text) const {
             }
         }
     }
-    for (; at <= last; ++at) {
-        if (matchesAt(at)) {
+    for (size_t k = at; k <= last; ++k) {
+        if (matchesAt(k)) {
             return true;
         }
     }
+    textIsAscii = (highs & kHighs) == 0 && text::isAscii(text.substr(at));
     return false;
 }
 

@@ -4,6 +4,7 @@
 
 #include "core/app/Prompter.h"
 #include "core/app/StringTable.h"
+#include "core/io/CaseFold.h"
 #include "core/io/Characters.h"
 #include "core/io/Text.h"
 #include "core/library/Library.h"
@@ -105,7 +106,7 @@ SearchOutcome LibrarySearch::letterFilter(SearchField field, std::string_view ch
     }
     std::string scratch;
     auto starts = [&](std::string_view source) {
-        return text::startsWithCharacter(displayKey(source, options, scratch), character);
+        return text::startsWithFolded(displayKey(source, options, scratch), character);
     };
     beginRefill();
     visitPrefetched(
@@ -167,7 +168,7 @@ SearchOutcome LibrarySearch::showValue(ListerField field, std::string_view value
     if (!value.empty()) {
         for (size_t i = 0; i < library_.count(); ++i) {
             LibraryRecord* r = library_.at(i);
-            if (text::equalsNoCase(displayKey(*r, display, options, scratch), value)) {
+            if (text::equalsFolded(displayKey(*r, display, options, scratch), value)) {
                 rows_.add(r);
             }
         }

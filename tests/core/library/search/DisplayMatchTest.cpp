@@ -4,6 +4,7 @@
 
 #include <random>
 
+#include "core/io/CaseFold.h"
 #include "core/io/Characters.h"
 #include "core/io/Text.h"
 #include "core/library/LibraryRecord.h"
@@ -67,7 +68,7 @@ TEST(DisplayKey, FollowsTheRecordsDisplayRule) {
     EXPECT_EQ(displayValue(r, DisplayField::Artist, options), "Tag Artist");
 }
 
-TEST(FoldedPattern, FindsAnywhereFoldingOnlyAToZ) {
+TEST(FoldedPattern, FindsAnywhereCaseFolded) {
     const FoldedPattern ab("aB");
     EXPECT_TRUE(ab.foundIn("Cab Ride"));
     EXPECT_TRUE(ab.foundIn("ABBEY"));
@@ -75,10 +76,36 @@ TEST(FoldedPattern, FindsAnywhereFoldingOnlyAToZ) {
     EXPECT_FALSE(ab.foundIn("a b"));
     EXPECT_FALSE(ab.foundIn("a"));
     EXPECT_FALSE(ab.foundIn(""));
-    // é and É are different letters to the search, as to the list's sort.
     EXPECT_TRUE(FoldedPattern("CAFé").foundIn("le café"));
-    EXPECT_FALSE(FoldedPattern("CAFÉ").foundIn("le café"));
     EXPECT_FALSE(FoldedPattern("").foundIn(""));
+    // Letters beyond A to Z fold too, whatever the script.
+    EXPECT_TRUE(FoldedPattern("CAFÉ").foundIn("le café"));
+    EXPECT_TRUE(FoldedPattern("BJÖRK").foundIn("Björk"));
+    EXPECT_TRUE(FoldedPattern("КИНО").foundIn("Группа Кино"));
+    EXPECT_TRUE(FoldedPattern("straße").foundIn("STRASSE 1"));
+    EXPECT_TRUE(FoldedPattern("STRASSE").foundIn("Straße"));
+    EXPECT_FALSE(FoldedPattern("bjork").foundIn("Björk"));
+    EXPECT_FALSE(FoldedPattern("КИНО").foundIn("Кин"));
+}
+
+// The ASCII shortcut and the folded search agree on texts that mix scripts.
+TEST(FoldedPattern, AgreesWithAFoldedFindOverMixedScripts) {
+    const char* const alphabet[] = {"a", "A", "s", "S", " ", "ö", "Ö", "к", "К", "ß", "ﬀ", "f"};
+    std::mt19937 random(7);
+    auto make = [&](size_t length) {
+        std::string s;
+        for (size_t k = 0; k < length; ++k) {
+            s += alphabet[random() % std::size(alphabet)];
+        }
+        return s;
+    };
+    for (int n = 0; n < 5000; ++n) {
+        const std::string needle = make(1 + random() % 3);
+        const std::string hay = make(random() % 24);
+        const bool expected = text::foldCase(hay).find(text::foldCase(needle)) != std::string::npos;
+        ASSERT_EQ(FoldedPattern(needle).foundIn(hay), expected)
+            << "'" << needle << "' in '" << hay << "'";
+    }
 }
 
 TEST(FoldedPattern, AgreesWithAPlainFoldedFindAtAnyLength) {
@@ -117,6 +144,12 @@ TEST(Characters, FirstCharacterAndCountByUtf8Sequence) {
     EXPECT_FALSE(text::startsWithCharacter("école", "É"));
     EXPECT_FALSE(text::startsWithCharacter("", "b"));
     EXPECT_FALSE(text::startsWithCharacter("b", ""));
+    EXPECT_TRUE(text::startsWithFolded("école", "É"));
+    EXPECT_TRUE(text::startsWithFolded("Кино", "к"));
+    EXPECT_TRUE(text::startsWithFolded("beck", "B"));
+    EXPECT_FALSE(text::startsWithFolded("Кино", "и"));
+    EXPECT_FALSE(text::startsWithFolded("", "к"));
+    EXPECT_FALSE(text::startsWithFolded("к", ""));
 }
 
 }  // namespace
