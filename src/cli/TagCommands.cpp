@@ -5,6 +5,7 @@
 #include "cli/Json.h"
 #include "core/app/StringTable.h"
 #include "core/io/FileAttributes.h"
+#include "core/metadata/TagCharacters.h"
 #include "core/metadata/TagRecord.h"
 
 namespace sonara::cli {
@@ -111,6 +112,10 @@ int runTag(Context& context, Args& args) {
         tag.comment = *comment;
     if (genre)
         tag.setGenre(genreIndex);
+    if (const Status refused = checkTagCharacters(tag); !refused) {
+        context.report(refused.error());
+        return kFailure;
+    }
     if (!tag.write()) {
         context.report(stringText(121));
         return kFailure;

@@ -97,6 +97,18 @@ const std::unordered_map<int, std::string>& table() {
         {7177, "MP3 - MPEG Layer 3 Audio File|*.mp3"},
         {7180, "Select backup directory...\n"},
         {7181, "Select a directory to backup to...\n"},
+        // h6: a tag text that ISO-8859-1 cannot hold, and the fields it names
+        {60600,
+         "The %s holds characters that an ID3v1 tag cannot store (%s); the tag was not "
+         "written."},
+        {60601, "title"},
+        {60602, "artist"},
+        {60603, "album"},
+        {60604, "year"},
+        {60605, "comment"},
+        {60606, "free-text genre"},
+        {60607, "start time"},
+        {60608, "end time"},
     };
     return texts;
 }
