@@ -7,9 +7,9 @@
 
 #include "core/app/StringTable.h"
 #include "core/io/Text.h"
-#include "core/settings/PreferenceStore.h"
 #include "core/skin/BuiltInSkin.h"
 #include "core/skin/SkinFiles.h"
+#include "core/skin/SkinPreferences.h"
 
 namespace sonara::skin {
 
@@ -170,7 +170,7 @@ bool repairSkinFolder(const std::string& folder, const BuiltInSkin& builtIn) {
     return true;
 }
 
-std::string resetToDefaultSkin(PreferenceStore& prefs, const BuiltInSkin& builtIn) {
+std::string resetToDefaultSkin(SkinPreferences prefs, const BuiltInSkin& builtIn) {
     prefs.setSkinsFolder(std::string());
     prefs.setSkinName(stringText(kDefaultSkinTextId));
     // The skin is put in place even when the preferences cannot be saved.
@@ -184,7 +184,7 @@ std::string resetToDefaultSkin(PreferenceStore& prefs, const BuiltInSkin& builtI
     return folder;
 }
 
-SkinCheck checkAndRepairCurrentSkin(PreferenceStore& prefs, const BuiltInSkin& builtIn) {
+SkinCheck checkAndRepairCurrentSkin(SkinPreferences prefs, const BuiltInSkin& builtIn) {
     const std::string folder = prefs.currentSkinFolder();
     if (!isFolder(folder) || !holdsAnyTableFile(folder)) {
         resetToDefaultSkin(prefs, builtIn);
