@@ -11,7 +11,7 @@ namespace {
 namespace fs = std::filesystem;
 
 void writeTagged(const fs::path& file, const std::string& artist, const std::string& title) {
-    writeTaggedSong(file, id3v1Block(title, artist, "Disc", "2001", "", 255));
+    writeTaggedSong(file, artist, title, "Disc", "2001");
 }
 
 TEST(CliRecord, SetSavesTheRecordAndRenameFollowsOnDisk) {
