@@ -62,10 +62,7 @@ std::string foldCase(std::string_view text) {
     return out;
 }
 
-bool equalsFolded(std::string_view a, std::string_view b) {
-    if (equalsNoCase(a, b)) {
-        return true;
-    }
+bool foldedAlikeBeyondAscii(std::string_view a, std::string_view b) {
     if (isAscii(a) && isAscii(b)) {
         return false;
     }

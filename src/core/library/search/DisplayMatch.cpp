@@ -228,27 +228,28 @@ std::string displayValue(const LibraryRecord& record, DisplayField field,
 
 FoldedPattern::FoldedPattern(std::string_view needle) : folded_(text::foldCase(needle)) {}
 
-bool FoldedPattern::foundIn(std::string_view text) const {
-    if (folded_.empty()) {
-        return false;
+namespace {
+
+// Whether any of the `n` bytes at `p` is above 0x7F.
+inline bool anyHighByte(const char* p, size_t n) {
+    unsigned char highs = 0;
+    for (size_t i = 0; i < n; ++i) {
+        highs |= static_cast<unsigned char>(p[i]);
     }
-    bool textIsAscii = true;
-    if (foundAsciiFolded(text, textIsAscii)) {
-        return true;
-    }
-    if (textIsAscii) {
-        return false;
-    }
-    // Letters beyond A to Z: the whole text folded, as the needle is.
-    text::foldCaseInto(text, scratch_);
-    return scratch_.find(folded_) != std::string::npos;
+    return (highs & 0x80) != 0;
 }
 
-bool FoldedPattern::foundAsciiFolded(std::string_view text, bool& textIsAscii) const {
+}  // namespace
+
+// Most texts are ASCII and most searches miss: a miss costs one look for a
+// byte above 0x7F, gathered from the words the search reads anyway.
+bool FoldedPattern::foundIn(std::string_view text) const {
     const size_t n = folded_.size();
-    if (text.size() < n) {
-        textIsAscii = text::isAscii(text);
+    if (n == 0) {
         return false;
+    }
+    if (text.size() < n) {
+        return anyHighByte(text.data(), text.size()) && foundFolded(text);
     }
     const size_t last = text.size() - n;  // the last place a match can start
     auto matchesAt = [&](size_t at) {
@@ -262,7 +263,6 @@ bool FoldedPattern::foundAsciiFolded(std::string_view text, bool& textIsAscii) c
     // Eight places at a time: a place is worth a look when its byte and the
     // next, with bit 5 set, are the pattern's first two with bit 5 set (both
     // cases of a letter, and a few other pairs that the look turns down).
-    // The words read also tell whether the text is ASCII.
     size_t at = 0;
     uint64_t highs = 0;
     if (n >= 2) {
@@ -293,8 +293,14 @@ bool FoldedPattern::foundAsciiFolded(std::string_view text, bool& textIsAscii) c
             return true;
         }
     }
-    textIsAscii = (highs & kHighs) == 0 && text::isAscii(text.substr(at));
-    return false;
+    // The words read cover the bytes before `at`.
+    const bool ascii = (highs & kHighs) == 0 && !anyHighByte(text.data() + at, text.size() - at);
+    return !ascii && foundFolded(text);
+}
+
+bool FoldedPattern::foundFolded(std::string_view text) const {
+    text::foldCaseInto(text, scratch_);
+    return scratch_.find(folded_) != std::string::npos;
 }
 
 }  // namespace sonara

@@ -66,10 +66,9 @@ class FoldedPattern {
     bool foundIn(std::string_view text) const;
 
   private:
-    // Looks for the folded needle with only A to Z of `text` folded, which
-    // is the whole answer for an ASCII text; on a miss, says whether the
-    // text was ASCII.
-    bool foundAsciiFolded(std::string_view text, bool& textIsAscii) const;
+    // The search for a text with letters beyond A to Z: the whole text
+    // folded, then a plain find.
+    bool foundFolded(std::string_view text) const;
 
     std::string folded_;
     mutable std::string scratch_;
