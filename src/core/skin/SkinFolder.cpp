@@ -7,9 +7,9 @@
 
 #include "core/app/StringTable.h"
 #include "core/io/Text.h"
+#include "core/settings/PreferenceStore.h"
 #include "core/skin/BuiltInSkin.h"
 #include "core/skin/SkinFiles.h"
-#include "core/skin/SkinPreferences.h"
 
 namespace sonara::skin {
 
