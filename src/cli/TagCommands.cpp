@@ -5,7 +5,9 @@
 #include "cli/NumberArg.h"
 #include "cli/SongArg.h"
 #include "core/app/StringTable.h"
+#include "core/io/FileAttributes.h"
 #include "core/metadata/GenreTable.h"
+#include "core/metadata/TagCharacters.h"
 #include "core/metadata/TagRecord.h"
 
 namespace sonara::cli {
@@ -101,6 +103,10 @@ int runTag(Context& context, Args& args) {
         tag.comment = *comment;
     if (genre)
         tag.setGenre(genreIndex);
+    if (const Status refused = checkTagCharacters(tag); !refused) {
+        context.report(refused.error());
+        return kFailure;
+    }
     if (!tag.write()) {
         context.report(stringText(TextId::TagWriteFailed));
         return kFailure;

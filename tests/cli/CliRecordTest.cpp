@@ -11,7 +11,7 @@ namespace {
 namespace fs = std::filesystem;
 
 void writeTagged(const fs::path& file, const std::string& artist, const std::string& title) {
-    writeTaggedSong(file, id3v1Block(title, artist, "Disc", "2001", "", 255));
+    writeTaggedSong(file, artist, title, "Disc", "2001");
 }
 
 TEST(CliRecord, SetSavesTheRecordAndRenameFollowsOnDisk) {
@@ -99,6 +99,29 @@ TEST(CliRecord, SetSaysWhenTheTagsValueIsWhatTheListShows) {
     EXPECT_EQ(run.err.find("values win"), std::string::npos) << run.err;
     run = cli.run({"record", "set", "one.mp3", "--comment", "just a comment"});
     EXPECT_EQ(run.err.find("values win"), std::string::npos) << run.err;
+}
+
+// "Кино" in ID3v1 would be stored as "????": refused, with the field and the
+// characters named, and the file left as it was.
+TEST(CliRecord, TagTextsTheTagCannotHoldAreRefused) {
+    CliRunner cli;
+    const fs::path music = cli.files().path() / "music";
+    writeTagged(music / "one.mp3", "Band", "Song");
+    ASSERT_EQ(cli.run({"add", music.string()}).exitCode, 0);
+    const auto before = readBytes(music / "one.mp3");
+
+    CliRun run = cli.run({"tag", "set", (music / "one.mp3").string(), "--artist", "Кино"});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_NE(run.err.find("The artist holds characters that an ID3v1 tag cannot store (К, и, "
+                           "н, о)"),
+              std::string::npos)
+        << run.err;
+    run = cli.run({"record", "set", "one.mp3", "--title", "Группа", "--copy-to-tag"});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_NE((run.out + run.err).find("The title holds characters"), std::string::npos) << run.err;
+    EXPECT_EQ(readBytes(music / "one.mp3"), before);
+    run = cli.run({"record", "show", "one.mp3"});
+    EXPECT_NE(run.out.find("Tag title: Song\n"), std::string::npos) << run.out;
 }
 
 TEST(CliGenre, AssignWritesRecordsAndTags) {

@@ -10,15 +10,11 @@ namespace {
 
 namespace fs = std::filesystem;
 
-void writeTagged(const fs::path& file, const std::string& artist, const std::string& title) {
-    writeTaggedSong(file, id3v1Block(title, artist, "", "", "", 255));
-}
-
 TEST(CliRename, ListsThenAppliesOnlyWithApply) {
     CliRunner cli;
     const fs::path music = cli.files().path() / "music";
-    writeTagged(music / "one.mp3", "Artist", "Song");
-    writeTagged(music / "two.mp3", "Artist", "");
+    writeTaggedSong(music / "one.mp3", "Artist", "Song");
+    writeTaggedSong(music / "two.mp3", "Artist", "");
     const std::string folder = music.string() + "/";
 
     CliRun run = cli.run({"rename", music.string()});
@@ -39,9 +35,9 @@ TEST(CliRename, ListsThenAppliesOnlyWithApply) {
 TEST(CliRename, TheLibraryRecordFollowsARenamedFile) {
     CliRunner cli;
     const fs::path music = cli.files().path() / "music";
-    writeTagged(music / "one.mp3", "Artist", "Song");
-    writeTagged(music / "elsewhere" / "Other - Taken.MP3", "X", "Y");
-    writeTagged(music / "two.mp3", "Other", "Taken");
+    writeTaggedSong(music / "one.mp3", "Artist", "Song");
+    writeTaggedSong(music / "elsewhere" / "Other - Taken.MP3", "X", "Y");
+    writeTaggedSong(music / "two.mp3", "Other", "Taken");
     ASSERT_EQ(cli.run({"add", music.string()}).exitCode, 0);
 
     CliRun run = cli.run({"--yes", "rename", music.string(), "--apply"});
@@ -62,7 +58,7 @@ TEST(CliRename, TheLibraryRecordFollowsARenamedFile) {
 TEST(CliRename, ASlashInATagFailsWithoutMovingTheFile) {
     CliRunner cli;
     const fs::path music = cli.files().path() / "music";
-    writeTagged(music / "a.mp3", "AC/DC", "Thunder");
+    writeTaggedSong(music / "a.mp3", "AC/DC", "Thunder");
     const CliRun run = cli.run({"--yes", "rename", music.string(), "--apply"});
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_NE(run.err.find("Unable to rename file - illegal characters in filename?") +
@@ -74,7 +70,7 @@ TEST(CliRename, ASlashInATagFailsWithoutMovingTheFile) {
 TEST(CliRename, ARelativeFolderIsMadeAbsoluteSoTheRecordsFollow) {
     CliRunner cli;
     const fs::path music = cli.files().path() / "music";
-    writeTagged(music / "one.mp3", "Artist", "Song");
+    writeTaggedSong(music / "one.mp3", "Artist", "Song");
     ASSERT_EQ(cli.run({"add", music.string()}).exitCode, 0);
     const fs::path before = fs::current_path();
     fs::current_path(cli.files().path());

@@ -5,6 +5,7 @@
 #include "CliRunner.h"
 #include "core/library/Library.h"
 #include "core/library/LibraryFile.h"
+#include "support/RecordBuilder.h"
 #include "support/ScriptedPrompter.h"
 
 namespace sonara::testing {
@@ -31,12 +32,7 @@ class CliSearch : public ::testing::Test {
     void write(const std::vector<Song>& songs) {
         Library library;
         for (const Song& s : songs) {
-            auto r = std::make_unique<LibraryRecord>();
-            r->setFileName(s.file);
-            r->setArtist(s.artist);
-            r->setTitle(s.title);
-            r->setTagAlbum(s.album);
-            r->setGenre(s.genre);
+            auto r = makeRecord(s.file, s.artist, s.title, s.album, s.genre);
             r->availability = s.availability;
             r->lengthSeconds = 61;
             library.append(std::move(r));

@@ -328,6 +328,11 @@ void writeTaggedSong(const std::filesystem::path& file, const std::vector<uint8_
     writeBytes(file, bytes);
 }
 
+void writeTaggedSong(const std::filesystem::path& file, const std::string& artist,
+                     const std::string& title, const std::string& album, const std::string& year) {
+    writeTaggedSong(file, id3v1Block(title, artist, album, year, "", 255));
+}
+
 std::vector<uint8_t> id3v1Block(const std::string& title, const std::string& artist,
                                 const std::string& album, const std::string& year,
                                 const std::string& comment, uint8_t genre, int track) {

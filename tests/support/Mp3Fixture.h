@@ -67,6 +67,11 @@ std::vector<uint8_t> id3v1Block(const std::string& title, const std::string& art
 // A 0.1 s song followed by `id3v1` (an id3v1Block), written to `file`; its
 // folders are made as needed.
 void writeTaggedSong(const std::filesystem::path& file, const std::vector<uint8_t>& id3v1);
+// The same with a tag of `artist` and `title` (and `album`, `year`), no
+// comment and no genre.
+void writeTaggedSong(const std::filesystem::path& file, const std::string& artist,
+                     const std::string& title, const std::string& album = {},
+                     const std::string& year = {});
 
 // A minimal ID3v2.3 tag with TIT2, TPE1 and TALB frames (ISO-8859-1, empty
 // texts left out), followed by `padding` zero bytes inside the tag.

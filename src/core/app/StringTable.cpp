@@ -138,6 +138,17 @@ const std::unordered_map<TextId, std::string>& table() {
         {TextId::FolderNotCreated, "Unable to create the folder %s"},
         {TextId::SelectOneGenre, "You must select at least one Genre."},
         {TextId::SpaceMakerTitle, "MP3 Space Maker"},
+        {TextId::TagTextOutsideLatin1,
+         "The %s holds characters that an ID3v1 tag cannot store (%s); the tag was not "
+         "written."},
+        {TextId::TitleFieldName, "title"},
+        {TextId::ArtistFieldName, "artist"},
+        {TextId::AlbumFieldName, "album"},
+        {TextId::YearFieldName, "year"},
+        {TextId::CommentFieldName, "comment"},
+        {TextId::FreeTextGenreFieldName, "free-text genre"},
+        {TextId::StartTimeFieldName, "start time"},
+        {TextId::EndTimeFieldName, "end time"},
     };
     return texts;
 }

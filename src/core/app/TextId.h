@@ -112,6 +112,15 @@ enum class TextId {
     FolderNotCreated = 60327,
     SelectOneGenre = 60328,
     SpaceMakerTitle = 60329,
+    TagTextOutsideLatin1 = 60330,
+    TitleFieldName = 60331,
+    ArtistFieldName = 60332,
+    AlbumFieldName = 60333,
+    YearFieldName = 60334,
+    CommentFieldName = 60335,
+    FreeTextGenreFieldName = 60336,
+    StartTimeFieldName = 60337,
+    EndTimeFieldName = 60338,
 };
 
 // Every id above, for the check that each has a text and each text a name;
@@ -222,6 +231,15 @@ inline constexpr TextId kAllTextIds[] = {
     TextId::FolderNotCreated,
     TextId::SelectOneGenre,
     TextId::SpaceMakerTitle,
+    TextId::TagTextOutsideLatin1,
+    TextId::TitleFieldName,
+    TextId::ArtistFieldName,
+    TextId::AlbumFieldName,
+    TextId::YearFieldName,
+    TextId::CommentFieldName,
+    TextId::FreeTextGenreFieldName,
+    TextId::StartTimeFieldName,
+    TextId::EndTimeFieldName,
 };
 
 }  // namespace sonara

@@ -18,7 +18,8 @@ namespace sonara {
 // extended block we wrote (see TagLayout for the places).
 //
 // Texts are UTF-8 in memory. On disk they are ISO-8859-1 and widths count
-// on-disk characters; a character Latin-1 cannot hold is written as '?'.
+// on-disk characters; a character Latin-1 cannot hold is written as '?', so
+// writers of texts people typed refuse those first (checkTagCharacters()).
 // Reading keeps valid UTF-8 that other taggers put into the blocks and takes
 // anything else as Windows-1252.
 //

@@ -159,7 +159,7 @@ bool repairSkinFolder(const std::string& folder, const BuiltInSkin& builtIn) {
     return true;
 }
 
-std::string resetToDefaultSkin(PreferenceStore& prefs, const BuiltInSkin& builtIn) {
+std::string resetToDefaultSkin(SkinPreferences prefs, const BuiltInSkin& builtIn) {
     prefs.setSkinsFolder(std::string());
     prefs.setSkinName(stringText(TextId::Default));
     // The skin is put in place even when the preferences cannot be saved.
@@ -173,7 +173,7 @@ std::string resetToDefaultSkin(PreferenceStore& prefs, const BuiltInSkin& builtI
     return folder;
 }
 
-SkinCheck checkAndRepairCurrentSkin(PreferenceStore& prefs, const BuiltInSkin& builtIn) {
+SkinCheck checkAndRepairCurrentSkin(SkinPreferences prefs, const BuiltInSkin& builtIn) {
     const std::string folder = prefs.currentSkinFolder();
     if (!isFolder(folder) || !holdsAnyTableFile(folder)) {
         resetToDefaultSkin(prefs, builtIn);

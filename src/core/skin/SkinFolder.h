@@ -4,9 +4,7 @@
 #include <string>
 #include <vector>
 
-namespace sonara {
-class PreferenceStore;
-}
+#include "core/skin/SkinPreferences.h"
 
 // Skin folders on disk: finding files ignoring case, listing skins, and the
 // check, repair and reset that keep a usable skin in place.
@@ -36,12 +34,12 @@ bool repairSkinFolder(const std::string& folder, const BuiltInSkin& builtIn);
 // "SkinsFolder" empty, "CurrentSkin" "Default", the preferences saved, and
 // the default skin's folder created and filled with every built-in file not
 // there yet. Returns the folder.
-std::string resetToDefaultSkin(PreferenceStore& prefs, const BuiltInSkin& builtIn);
+std::string resetToDefaultSkin(SkinPreferences prefs, const BuiltInSkin& builtIn);
 
 enum class SkinCheck { Fine, Repaired, Reset };
 // The start-up check of the current skin folder: a folder that is missing
 // or holds none of the table's files is reset to the default skin; any other
 // is repaired, and reset when the repair fails.
-SkinCheck checkAndRepairCurrentSkin(PreferenceStore& prefs, const BuiltInSkin& builtIn);
+SkinCheck checkAndRepairCurrentSkin(SkinPreferences prefs, const BuiltInSkin& builtIn);
 
 }  // namespace sonara::skin

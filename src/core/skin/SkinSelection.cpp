@@ -4,13 +4,13 @@
 #include <sstream>
 
 #include "core/io/FileAttributes.h"
-#include "core/settings/PreferenceStore.h"
 #include "core/skin/SkinFolder.h"
 #include "core/skin/SkinPointer.h"
+#include "core/skin/SkinPreferences.h"
 
 namespace sonara::skin {
 
-std::optional<std::string> selectSkin(PreferenceStore& prefs, const BuiltInSkin& builtIn,
+std::optional<std::string> selectSkin(SkinPreferences prefs, const BuiltInSkin& builtIn,
                                       const std::string& name) {
     if (name.empty() || name.find('/') != std::string::npos || name == "." || name == "..") {
         return std::nullopt;
@@ -24,7 +24,7 @@ std::optional<std::string> selectSkin(PreferenceStore& prefs, const BuiltInSkin&
     return folder;
 }
 
-Result<std::string> applySkinPointerFile(PreferenceStore& prefs, const BuiltInSkin& builtIn,
+Result<std::string> applySkinPointerFile(SkinPreferences prefs, const BuiltInSkin& builtIn,
                                          const std::string& snxPath) {
     std::ifstream in(snxPath, std::ios::binary);
     if (!in) {

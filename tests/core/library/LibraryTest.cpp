@@ -1,37 +1,19 @@
 #include <gtest/gtest.h>
 
-#include <map>
-
-#include "core/library/LengthProbe.h"
 #include "core/library/Library.h"
 #include "core/library/RecordFactory.h"
 #include "core/metadata/Normaliser.h"
+#include "support/FakeLengthProbe.h"
+#include "support/RecordBuilder.h"
 #include "support/TempDir.h"
 
 namespace sonara {
 namespace {
 
-// A probe that knows lengths by path and counts its calls.
-class FakeProbe final : public LengthProbe {
-  public:
-    int64_t lengthMilliseconds(const std::string& path) override {
-        ++calls;
-        const auto it = lengths.find(path);
-        return it == lengths.end() ? 0 : it->second;
-    }
-    std::map<std::string, int64_t> lengths;
-    int calls = 0;
-};
-
 std::unique_ptr<LibraryRecord> record(const std::string& file, const std::string& artist = "",
                                       const std::string& album = "",
                                       const std::string& title = "") {
-    auto r = std::make_unique<LibraryRecord>();
-    r->setFileName(file);
-    r->setArtist(artist);
-    r->setTitle(title);
-    r->setTagAlbum(album);
-    return r;
+    return testing::makeRecord(file, artist, title, album);
 }
 
 std::vector<std::string> fileNames(const Library& library) {
@@ -77,7 +59,7 @@ class LibraryAdd : public ::testing::Test {
         }
     }
     testing::TempDir dir;
-    FakeProbe probe;
+    testing::FakeLengthProbe probe;
     RecordFactory factory{&probe, false};
     Library library;
 };

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "core/library/LengthProbe.h"
 #include "core/library/RecordFactory.h"
+#include "support/FakeLengthProbe.h"
 #include "support/Mp3Fixture.h"
 #include "support/TempDir.h"
 
@@ -10,15 +10,6 @@ namespace {
 
 using testing::Mp3Spec;
 using testing::TempDir;
-
-class FixedProbe final : public LengthProbe {
-  public:
-    explicit FixedProbe(int64_t ms) : ms_(ms) {}
-    int64_t lengthMilliseconds(const std::string&) override { return ms_; }
-
-  private:
-    int64_t ms_;
-};
 
 class RecordFactoryTest : public ::testing::Test {
   protected:
@@ -32,7 +23,7 @@ class RecordFactoryTest : public ::testing::Test {
         return dir.file(name);
     }
     TempDir dir;
-    FixedProbe probe{61999};
+    testing::FakeLengthProbe probe{61999};
 };
 
 TEST_F(RecordFactoryTest, TagValuesNameSplitAndLength) {

@@ -9,6 +9,7 @@
 #include <emmintrin.h>
 #endif
 
+#include "core/io/CaseFold.h"
 #include "core/io/Text.h"
 #include "core/library/LibraryRecord.h"
 #include "core/metadata/Normaliser.h"
@@ -225,12 +226,30 @@ std::string displayValue(const LibraryRecord& record, DisplayField field,
     return normalise(sourceText(record, field, options), options);
 }
 
-FoldedPattern::FoldedPattern(std::string_view needle) : folded_(text::toLowerAscii(needle)) {}
+FoldedPattern::FoldedPattern(std::string_view needle) : folded_(text::foldCase(needle)) {}
 
+namespace {
+
+// Whether any of the `n` bytes at `p` is above 0x7F.
+inline bool anyHighByte(const char* p, size_t n) {
+    unsigned char highs = 0;
+    for (size_t i = 0; i < n; ++i) {
+        highs |= static_cast<unsigned char>(p[i]);
+    }
+    return (highs & 0x80) != 0;
+}
+
+}  // namespace
+
+// Most texts are ASCII and most searches miss: a miss costs one look for a
+// byte above 0x7F, gathered from the words the search reads anyway.
 bool FoldedPattern::foundIn(std::string_view text) const {
     const size_t n = folded_.size();
-    if (n == 0 || text.size() < n) {
+    if (n == 0) {
         return false;
+    }
+    if (text.size() < n) {
+        return anyHighByte(text.data(), text.size()) && foundFolded(text);
     }
     const size_t last = text.size() - n;  // the last place a match can start
     auto matchesAt = [&](size_t at) {
@@ -245,6 +264,7 @@ bool FoldedPattern::foundIn(std::string_view text) const {
     // next, with bit 5 set, are the pattern's first two with bit 5 set (both
     // cases of a letter, and a few other pairs that the look turns down).
     size_t at = 0;
+    uint64_t highs = 0;
     if (n >= 2) {
         const uint64_t bit5 = kOnes * 0x20;
         const uint64_t first = kOnes * static_cast<unsigned char>(folded_[0] | 0x20);
@@ -254,6 +274,7 @@ bool FoldedPattern::foundIn(std::string_view text) const {
             uint64_t w1 = 0;
             std::memcpy(&w0, text.data() + at, 8);
             std::memcpy(&w1, text.data() + at + 1, 8);
+            highs |= w0;
             const uint64_t x0 = (w0 | bit5) ^ first;
             const uint64_t x1 = (w1 | bit5) ^ second;
             // High bit of byte k: byte k of x is zero (or, rarely, a look for
@@ -267,12 +288,19 @@ bool FoldedPattern::foundIn(std::string_view text) const {
             }
         }
     }
-    for (; at <= last; ++at) {
-        if (matchesAt(at)) {
+    for (size_t k = at; k <= last; ++k) {
+        if (matchesAt(k)) {
             return true;
         }
     }
-    return false;
+    // The words read cover the bytes before `at`.
+    const bool ascii = (highs & kHighs) == 0 && !anyHighByte(text.data() + at, text.size() - at);
+    return !ascii && foundFolded(text);
+}
+
+bool FoldedPattern::foundFolded(std::string_view text) const {
+    text::foldCaseInto(text, scratch_);
+    return scratch_.find(folded_) != std::string::npos;
 }
 
 }  // namespace sonara

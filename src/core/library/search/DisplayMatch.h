@@ -11,7 +11,7 @@ namespace sonara {
 class LibraryRecord;
 struct NormaliseOptions;
 
-// Searches compare display values with the letters A to Z folded. Normalising
+// Searches compare display values case folded. Normalising
 // a value copies it and makes several passes, far more work than the
 // comparison, yet for most stored texts it changes nothing that folding does
 // not ignore anyway. These helpers give such a text as it is stored and
@@ -55,8 +55,10 @@ std::string_view displayKey(std::string_view source, const NormaliseOptions& opt
 std::string displayValue(const LibraryRecord& record, DisplayField field,
                          const NormaliseOptions& options);
 
-// A text to look for inside others, A to Z folded (the search box's rule:
-// both sides upper-cased, then a plain substring test).
+// A text to look for inside others, case folded (the search box's rule: both
+// sides folded, then a plain substring test). ASCII texts are searched
+// without folding them first. One pattern serves one thread: it keeps a
+// buffer for texts that need folding.
 class FoldedPattern {
   public:
     explicit FoldedPattern(std::string_view needle);
@@ -64,7 +66,12 @@ class FoldedPattern {
     bool foundIn(std::string_view text) const;
 
   private:
+    // The search for a text with letters beyond A to Z: the whole text
+    // folded, then a plain find.
+    bool foundFolded(std::string_view text) const;
+
     std::string folded_;
+    mutable std::string scratch_;
 };
 
 }  // namespace sonara

@@ -4,6 +4,7 @@
 
 #include "core/app/Prompter.h"
 #include "core/app/StringTable.h"
+#include "core/io/CaseFold.h"
 #include "core/io/Characters.h"
 #include "core/io/Text.h"
 #include "core/library/Library.h"
@@ -13,7 +14,6 @@
 #include "core/library/search/ValueLister.h"
 #include "core/metadata/GenrePicker.h"
 #include "core/settings/HistoryList.h"
-#include "core/settings/PreferenceStore.h"
 
 namespace sonara {
 
@@ -23,13 +23,13 @@ constexpr size_t kShortestSearch = 2;
 
 }  // namespace
 
-LibrarySearch::LibrarySearch(Library& library, const PreferenceStore& prefs, Prompter& prompter,
+LibrarySearch::LibrarySearch(Library& library, SearchPreferences prefs, Prompter& prompter,
                              SearchDialogs& dialogs, HistoryList& history)
     : library_(library), prefs_(prefs), prompter_(prompter), dialogs_(dialogs), history_(history) {}
 
 void LibrarySearch::beginRefill() {
     rows_.clear();
-    rows_.setAvailableOnly(prefs_.values().showAvailSongsOnly != 0);
+    rows_.setAvailableOnly(prefs_.availableOnly());
 }
 
 SearchOutcome LibrarySearch::textSearch(SearchField field, std::string_view text) {
@@ -42,7 +42,7 @@ SearchOutcome LibrarySearch::textSearch(SearchField field, std::string_view text
     }
     history_.add(text);
 
-    const NormaliseOptions options = prefs_.normaliseOptions();
+    const NormaliseOptions options = prefs_.normalise();
     const FoldedPattern pattern(text);
     std::string scratch;
     auto hit = [&](std::string_view source) {
@@ -83,11 +83,10 @@ SearchOutcome LibrarySearch::textSearch(SearchField field, std::string_view text
 }
 
 SearchOutcome LibrarySearch::letterFilter(SearchField field, std::string_view character) {
-    if (prefs_.values().useLibraryWizard != 0 || touchScreenView_ ||
-        text::firstCharacter(character).empty()) {
+    if (prefs_.lettersOff() || touchScreenView_ || text::firstCharacter(character).empty()) {
         return SearchOutcome::Ignored;
     }
-    const NormaliseOptions options = prefs_.normaliseOptions();
+    const NormaliseOptions options = prefs_.normalise();
     if (character == "*") {
         beginRefill();
         rows_.reserve(library_.count());
@@ -102,7 +101,7 @@ SearchOutcome LibrarySearch::letterFilter(SearchField field, std::string_view ch
     }
     std::string scratch;
     auto starts = [&](std::string_view source) {
-        return text::startsWithCharacter(displayKey(source, options, scratch), character);
+        return text::startsWithFolded(displayKey(source, options, scratch), character);
     };
     beginRefill();
     visitPrefetched(
@@ -141,7 +140,7 @@ SearchOutcome LibrarySearch::chooseValue(SearchField field, std::string_view cha
     }
     const ValueLister valueLister(*lister, std::string(character));
     const ValueListing listing =
-        valueLister.fill(library_, prefs_.normaliseOptions(), &dialogs_.listingProgress());
+        valueLister.fill(library_, prefs_.normalise(), &dialogs_.listingProgress());
     if (listing.cancelled) {
         return SearchOutcome::Cancelled;
     }
@@ -157,14 +156,14 @@ SearchOutcome LibrarySearch::chooseValue(SearchField field, std::string_view cha
 }
 
 SearchOutcome LibrarySearch::showValue(ListerField field, std::string_view value) {
-    const NormaliseOptions options = prefs_.normaliseOptions();
+    const NormaliseOptions options = prefs_.normalise();
     const DisplayField display = displayFieldOf(field);
     std::string scratch;
     beginRefill();
     if (!value.empty()) {
         for (size_t i = 0; i < library_.count(); ++i) {
             LibraryRecord* r = library_.at(i);
-            if (text::equalsNoCase(displayKey(*r, display, options, scratch), value)) {
+            if (text::equalsFolded(displayKey(*r, display, options, scratch), value)) {
                 rows_.add(r);
             }
         }
@@ -185,7 +184,7 @@ SearchOutcome LibrarySearch::genreFilter(const std::vector<std::string>& names) 
             rows_.add(r);
         }
     }
-    rows_.sort(RowSortRule::First, prefs_.normaliseOptions());
+    rows_.sort(RowSortRule::First, prefs_.normalise());
     return SearchOutcome::Refilled;
 }
 

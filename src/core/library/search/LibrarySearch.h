@@ -6,12 +6,12 @@
 
 #include "core/library/search/LibraryRows.h"
 #include "core/library/search/SearchField.h"
+#include "core/library/search/SearchPreferences.h"
 
 namespace sonara {
 
 class HistoryList;
 class Library;
-class PreferenceStore;
 class Prompter;
 class SearchDialogs;
 
@@ -34,7 +34,7 @@ enum class SearchOutcome {
 // Borrows everything it is given; user-interface thread only.
 class LibrarySearch {
   public:
-    LibrarySearch(Library& library, const PreferenceStore& prefs, Prompter& prompter,
+    LibrarySearch(Library& library, SearchPreferences prefs, Prompter& prompter,
                   SearchDialogs& dialogs, HistoryList& history);
 
     const LibraryRows& rows() const { return rows_; }
@@ -66,7 +66,7 @@ class LibrarySearch {
     void beginRefill();
 
     Library& library_;
-    const PreferenceStore& prefs_;
+    SearchPreferences prefs_;
     Prompter& prompter_;
     SearchDialogs& dialogs_;
     HistoryList& history_;

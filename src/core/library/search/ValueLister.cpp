@@ -6,7 +6,7 @@
 #include <limits>
 #include <unordered_map>
 
-#include "core/io/Characters.h"
+#include "core/io/CaseFold.h"
 #include "core/io/Text.h"
 #include "core/library/Library.h"
 #include "core/library/search/DisplayMatch.h"
@@ -16,11 +16,21 @@ namespace sonara {
 
 namespace {
 
+// The hash of the folded text; an ASCII text is hashed as it is read.
 struct FoldedHash {
     size_t operator()(std::string_view s) const {
         uint64_t h = 14695981039346656037ULL;  // FNV-1a
+        unsigned char highs = 0;
         for (const char c : s) {
+            highs |= static_cast<unsigned char>(c);
             h = (h ^ static_cast<unsigned char>(text::foldAscii(c))) * 1099511628211ULL;
+        }
+        if ((highs & 0x80) == 0) {
+            return size_t(h);
+        }
+        h = 14695981039346656037ULL;
+        for (const char c : text::foldCase(s)) {
+            h = (h ^ static_cast<unsigned char>(c)) * 1099511628211ULL;
         }
         return size_t(h);
     }
@@ -28,7 +38,7 @@ struct FoldedHash {
 
 struct FoldedEqual {
     bool operator()(std::string_view a, std::string_view b) const {
-        return text::equalsNoCase(a, b);
+        return text::equalsFolded(a, b);
     }
 };
 
@@ -63,8 +73,7 @@ ValueListing ValueLister::fill(const Library& library, const NormaliseOptions& o
     for (size_t i = 0; i < n; ++i) {
         LibraryRecord* record = library.at(i);
         std::string_view key = displayKey(*record, field, options, scratch);
-        if (!key.empty() && (all || text::startsWithCharacter(key, letter_)) &&
-            !seen.contains(key)) {
+        if (!key.empty() && (all || text::startsWithFolded(key, letter_)) && !seen.contains(key)) {
             if (key.data() == scratch.data()) {
                 key = made.emplace_back(std::move(scratch));
             }

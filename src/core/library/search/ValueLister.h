@@ -28,9 +28,9 @@ struct ValueListing {
 };
 
 // The distinct display artists, albums or titles of the library that start
-// with a letter ("*": all), for a selector dialog. Values equal with A to Z
-// folded are listed once (the first record's spelling), in ascending order
-// A to Z folded; an empty value is never listed.
+// with a letter ("*": all), for a selector dialog. Values that fold alike
+// are listed once (the first record's spelling), in ascending order A to Z
+// folded; an empty value is never listed.
 class ValueLister {
   public:
     // Libraries this big show "Please wait..." while listing "*".

@@ -5,6 +5,7 @@
 #include "core/library/LibraryRecord.h"
 #include "core/library/LocateRecordFile.h"
 #include "core/metadata/GenreTable.h"
+#include "core/metadata/TagCharacters.h"
 #include "core/metadata/TagRecord.h"
 
 namespace sonara {
@@ -18,6 +19,7 @@ AssignGenreResult assignGenre(const std::string& name, const std::vector<Library
     }
     result.known = true;
     const std::string& spelled = genres::name(index);
+    std::string refusal;  // the first refused file's message
     for (LibraryRecord* record : records) {
         record->setGenre(spelled);
         const auto path = locateRecordFile(*record, cache, sources, nullptr);
@@ -28,7 +30,13 @@ AssignGenreResult assignGenre(const std::string& name, const std::vector<Library
         TagRecord tag(*path);
         tag.read();  // without a tag every text stays blank
         tag.setGenre(index);
-        if (tag.write()) {
+        // A text from another tagger that ISO-8859-1 cannot hold would be
+        // rewritten as "?": that tag keeps its old genre.
+        if (Status status = checkTagCharacters(tag); !status) {
+            if (result.refused++ == 0) {
+                refusal = *path + ": " + status.error();
+            }
+        } else if (tag.write()) {
             ++result.tagsWritten;
         } else {
             ++result.writeFailures;
@@ -37,6 +45,9 @@ AssignGenreResult assignGenre(const std::string& name, const std::vector<Library
     // One message for the whole selection, not one box per file.
     if (result.writeFailures > 0) {
         prompter.message(stringText(TextId::TagWriteFailed), Icon::Exclamation);
+    }
+    if (result.refused > 0) {
+        prompter.message(refusal, Icon::Exclamation);
     }
     return result;
 }

@@ -51,7 +51,15 @@ void RecordEditor::copyTagToLibrary() {
 }
 
 RecordEditor::Close RecordEditor::accept(Prompter& prompter, Library& lib, PathCache& cache) {
-    writeTagFields(path_, tag, prompter);
+    // Texts the tag cannot store would come back as "?": nothing changes
+    // until they are mended.
+    if (const Status refused = checkTagFields(tag); !refused) {
+        prompter.message(refused.error(), Icon::Exclamation);
+        return Close::StaysOpen;
+    }
+    // A failed write has shown 121; the record and the rename go on, as in
+    // the dialog.
+    (void)writeTagFields(path_, tag, prompter);
     const std::string oldPath = path_;
     if (renameOnDisk && !renamed_ && !renameFile(prompter, lib)) {
         return Close::StaysOpen;

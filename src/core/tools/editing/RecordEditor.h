@@ -42,7 +42,9 @@ class RecordEditor {
     // "^": the same four the other way. Album and year have no counterpart.
     void copyTagToLibrary();
 
-    // OK: writes the tag (always; a failure shows 121 and the steps go on),
+    // OK: refuses tag fields the tag cannot store (their message shown, the
+    // editor stays open, nothing changed); then writes the tag (always; a
+    // failure shows 121 and the steps go on),
     // then renames the file when asked to "Artist - Title.mp3" in its own
     // folder. A name clash shows 149 and closes with the old name kept; any
     // other failure asks whether to try again, and Yes keeps the editor open

@@ -4,6 +4,7 @@
 #include "core/app/StringTable.h"
 #include "core/library/LibraryRecord.h"
 #include "core/library/LocateRecordFile.h"
+#include "core/metadata/TagCharacters.h"
 #include "core/metadata/TagRecord.h"
 
 namespace sonara {
@@ -46,7 +47,9 @@ bool tagFieldsValid(const TagFields& fields) {
     return characterCount(fields.comment) <= TagFields::kMaxCommentLength;
 }
 
-bool writeTagFields(const std::string& path, const TagFields& fields, Prompter& prompter) {
+namespace {
+
+TagRecord tagOf(const std::string& path, const TagFields& fields) {
     TagRecord tag(path);
     tag.title = fields.title;
     tag.artist = fields.artist;
@@ -54,11 +57,26 @@ bool writeTagFields(const std::string& path, const TagFields& fields, Prompter& 
     tag.year = fields.year;
     tag.comment = fields.comment;
     tag.setGenre(TagRecord::genreIndex(fields.genre));
+    return tag;
+}
+
+}  // namespace
+
+Status checkTagFields(const TagFields& fields) {
+    return checkTagCharacters(tagOf({}, fields));
+}
+
+Status writeTagFields(const std::string& path, const TagFields& fields, Prompter& prompter) {
+    const TagRecord tag = tagOf(path, fields);
+    if (Status refused = checkTagCharacters(tag); !refused) {
+        prompter.message(refused.error(), Icon::Exclamation);
+        return refused;
+    }
     if (!tag.write()) {
         prompter.message(stringText(TextId::TagWriteFailed), Icon::Exclamation);
-        return false;
+        return Status::failure(ErrorKind::Io, stringText(TextId::TagWriteFailed));
     }
-    return true;
+    return Status::success();
 }
 
 std::optional<std::string> locateForTagDialog(const LibraryRecord& record, const PathCache& cache,

@@ -125,6 +125,41 @@ TEST_F(LibrarySearchTest, LetterFilterByFirstCharacterOfTheField) {
     EXPECT_EQ(search.rows().size(), 5u);
 }
 
+TEST_F(LibrarySearchTest, FoldsLettersBeyondAToZ) {
+    fill(library, {{"Björk", "Jóga", ""}, {"Кино", "Группа крови", ""}, {"Bjork", "Plain", ""}});
+    EXPECT_EQ(search.textSearch(SearchField::Artist, "BJÖRK"), SearchOutcome::Refilled);
+    EXPECT_EQ(shown(), (std::vector<std::string>{"Björk/Jóga"}));
+    search.textSearch(SearchField::All, "КИНО");
+    EXPECT_EQ(shown(), (std::vector<std::string>{"Кино/Группа крови"}));
+    search.textSearch(SearchField::Title, "КРОВИ");
+    EXPECT_EQ(shown(), (std::vector<std::string>{"Кино/Группа крови"}));
+
+    EXPECT_EQ(search.letterFilter(SearchField::Artist, "к"), SearchOutcome::Refilled);
+    EXPECT_EQ(shown(), (std::vector<std::string>{"Кино/Группа крови"}));
+    search.letterFilter(SearchField::Title, "ј");  // Cyrillic je, not j
+    EXPECT_TRUE(search.rows().empty());
+    search.letterFilter(SearchField::Title, "Г");
+    EXPECT_EQ(search.rows().size(), 1u);
+
+    dialogs.choose = 0;
+    EXPECT_EQ(search.chooseValue(SearchField::Artist, "к"), SearchOutcome::Refilled);
+    EXPECT_EQ(dialogs.listed, (std::vector<std::string>{"Кино"}));
+    EXPECT_EQ(search.showValue(ListerField::Artist, "BJÖRK"), SearchOutcome::Refilled);
+    EXPECT_EQ(shown(), (std::vector<std::string>{"Björk/Jóga"}));
+}
+
+// File names stay one song only when they differ in A to Z alone: folding
+// the search wider leaves which songs a library holds as it was.
+TEST_F(LibrarySearchTest, FileNameIdentityStillFoldsOnlyAToZ) {
+    ASSERT_NE(library.insert(makeRecord("Björk - Jóga.mp3")), nullptr);
+    EXPECT_NE(library.insert(makeRecord("BJÖRK - JÓGA.mp3")), nullptr);
+    EXPECT_EQ(library.insert(makeRecord("BJöRK - JóGA.MP3")), nullptr);
+    EXPECT_NE(library.insert(makeRecord("Кино.mp3")), nullptr);
+    EXPECT_NE(library.insert(makeRecord("КИНО.mp3")), nullptr);
+    EXPECT_EQ(library.insert(makeRecord("Кино.MP3")), nullptr);
+    EXPECT_EQ(library.count(), 4u);
+}
+
 TEST_F(LibrarySearchTest, LetterFilterIgnoredByWizardTouchScreenOrNoCharacter) {
     fill(library, {{"Beck", "Loser", ""}, {"Abba", "Waterloo", ""}});
     search.letterFilter(SearchField::Artist, "b");

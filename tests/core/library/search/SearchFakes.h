@@ -12,6 +12,7 @@
 #include "core/library/search/SearchDialogs.h"
 #include "core/library/search/ValueLister.h"
 #include "core/metadata/GenrePicker.h"
+#include "support/RecordBuilder.h"
 
 namespace sonara::testing {
 
@@ -31,12 +32,8 @@ struct SongSpec {
 };
 
 inline std::unique_ptr<LibraryRecord> song(const SongSpec& s, int number) {
-    auto r = std::make_unique<LibraryRecord>();
-    r->setFileName("song" + std::to_string(number) + ".mp3");
-    r->setArtist(s.artist);
-    r->setTitle(s.title);
-    r->setTagAlbum(s.album);
-    r->setGenre(s.genre);
+    auto r =
+        makeRecord("song" + std::to_string(number) + ".mp3", s.artist, s.title, s.album, s.genre);
     r->availability = s.availability;
     return r;
 }

@@ -87,6 +87,63 @@ TEST(TagFields, CommentLimitCountsCharactersAndFailedWriteShows121) {
     EXPECT_TRUE(readTagFields("").title.empty());
 }
 
+// "Кино" in ID3v1 would come back as "????": every writer refuses it, names
+// the field and the characters, and leaves the file as it was.
+TEST(TagFields, TextsTheTagCannotHoldAreRefusedAndNothingIsWritten) {
+    const std::string refusal =
+        "The artist holds characters that an ID3v1 tag cannot store (К, и, н, о); the tag was "
+        "not written.";
+    TempDir dir;
+    Shelf shelf;
+    const std::string path = writeSong(dir, "a.mp3", "Old", "Band");
+    const auto before = readBytes(path);
+    TagFields fields = readTagFields(path);
+    fields.title = "Café à la carte";  // Latin-1 holds these
+    EXPECT_TRUE(checkTagFields(fields));
+    fields.artist = "Кино";
+    const Status checked = checkTagFields(fields);
+    EXPECT_EQ(checked.kind(), ErrorKind::Invalid);
+    EXPECT_EQ(checked.error(), refusal);
+    ScriptedPrompter prompter;
+    const Status written = writeTagFields(path, fields, prompter);
+    EXPECT_EQ(written.kind(), ErrorKind::Invalid);
+    EXPECT_EQ(prompter.messages, std::vector<std::string>{refusal});
+    EXPECT_EQ(readBytes(path), before);
+    fields.artist = "Band";
+    fields.comment = "5 € ♪ €";
+    EXPECT_EQ(checkTagFields(fields).error(),
+              "The comment holds characters that an ID3v1 tag cannot store (€, ♪); the tag was "
+              "not written.");
+
+    // The record editor stays open with the record untouched.
+    LibraryRecord& record = shelf.add(path);
+    const std::string titleBefore(record.title());
+    RecordEditor editor(record, path, shelf.options);
+    editor.library.title = "New";
+    editor.tag.artist = "Кино";
+    prompter.messages.clear();
+    EXPECT_EQ(editor.accept(prompter, shelf.library, shelf.cache), RecordEditor::Close::StaysOpen);
+    EXPECT_EQ(prompter.messages, std::vector<std::string>{refusal});
+    EXPECT_EQ(record.title(), titleBefore);
+    EXPECT_EQ(readBytes(path), before);
+
+    // Another tagger's UTF-8 in the file: a new genre would rewrite it as "?".
+    const std::string foreign = dir.file("foreign.mp3");
+    writeTaggedSong(foreign, id3v1Block("Группа крови", "Кино", "", "", "", 17));
+    const auto foreignBefore = readBytes(foreign);
+    LibraryRecord& other = shelf.add(foreign);
+    prompter.messages.clear();
+    const auto result = assignGenre("Jazz", {&other}, shelf.cache, shelf.sources, prompter);
+    EXPECT_EQ(result.refused, 1);
+    EXPECT_EQ(result.tagsWritten, 0);
+    EXPECT_EQ(readBytes(foreign), foreignBefore);
+    EXPECT_EQ(
+        prompter.messages,
+        std::vector<std::string>{foreign + ": The title holds characters that an ID3v1 tag cannot "
+                                           "store (Г, р, у, п, а, к, о, в, и); the tag was not "
+                                           "written."});
+}
+
 TEST(TagFields, TagDialogFindsTheFileOrNamesTheMedium) {
     TempDir dir;
     Shelf shelf;

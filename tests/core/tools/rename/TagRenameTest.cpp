@@ -25,10 +25,6 @@ namespace fs = std::filesystem;
 using testing::ScriptedPrompter;
 using testing::TempDir;
 
-void writeSong(const fs::path& file, const std::string& artist, const std::string& title) {
-    testing::writeTaggedSong(file, testing::id3v1Block(title, artist, "", "", "", 255));
-}
-
 void writeUntagged(const fs::path& file) {
     testing::writeMp3(file, testing::songSpec(0.1));
 }
@@ -45,10 +41,10 @@ const RenameCandidate* byOldName(const RenameSearch& search, const std::string& 
 TEST(TagRename, ProposalsTicksAndOrder) {
     TempDir dir;
     fs::create_directories(dir.path() / "sub");
-    writeSong(dir.path() / "a.mp3", "Zed", "Song");
-    writeSong(dir.path() / "sub" / "b.MP3", "Abba", "Waterloo");
-    writeSong(dir.path() / "c.mp3", "Only Artist", "");
-    writeSong(dir.path() / "abba - SOS.mp3", "ABBA", "sos");
+    testing::writeTaggedSong(dir.path() / "a.mp3", "Zed", "Song");
+    testing::writeTaggedSong(dir.path() / "sub" / "b.MP3", "Abba", "Waterloo");
+    testing::writeTaggedSong(dir.path() / "c.mp3", "Only Artist", "");
+    testing::writeTaggedSong(dir.path() / "abba - SOS.mp3", "ABBA", "sos");
     writeUntagged(dir.path() / "d.mp3");
     testing::writeText(dir.path() / "notes.txt", "x");
 
@@ -78,7 +74,8 @@ TEST(TagRename, ProposalsTicksAndOrder) {
 TEST(TagRename, CancelledSearchKeepsWhatItFound) {
     TempDir dir;
     for (int i = 0; i < 4; ++i) {
-        writeSong(dir.path() / ("s" + std::to_string(i) + ".mp3"), "A", "T" + std::to_string(i));
+        testing::writeTaggedSong(dir.path() / ("s" + std::to_string(i) + ".mp3"), "A",
+                                 "T" + std::to_string(i));
     }
     ScriptedPrompter prompter;
     prompter.cancelAfterFiles(2);
@@ -93,7 +90,7 @@ TEST(TagRename, CancelledSearchKeepsWhatItFound) {
 
 TEST(TagRename, RenamesTickedFilesAndAsksFirst) {
     TempDir dir;
-    writeSong(dir.path() / "a.mp3", "Artist", "Title");
+    testing::writeTaggedSong(dir.path() / "a.mp3", "Artist", "Title");
     RenameSearch search = searchForRename({dir.path().string()}, nullptr);
 
     ScriptedPrompter saysNo(Answer::No);
@@ -119,10 +116,10 @@ TEST(TagRename, RenamesTickedFilesAndAsksFirst) {
 TEST(TagRename, NeverOverwritesOrLeavesTheFolder) {
     TempDir dir;
     fs::create_directories(dir.path() / "music");
-    writeSong(dir.path() / "music" / "a.mp3", "..", "x/../../escaped");
-    writeSong(dir.path() / "music" / "b.mp3", "Same", "Name");
+    testing::writeTaggedSong(dir.path() / "music" / "a.mp3", "..", "x/../../escaped");
+    testing::writeTaggedSong(dir.path() / "music" / "b.mp3", "Same", "Name");
     testing::writeText(dir.path() / "music" / "Same - Name.MP3", "keep me");
-    writeSong(dir.path() / "music" / "c.mp3", "Locked", "Song");
+    testing::writeTaggedSong(dir.path() / "music" / "c.mp3", "Locked", "Song");
     fs::permissions(dir.path() / "music" / "c.mp3", fs::perms::owner_write,
                     fs::perm_options::remove);
 
@@ -150,22 +147,22 @@ TEST(TagRename, NeverOverwritesOrLeavesTheFolder) {
 
 TEST(TagRename, NamesWithCharactersWindowsRefusesFailWith2007) {
     TempDir dir;
-    writeSong(dir.path() / "a.mp3", "Who?", "Why: \"Because\"");
-    writeSong(dir.path() / "b.mp3", "Plain", "Song");
+    testing::writeTaggedSong(dir.path() / "a.mp3", "Who?", "Why: \"Because\"");
+    testing::writeTaggedSong(dir.path() / "b.mp3", "Plain", "Song");
     RenameSearch search = searchForRename({dir.path().string()}, nullptr);
     ScriptedPrompter prompter(Answer::Yes);
     const RenameResult result = renameCandidates(search.candidates, prompter, nullptr);
     EXPECT_EQ(result.renamed, 1);
     EXPECT_EQ(result.failed, 1);
-    EXPECT_EQ(prompter.messages,
-              std::vector<std::string>{stringText(TextId::IllegalCharacters) + "\n" + dir.file("a.mp3")});
+    EXPECT_EQ(prompter.messages, std::vector<std::string>{stringText(TextId::IllegalCharacters) +
+                                                          "\n" + dir.file("a.mp3")});
     EXPECT_TRUE(fs::exists(dir.path() / "a.mp3"));
 }
 
 TEST(RenameSession, RenamedFilesTakeTheirLibraryRecordsAlong) {
     TempDir dir;
-    writeSong(dir.path() / "one.mp3", "Artist", "Song");
-    writeSong(dir.path() / "two.mp3", "Other", "Tune");
+    testing::writeTaggedSong(dir.path() / "one.mp3", "Artist", "Song");
+    testing::writeTaggedSong(dir.path() / "two.mp3", "Other", "Tune");
     Library library;
     SourcesList sources;
     PathCache cache;

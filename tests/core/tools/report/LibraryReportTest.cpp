@@ -10,6 +10,7 @@
 #include "core/library/SourcesList.h"
 #include "core/settings/PreferenceStore.h"
 #include "support/Mp3Fixture.h"
+#include "support/RecordBuilder.h"
 #include "support/ScriptedPrompter.h"
 #include "support/TempDir.h"
 
@@ -24,11 +25,7 @@ class LibraryReportTest : public ::testing::Test {
   protected:
     const LibraryRecord* song(const std::string& artist, const std::string& title,
                               const std::string& file = "x.mp3") {
-        auto record = std::make_unique<LibraryRecord>();
-        record->setArtist(artist);
-        record->setTitle(title);
-        record->setFileName(file);
-        owned.push_back(std::move(record));
+        owned.push_back(testing::makeRecord(file, artist, title));
         return owned.back().get();
     }
     std::vector<const LibraryRecord*> songs(int count) {
