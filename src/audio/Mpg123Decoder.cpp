@@ -111,9 +111,9 @@ std::optional<int64_t> Mpg123Decoder::seek(int64_t sample) {
     return int64_t(reached);
 }
 
-long Mpg123Decoder::read(uint8_t* out, size_t size) {
+Result<size_t> Mpg123Decoder::read(uint8_t* out, size_t size) {
     if (!open_) {
-        return -1;
+        return Result<size_t>::failure(ErrorKind::Io, "no stream is open");
     }
     // libmpg123 reports each format change once, with no data; a bound keeps
     // a misbehaving stream from spinning here.
@@ -125,19 +125,20 @@ long Mpg123Decoder::read(uint8_t* out, size_t size) {
             const auto now = format();
             if (before && now &&
                 (now->sampleRate != before->sampleRate || now->channels != before->channels)) {
-                return -1;
+                return Result<size_t>::failure(
+                    ErrorKind::Damaged, "the stream changes its sample rate or channels midway");
             }
             if (done == 0) {
                 continue;
             }
-            return long(done);
+            return done;
         }
         if (rc == MPG123_OK || rc == MPG123_DONE) {
-            return long(done);
+            return done;
         }
-        return -1;
+        return Result<size_t>::failure(ErrorKind::Damaged, lastError());
     }
-    return -1;
+    return Result<size_t>::failure(ErrorKind::Damaged, "the stream keeps changing its format");
 }
 
 std::string Mpg123Decoder::lastError() const {

@@ -6,6 +6,8 @@
 #include <optional>
 #include <string>
 
+#include "core/io/Result.h"
+
 struct mpg123_handle_struct;
 
 namespace sonara::audio {
@@ -61,9 +63,10 @@ class Mpg123Decoder {
     // file up to there. Returns the position reached, nothing on failure.
     std::optional<int64_t> seek(int64_t sample);
     // Decoded interleaved PCM into `out`: bytes written, 0 at the end of the
-    // stream, -1 on a decoding error or when the stream changes its sample
-    // rate or channel count midway (the output would no longer match format()).
-    long read(uint8_t* out, size_t size);
+    // stream; a failure (Damaged) on a decoding error or when the stream
+    // changes its sample rate or channel count midway (the output would no
+    // longer match format()).
+    Result<size_t> read(uint8_t* out, size_t size);
     // libmpg123's description of the last failure.
     std::string lastError() const;
 

@@ -66,8 +66,8 @@ int runInfo(Context& context, Args& args) {
     EventQueue queue;
     audio::NullOutputFactory outputs;
     audio::CMMAudioPlayerX player(queue, outputs);
-    if (audio::ComponentResult opened = player.setFileName(files[0]); !opened) {
-        context.report(files[0] + ": " + opened.description);
+    if (const Status opened = player.setFileName(files[0]); !opened) {
+        context.report(files[0] + ": " + opened.error());
         return kFailure;
     }
     audio::StreamDescription stream;

@@ -139,8 +139,8 @@ int runRemove(Context& context, Args& args) {
     bool failed = false;
     bool changed = false;
     for (const std::string& name : names) {
-        const long index = library.findByName(files::namePart(name));
-        if (index < 0) {
+        const std::optional<size_t> index = library.findByName(files::namePart(name));
+        if (!index) {
             context.report("No record of " + name + " is in the library.");
             failed = true;
             continue;

@@ -100,11 +100,11 @@ std::optional<std::string> parseGenre(const std::string& word) {
         }
         return std::nullopt;
     }
-    const int index = genres::indexOf(word);
-    if (index < 0) {
+    const std::optional<int> index = genres::indexOf(word);
+    if (!index) {
         return std::nullopt;
     }
-    return genres::name(index);
+    return genres::name(*index);
 }
 
 // Prints the rows of a refill; the search's own messages are already out.

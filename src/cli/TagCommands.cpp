@@ -59,8 +59,7 @@ int parseGenre(const std::string& text) {
         const int index = std::atoi(text.c_str());
         return index <= 255 ? index : -2;
     }
-    const int index = TagRecord::genreIndex(text);
-    return index >= 0 ? index : -2;
+    return TagRecord::genreIndex(text).value_or(-2);
 }
 
 }  // namespace

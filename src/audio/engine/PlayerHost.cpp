@@ -13,7 +13,6 @@ namespace sonara::audio {
 
 namespace {
 
-constexpr const char* kDeviceFailurePrefix = "WaveOutOpen:";
 constexpr int kBufferBytes = 32768;
 
 bool isModemOrGame(std::string name) {
@@ -76,14 +75,15 @@ void PlayerHost::chooseOutputDevice() {
             device = noted;
         }
         prefs_.values().waveoutDeviceId = device;
-        prefs_.writeOutputDevice();
+        // Not noted, the device is found the same way at the next start.
+        (void)prefs_.writeOutputDevice();
     }
     player_.setDeviceId(device);
     lengthProbe_.setDeviceId(device);
 }
 
-PlayOutcome PlayerHost::classify(const ComponentResult& result) {
-    if (result.description.rfind(kDeviceFailurePrefix, 0) == 0) {
+PlayOutcome PlayerHost::classify(const Status& result) {
+    if (result.kind() == ErrorKind::Device) {
         // The device in use: what "WaveoutDeviceID" holds once one was chosen.
         prompter_.message(
             "Sonara is unable to use the Output Device: " + player_.deviceName(player_.deviceId()),
@@ -95,7 +95,7 @@ PlayOutcome PlayerHost::classify(const ComponentResult& result) {
 
 bool PlayerHost::open(const std::string& path, PlayOutcome& outcome) {
     try {
-        const ComponentResult result = player_.setFileName(path);
+        const Status result = player_.setFileName(path);
         if (!result) {
             outcome = classify(result);
             return false;
@@ -114,7 +114,7 @@ bool PlayerHost::open(const std::string& path, PlayOutcome& outcome) {
 
 bool PlayerHost::play(PlayOutcome& outcome) {
     starting_ = true;
-    ComponentResult result;
+    Status result = Status::success();
     try {
         result = player_.play();
     } catch (const std::exception&) {

@@ -93,7 +93,7 @@ class PlayerHost {
   private:
     void onStarted();
     void onEnded();
-    PlayOutcome classify(const ComponentResult& result);
+    PlayOutcome classify(const Status& result);
     // Stops, runs `change`, and restarts what was playing.
     void restartAround(const std::function<void()>& change);
 

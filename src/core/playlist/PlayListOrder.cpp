@@ -171,7 +171,10 @@ void PlayList::clear() {
         view_->rowsRemoved(0, removed);
     }
     refreshTotals();
-    saveCurrent();
+    // Left unsaved, the old list would come back at the next start.
+    if (const Status saved = saveCurrent(); !saved) {
+        env_.prompter.message(saved.error(), Icon::Exclamation);
+    }
 }
 
 bool PlayList::shuffle() {

@@ -40,7 +40,7 @@ class PlayListBindingTest : public ::testing::Test {
           factory(nullptr, false),
           list(PlayList::Environment{prefs, prompter, factory, cache, sources, saver,
                                      dir.file("CurrPl.snl")}) {
-        prefs.loadAll();
+        EXPECT_TRUE(prefs.loadAll());
         prefs.values().randomAdd = 0;
         prefs.values().removePlayedSong = 0;
         prefs.values().useTagInfoDBAdd = 0;

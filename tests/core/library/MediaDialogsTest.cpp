@@ -139,7 +139,7 @@ TEST_F(RemovableMedia, DeleteAsksThenRemovesRecordsAndSources) {
     prompter.answerNext(Answer::Yes);
     ASSERT_TRUE(model.removeSelected(prompter));
     EXPECT_TRUE(model.removedAny());
-    EXPECT_EQ(library.findByName("d.mp3"), -1);
+    EXPECT_EQ(library.findByName("d.mp3"), std::nullopt);
     EXPECT_EQ(sources.count(), 2u);
     EXPECT_EQ(model.names(), (std::vector<std::string>{"Disc A", "Disc C"}));
     EXPECT_EQ(model.selected(), 1);  // the old place
@@ -201,7 +201,7 @@ TEST_F(FolderAdd, FixedFolderJoinsWithoutAName) {
     ASSERT_EQ(sources.count(), 1u);
     EXPECT_EQ(sources.at(0).folder, dir.file("music/"));
     EXPECT_EQ(sources.at(0).userAdded, 0);
-    EXPECT_EQ(cache.at(size_t(cache.find("two.mp3"))).fullPath, dir.file("music/sub/two.mp3"));
+    EXPECT_EQ(cache.at(cache.find("two.mp3").value()).fullPath, dir.file("music/sub/two.mp3"));
     EXPECT_EQ(add("music").added, 0);
     EXPECT_EQ(sources.count(), 1u);
 }

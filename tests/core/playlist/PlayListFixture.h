@@ -182,7 +182,7 @@ class PlayListFixture : public ::testing::Test {
           list(PlayList::Environment{prefs, prompter, factory, cache, sources, saver,
                                      dir.file("CurrPl.snl")}),
           view(list) {
-        prefs.loadAll();
+        EXPECT_TRUE(prefs.loadAll());
         Preferences& p = prefs.values();
         p.useAsDefaultPlayer = 1;
         p.useLibraryWizard = 0;

@@ -12,12 +12,12 @@ namespace sonara {
 AssignGenreResult assignGenre(const std::string& name, const std::vector<LibraryRecord*>& records,
                               const PathCache& cache, SourcesList& sources, Prompter& prompter) {
     AssignGenreResult result;
-    const int index = genres::indexOf(name);
-    if (index < 0) {
+    const std::optional<int> index = genres::indexOf(name);
+    if (!index) {
         return result;
     }
     result.known = true;
-    const std::string& spelled = genres::name(index);
+    const std::string& spelled = genres::name(*index);
     for (LibraryRecord* record : records) {
         record->setGenre(spelled);
         const auto path = locateRecordFile(*record, cache, sources, nullptr);
@@ -27,7 +27,7 @@ AssignGenreResult assignGenre(const std::string& name, const std::vector<Library
         }
         TagRecord tag(*path);
         tag.read();  // without a tag every text stays blank
-        tag.setGenre(index);
+        tag.setGenre(*index);
         if (tag.write()) {
             ++result.tagsWritten;
         } else {

@@ -53,7 +53,7 @@ bool writeTagFields(const std::string& path, const TagFields& fields, Prompter& 
     tag.album = fields.album;
     tag.year = fields.year;
     tag.comment = fields.comment;
-    tag.setGenre(TagRecord::genreIndex(fields.genre));
+    tag.setGenre(TagRecord::genreIndex(fields.genre).value_or(genres::kNone));
     if (!tag.write()) {
         prompter.message(stringText(121), Icon::Exclamation);
         return false;
