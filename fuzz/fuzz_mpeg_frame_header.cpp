@@ -1,21 +1,15 @@
 // The MPEG audio frame header on arbitrary bytes: only the 4 header bytes are
 // read, and a header that parses gives sizes a frame walker can step by.
+#include <algorithm>
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
 #include <memory>
 
+#include "FuzzCheck.h"
 #include "audio/MpegFrameHeader.h"
 
-namespace {
-
-void check(bool condition) {
-    if (!condition) {
-        __builtin_trap();
-    }
-}
-
-}  // namespace
+using sonara::fuzz::check;
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     using sonara::audio::MpegFrameHeader;

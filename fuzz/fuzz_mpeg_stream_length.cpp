@@ -5,16 +5,11 @@
 #include <cstdint>
 #include <cstring>
 
+#include "FuzzCheck.h"
 #include "audio/ByteSource.h"
 #include "audio/MpegStreamLength.h"
 
 namespace {
-
-void check(bool condition) {
-    if (!condition) {
-        __builtin_trap();
-    }
-}
 
 class BufferSource final : public sonara::audio::ByteSource {
   public:
@@ -35,6 +30,8 @@ class BufferSource final : public sonara::audio::ByteSource {
 };
 
 }  // namespace
+
+using sonara::fuzz::check;
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     using Outcome = sonara::audio::MpegStreamLength::Outcome;

@@ -5,18 +5,11 @@
 #include <span>
 #include <vector>
 
+#include "FuzzCheck.h"
 #include "audio/MpegFrameHeader.h"
 #include "audio/VbrHeader.h"
 
-namespace {
-
-void check(bool condition) {
-    if (!condition) {
-        __builtin_trap();
-    }
-}
-
-}  // namespace
+using sonara::fuzz::check;
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     using sonara::audio::MpegFrameHeader;
