@@ -125,7 +125,7 @@ int runVolume(Context& context, Args& args) {
         return kFailure;
     }
     if (!value) {
-        std::fprintf(context.out(), "%d\n", volume.getVolume());
+        std::fprintf(context.out(), "%d\n", volume.getVolume().value_or(-1));
         return kSuccess;
     }
     volume.setVolume(*value);

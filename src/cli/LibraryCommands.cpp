@@ -153,7 +153,7 @@ int runRemove(Context& context, Args& args) {
                 failed = true;
             }
         }
-        library.removeAt(size_t(index), 1);
+        library.removeAt(*index, 1);
         changed = true;
     }
     if (changed && !context.saveLibrary()) {
