@@ -42,16 +42,16 @@ Mpg123Decoder::Mpg123Decoder() {
 
 Mpg123Decoder::~Mpg123Decoder() = default;
 
-bool Mpg123Decoder::open(const std::string& path) {
+Status Mpg123Decoder::open(const std::string& path) {
     close();
     open_ = handle_ && mpg123_open(handle_.get(), path.c_str()) == MPG123_OK;
-    return open_;
+    return open_ ? Status::success() : Status::failure(ErrorKind::Rejected, lastError());
 }
 
-bool Mpg123Decoder::openDescriptor(int fd) {
+Status Mpg123Decoder::openDescriptor(int fd) {
     close();
     open_ = handle_ && mpg123_open_fd(handle_.get(), fd) == MPG123_OK;
-    return open_;
+    return open_ ? Status::success() : Status::failure(ErrorKind::Rejected, lastError());
 }
 
 void Mpg123Decoder::close() {
@@ -96,8 +96,11 @@ std::optional<int64_t> Mpg123Decoder::lengthSamples() {
     return int64_t(samples);
 }
 
-bool Mpg123Decoder::scan() {
-    return open_ && mpg123_scan(handle_.get()) == MPG123_OK;
+Status Mpg123Decoder::scan() {
+    if (open_ && mpg123_scan(handle_.get()) == MPG123_OK) {
+        return Status::success();
+    }
+    return Status::failure(ErrorKind::Damaged, open_ ? lastError() : "no stream is open");
 }
 
 std::optional<int64_t> Mpg123Decoder::seek(int64_t sample) {

@@ -46,8 +46,9 @@ class Mpg123Decoder {
 
     // Each closes the file open before. openDescriptor leaves the descriptor
     // to its owner and reads from its current position.
-    bool open(const std::string& path);
-    bool openDescriptor(int fd);
+    // A failure (Rejected) carries libmpg123's reason.
+    Status open(const std::string& path);
+    Status openDescriptor(int fd);
     void close();
 
     // Format of the first frame; nothing when the stream has no frame.
@@ -57,7 +58,7 @@ class Mpg123Decoder {
     // scan() or when the stream has a Xing/Info header. Nothing if unknown.
     std::optional<int64_t> lengthSamples();
     // Walks every frame of the open stream (reads the whole file).
-    bool scan();
+    Status scan();
     // Moves the decoding position to `sample` (per channel, from the start of
     // what read() delivers). Forward seeks into frames not yet seen read the
     // file up to there. Returns the position reached, nothing on failure.
