@@ -310,6 +310,17 @@ TEST_F(PlayListModel, ClearStopsEmptiesAndSavesTheFile) {
     EXPECT_TRUE(saved.empty());
 }
 
+TEST_F(PlayListModel, AClearThatCannotBeSavedSaysSo) {
+    queue({"a.mp3"});
+    // A folder where the file belongs: no save can replace it.
+    std::filesystem::create_directory(path("CurrPl.snl"));
+    std::filesystem::create_directory(path("CurrPl.snl/kept"));
+    list.clear();
+    EXPECT_TRUE(list.empty());
+    ASSERT_EQ(prompter.messages.size(), 1u);
+    EXPECT_NE(prompter.messages[0].find("CurrPl.snl"), std::string::npos) << prompter.messages[0];
+}
+
 TEST_F(PlayListModel, PlayNowStopsWhatPlaysAndPlaysTheNewEntry) {
     queue({"a.mp3"});
     list.makeCurrent(0);
