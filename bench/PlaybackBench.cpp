@@ -85,7 +85,7 @@ void runPlaybackBench(ResultTable& table) {
     const std::string song = makeSong(dir);
     EventQueue queue;
     PreferenceStore prefs(dir.file("Sonara.ini"), dir.path().string());
-    prefs.loadAll();
+    (void)prefs.loadAll();  // a fresh folder: the defaults
     QuietPrompter prompter;
     audio::PlayerHost host(queue, outputs, prompter);
     host.setDisplaysShown(true);  // the main window is open: the fast timer feeds it

@@ -70,7 +70,7 @@ void runSkinBench(ResultTable& table) {
 
     const testing::TempDir home;
     PreferenceStore prefs(home.file("Sonara.ini"), home.path().string());
-    prefs.loadAll();
+    (void)prefs.loadAll();  // a fresh folder: the defaults
     prefs.values().dlgEffects = 0;
     gui::SkinRecord record;
     gui::SkinContext context{record, prefs};

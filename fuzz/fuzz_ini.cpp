@@ -14,7 +14,8 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     using namespace sonara;
     IniFile file;
-    file.loadFromText(std::string_view(reinterpret_cast<const char*>(data), size));
+    // Damage is kept, not refused: only a want of memory fails here.
+    (void)file.loadFromText(std::string_view(reinterpret_cast<const char*>(data), size));
 
     for (const std::string& section : file.sections()) {
         for (const std::string& key : file.keys(section)) {
@@ -36,13 +37,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::string once = file.toText();
     store.saveTo(file);
     IniFile reread;
-    reread.loadFromText(once);
-    if (reread.toText() != once) {
+    if (!reread.loadFromText(once) || reread.toText() != once) {
         std::abort();  // a save is not stable
     }
     PreferenceStore again("/nonexistent/Sonara.ini", "/opt/sonara", "/home/fuzz");
     IniFile saved;
-    saved.loadFromText(file.toText());
+    if (!saved.loadFromText(file.toText())) {
+        std::abort();  // a save does not read back
+    }
     again.loadFrom(saved);
     for (const auto& [name, text] : store.list()) {
         if (name != "WaveoutDeviceID" && again.getByName(name).value() != text) {

@@ -11,7 +11,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     sonara::ArchiveReader in({data, size});
     sonara::path_cache_file::read(in, cache);
     for (size_t i = 0; i < cache.count(); ++i) {
-        if (cache.find(cache.at(i).fileName) < 0) {
+        if (!cache.find(cache.at(i).fileName)) {
             __builtin_trap();  // every loaded name must be found again
         }
     }

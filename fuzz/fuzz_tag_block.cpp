@@ -11,20 +11,13 @@
 #include <span>
 #include <vector>
 
+#include "FuzzCheck.h"
 #include "core/io/Text.h"
 #include "core/metadata/Id3v2Reader.h"
 #include "core/metadata/TagLayout.h"
 #include "core/metadata/TagRecord.h"
 
-namespace {
-
-void check(bool condition) {
-    if (!condition) {
-        __builtin_trap();
-    }
-}
-
-}  // namespace
+using sonara::fuzz::check;
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     using sonara::TagLayout;

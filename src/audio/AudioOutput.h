@@ -6,17 +6,9 @@
 #include <string>
 #include <vector>
 
-namespace sonara::audio {
+#include "core/io/Result.h"
 
-// An open output failed: `message` begins with "WaveOutOpen:" when the device
-// could not be opened (no sound server, no such device), as callers classify.
-struct OutputStatus {
-    bool ok = true;
-    std::string message;
-    static OutputStatus success() { return {}; }
-    static OutputStatus failure(std::string text) { return {false, std::move(text)}; }
-    explicit operator bool() const { return ok; }
-};
+namespace sonara::audio {
 
 // One audio output backend (PulseAudio, null). Owned and driven by one
 // player's output thread: open, write, drain and close are called from that
@@ -27,8 +19,10 @@ class AudioOutput {
     virtual ~AudioOutput() = default;
 
     // Opens a stream of interleaved signed 16-bit samples. `bufferBytes` is
-    // how much audio may wait in the output ahead of the listener.
-    virtual OutputStatus open(int sampleRate, int channels, size_t bufferBytes) = 0;
+    // how much audio may wait in the output ahead of the listener. A device
+    // that cannot be opened (no sound server, no such device, a format it
+    // refuses) fails with ErrorKind::Device and a "WaveOutOpen: " text.
+    virtual Status open(int sampleRate, int channels, size_t bufferBytes) = 0;
     // Blocks until all of `frames` is accepted (or the output failed: false).
     virtual bool write(const int16_t* samples, size_t frames) = 0;
     // Frames the listener has heard since open() or the last flush(): written

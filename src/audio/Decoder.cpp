@@ -31,11 +31,11 @@ bool isRiffWave(ReadOnlyFile& file) {
 
 }  // namespace
 
-DecoderOpen openDecoder(const std::string& path) {
+Result<std::unique_ptr<Decoder>> openDecoder(const std::string& path) {
     try {
         auto file = std::make_unique<ReadOnlyFile>(path);
         if (!file->isOpen()) {
-            return {nullptr, whyNotOpen(path)};
+            return Result<std::unique_ptr<Decoder>>::failure(ErrorKind::Io, whyNotOpen(path));
         }
         if (isRiffWave(*file)) {
             return WavDecoder::open(std::move(file));
@@ -44,7 +44,8 @@ DecoderOpen openDecoder(const std::string& path) {
     } catch (const std::exception& e) {
         // Only allocation can throw here; a caller on a decoding thread must
         // get an answer, not an exception.
-        return {nullptr, std::string("cannot open the file: ") + e.what()};
+        return Result<std::unique_ptr<Decoder>>::failure(
+            ErrorKind::Other, std::string("cannot open the file: ") + e.what());
     }
 }
 

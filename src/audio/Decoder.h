@@ -5,6 +5,8 @@
 #include <memory>
 #include <string>
 
+#include "core/io/Result.h"
+
 namespace sonara::audio {
 
 // What a decoder knows of its open stream. Values as the player reports them:
@@ -30,8 +32,8 @@ class Decoder {
 
     virtual const StreamInfo& info() const = 0;
     // Decodes up to `frames` frames into `out` (frames × channels samples):
-    // frames written, 0 at the end of the stream, -1 on an error that ends it.
-    virtual long read(int16_t* out, size_t frames) = 0;
+    // frames written, 0 at the end of the stream; a failure (Damaged) ends it.
+    virtual Result<size_t> read(int16_t* out, size_t frames) = 0;
     // Moves to `frame` (clamped to the stream); false when the stream cannot.
     virtual bool seek(int64_t frame) = 0;
     // The bit rate of the frames being decoded now (VBR changes it); WAV
@@ -39,14 +41,10 @@ class Decoder {
     virtual int currentBitRateKbps() const = 0;
 };
 
-struct DecoderOpen {
-    std::unique_ptr<Decoder> decoder;  // null on failure
-    std::string error;                 // why, for logs and the CLI
-};
-
 // Opens `path` with the backend its first bytes call for: a RIFF/WAVE file
 // goes to the WAV decoder, anything else must be MPEG audio whose first frame
-// has a bit rate (free-format, garbage and empty files fail). Never throws.
-DecoderOpen openDecoder(const std::string& path);
+// has a bit rate. A file that cannot be read fails with Io; free-format,
+// garbage and empty files with Rejected. Never throws.
+Result<std::unique_ptr<Decoder>> openDecoder(const std::string& path);
 
 }  // namespace sonara::audio

@@ -63,23 +63,23 @@ void MasterVolume::disableLine() {
     }
 }
 
-int MasterVolume::steps() const {
-    return sink_ ? kMaximum - kMinimum + 1 : -1;
+std::optional<int> MasterVolume::steps() const {
+    return sink_ ? std::optional(kMaximum - kMinimum + 1) : std::nullopt;
 }
 
-int MasterVolume::minimum() const {
-    return sink_ ? kMinimum : -1;
+std::optional<int> MasterVolume::minimum() const {
+    return sink_ ? std::optional(kMinimum) : std::nullopt;
 }
 
-int MasterVolume::maximum() const {
-    return sink_ ? kMaximum : -1;
+std::optional<int> MasterVolume::maximum() const {
+    return sink_ ? std::optional(kMaximum) : std::nullopt;
 }
 
-int MasterVolume::getVolume() const {
+std::optional<int> MasterVolume::getVolume() const {
     if (!sink_) {
-        return -1;
+        return std::nullopt;
     }
-    return sink_->level().value_or(-1);
+    return sink_->level();
 }
 
 void MasterVolume::setVolume(int value) {

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -28,7 +29,7 @@ class DefaultSinkVolume;
 //
 // Threads: construct, use and destroy it on the user-interface thread. The
 // change callback runs there too, posted through `dispatcher`, which must
-// outlive this object. Without a sound server every query answers -1 and
+// outlive this object. Without a sound server every query answers nothing and
 // nothing waits longer than the connection timeout (about 2 s, once).
 class MasterVolume {
   public:
@@ -44,12 +45,12 @@ class MasterVolume {
     // Unmutes (enable) or mutes (disable) the default sink.
     void enableLine();
     void disableLine();
-    // -1 each without a volume control.
-    int steps() const;
-    int minimum() const;
-    int maximum() const;
-    // The first channel's level; -1 without a control or on failure.
-    int getVolume() const;
+    // Nothing without a volume control.
+    std::optional<int> steps() const;
+    std::optional<int> minimum() const;
+    std::optional<int> maximum() const;
+    // The first channel's level; nothing without a control or on failure.
+    std::optional<int> getVolume() const;
     // Sets every channel; a value outside minimum()..maximum() is ignored.
     void setVolume(int value);
     // Called when the default sink's level changes (by any program) while

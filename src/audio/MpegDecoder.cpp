@@ -6,25 +6,33 @@
 
 namespace sonara::audio {
 
-DecoderOpen MpegDecoder::open(std::unique_ptr<ReadOnlyFile> file) {
+namespace {
+
+Result<std::unique_ptr<Decoder>> rejected(std::string why) {
+    return Result<std::unique_ptr<Decoder>>::failure(ErrorKind::Rejected, std::move(why));
+}
+
+}  // namespace
+
+Result<std::unique_ptr<Decoder>> MpegDecoder::open(std::unique_ptr<ReadOnlyFile> file) {
     if (file->size() == 0) {
-        return {nullptr, "the file is empty"};
+        return rejected("the file is empty");
     }
     const MpegStreamLength measured = measureMpegStream(*file);
     if (measured.outcome == MpegStreamLength::Outcome::NotMpeg) {
-        return {nullptr,
-                "not MPEG audio: no run of frames with a known bit rate (free-format streams are "
-                "not played)"};
+        return rejected(
+            "not MPEG audio: no run of frames with a known bit rate (free-format streams are "
+            "not played)");
     }
     auto decoder = std::make_unique<Mpg123Decoder>();
     // measureMpegStream reads with pread: the descriptor is still at 0.
     if (!decoder->valid() || !decoder->openDescriptor(file->descriptor())) {
-        return {nullptr, "libmpg123 cannot open it: " + decoder->lastError()};
+        return rejected("libmpg123 cannot open it: " + decoder->lastError());
     }
     const auto format = decoder->format();
     const auto frame = decoder->frameInfo();
     if (!format || !frame) {
-        return {nullptr, "libmpg123 finds no audio frame in it: " + decoder->lastError()};
+        return rejected("libmpg123 finds no audio frame in it: " + decoder->lastError());
     }
 
     StreamInfo info;
@@ -41,8 +49,7 @@ DecoderOpen MpegDecoder::open(std::unique_ptr<ReadOnlyFile> file) {
         info.lengthFrames = decoder->lengthSamples().value_or(0);
     }
     info.lengthMs = info.lengthFrames * 1000 / info.sampleRate;
-    return {std::unique_ptr<Decoder>(new MpegDecoder(std::move(file), std::move(decoder), info)),
-            {}};
+    return std::unique_ptr<Decoder>(new MpegDecoder(std::move(file), std::move(decoder), info));
 }
 
 MpegDecoder::MpegDecoder(std::unique_ptr<ReadOnlyFile> file, std::unique_ptr<Mpg123Decoder> decoder,
@@ -52,16 +59,17 @@ MpegDecoder::MpegDecoder(std::unique_ptr<ReadOnlyFile> file, std::unique_ptr<Mpg
       info_(info),
       bytesPerFrame_(size_t(info.channels) * sizeof(int16_t)) {}
 
-long MpegDecoder::read(int16_t* out, size_t frames) {
+Result<size_t> MpegDecoder::read(int16_t* out, size_t frames) {
     if (ended_) {
-        return -1;
+        return Result<size_t>::failure(ErrorKind::Damaged, "the stream ended on an error");
     }
-    const long bytes = decoder_->read(reinterpret_cast<uint8_t*>(out), frames * bytesPerFrame_);
-    if (bytes < 0) {
+    const Result<size_t> bytes =
+        decoder_->read(reinterpret_cast<uint8_t*>(out), frames * bytesPerFrame_);
+    if (!bytes) {
         ended_ = true;
-        return -1;
+        return bytes;
     }
-    return long(size_t(bytes) / bytesPerFrame_);
+    return bytes.value() / bytesPerFrame_;
 }
 
 bool MpegDecoder::seek(int64_t frame) {

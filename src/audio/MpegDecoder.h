@@ -17,10 +17,10 @@ class MpegDecoder final : public Decoder {
     // Measures the stream first (a few KiB from both ends): files that are
     // not MPEG audio, or whose first frame is in free format, fail here and
     // never reach libmpg123. `file` must be open.
-    static DecoderOpen open(std::unique_ptr<ReadOnlyFile> file);
+    static Result<std::unique_ptr<Decoder>> open(std::unique_ptr<ReadOnlyFile> file);
 
     const StreamInfo& info() const override { return info_; }
-    long read(int16_t* out, size_t frames) override;
+    Result<size_t> read(int16_t* out, size_t frames) override;
     bool seek(int64_t frame) override;
     int currentBitRateKbps() const override;
 

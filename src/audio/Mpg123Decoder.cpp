@@ -42,16 +42,16 @@ Mpg123Decoder::Mpg123Decoder() {
 
 Mpg123Decoder::~Mpg123Decoder() = default;
 
-bool Mpg123Decoder::open(const std::string& path) {
+Status Mpg123Decoder::open(const std::string& path) {
     close();
     open_ = handle_ && mpg123_open(handle_.get(), path.c_str()) == MPG123_OK;
-    return open_;
+    return open_ ? Status::success() : Status::failure(ErrorKind::Rejected, lastError());
 }
 
-bool Mpg123Decoder::openDescriptor(int fd) {
+Status Mpg123Decoder::openDescriptor(int fd) {
     close();
     open_ = handle_ && mpg123_open_fd(handle_.get(), fd) == MPG123_OK;
-    return open_;
+    return open_ ? Status::success() : Status::failure(ErrorKind::Rejected, lastError());
 }
 
 void Mpg123Decoder::close() {
@@ -96,8 +96,11 @@ std::optional<int64_t> Mpg123Decoder::lengthSamples() {
     return int64_t(samples);
 }
 
-bool Mpg123Decoder::scan() {
-    return open_ && mpg123_scan(handle_.get()) == MPG123_OK;
+Status Mpg123Decoder::scan() {
+    if (open_ && mpg123_scan(handle_.get()) == MPG123_OK) {
+        return Status::success();
+    }
+    return Status::failure(ErrorKind::Damaged, open_ ? lastError() : "no stream is open");
 }
 
 std::optional<int64_t> Mpg123Decoder::seek(int64_t sample) {
@@ -111,9 +114,9 @@ std::optional<int64_t> Mpg123Decoder::seek(int64_t sample) {
     return int64_t(reached);
 }
 
-long Mpg123Decoder::read(uint8_t* out, size_t size) {
+Result<size_t> Mpg123Decoder::read(uint8_t* out, size_t size) {
     if (!open_) {
-        return -1;
+        return Result<size_t>::failure(ErrorKind::Io, "no stream is open");
     }
     // libmpg123 reports each format change once, with no data; a bound keeps
     // a misbehaving stream from spinning here.
@@ -125,19 +128,20 @@ long Mpg123Decoder::read(uint8_t* out, size_t size) {
             const auto now = format();
             if (before && now &&
                 (now->sampleRate != before->sampleRate || now->channels != before->channels)) {
-                return -1;
+                return Result<size_t>::failure(
+                    ErrorKind::Damaged, "the stream changes its sample rate or channels midway");
             }
             if (done == 0) {
                 continue;
             }
-            return long(done);
+            return done;
         }
         if (rc == MPG123_OK || rc == MPG123_DONE) {
-            return long(done);
+            return done;
         }
-        return -1;
+        return Result<size_t>::failure(ErrorKind::Damaged, lastError());
     }
-    return -1;
+    return Result<size_t>::failure(ErrorKind::Damaged, "the stream keeps changing its format");
 }
 
 std::string Mpg123Decoder::lastError() const {

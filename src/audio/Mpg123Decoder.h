@@ -6,6 +6,8 @@
 #include <optional>
 #include <string>
 
+#include "core/io/Result.h"
+
 struct mpg123_handle_struct;
 
 namespace sonara::audio {
@@ -44,8 +46,9 @@ class Mpg123Decoder {
 
     // Each closes the file open before. openDescriptor leaves the descriptor
     // to its owner and reads from its current position.
-    bool open(const std::string& path);
-    bool openDescriptor(int fd);
+    // A failure (Rejected) carries libmpg123's reason.
+    Status open(const std::string& path);
+    Status openDescriptor(int fd);
     void close();
 
     // Format of the first frame; nothing when the stream has no frame.
@@ -55,15 +58,16 @@ class Mpg123Decoder {
     // scan() or when the stream has a Xing/Info header. Nothing if unknown.
     std::optional<int64_t> lengthSamples();
     // Walks every frame of the open stream (reads the whole file).
-    bool scan();
+    Status scan();
     // Moves the decoding position to `sample` (per channel, from the start of
     // what read() delivers). Forward seeks into frames not yet seen read the
     // file up to there. Returns the position reached, nothing on failure.
     std::optional<int64_t> seek(int64_t sample);
     // Decoded interleaved PCM into `out`: bytes written, 0 at the end of the
-    // stream, -1 on a decoding error or when the stream changes its sample
-    // rate or channel count midway (the output would no longer match format()).
-    long read(uint8_t* out, size_t size);
+    // stream; a failure (Damaged) on a decoding error or when the stream
+    // changes its sample rate or channel count midway (the output would no
+    // longer match format()).
+    Result<size_t> read(uint8_t* out, size_t size);
     // libmpg123's description of the last failure.
     std::string lastError() const;
 

@@ -10,7 +10,8 @@ int64_t Mpg123LengthProbe::lengthMilliseconds(const std::string& path) {
     return measure(file);
 }
 
-int64_t Mpg123LengthProbe::lengthMillisecondsOfOpenFile(int descriptor, uint64_t size) {
+std::optional<int64_t> Mpg123LengthProbe::lengthMillisecondsOfOpenFile(int descriptor,
+                                                                       uint64_t size) {
     ReadOnlyFile file(descriptor, size);
     return measure(file);
 }

@@ -17,7 +17,7 @@ class Mpg123LengthProbe final : public LengthProbe {
     Mpg123LengthProbe() = default;
 
     int64_t lengthMilliseconds(const std::string& path) override;
-    int64_t lengthMillisecondsOfOpenFile(int descriptor, uint64_t size) override;
+    std::optional<int64_t> lengthMillisecondsOfOpenFile(int descriptor, uint64_t size) override;
 
   private:
     int64_t measure(ReadOnlyFile& file);

@@ -4,11 +4,11 @@
 
 namespace sonara::audio {
 
-OutputStatus NullOutput::open(int sampleRate, int channels, size_t bufferBytes) {
+Status NullOutput::open(int sampleRate, int channels, size_t bufferBytes) {
     if (sampleRate <= 0 || channels < 1 || channels > 32) {
-        return OutputStatus::failure("WaveOutOpen: unsupported format (" +
-                                     std::to_string(sampleRate) + " Hz, " +
-                                     std::to_string(channels) + " channels)");
+        return Status::failure(ErrorKind::Device, "WaveOutOpen: unsupported format (" +
+                                                      std::to_string(sampleRate) + " Hz, " +
+                                                      std::to_string(channels) + " channels)");
     }
     std::lock_guard lock(mutex_);
     open_ = true;
@@ -22,7 +22,7 @@ OutputStatus NullOutput::open(int sampleRate, int channels, size_t bufferBytes) 
     paused_ = false;
     ++flushes_;
     changed_.notify_all();
-    return OutputStatus::success();
+    return Status::success();
 }
 
 int64_t NullOutput::heardAt(Clock::time_point now) const {

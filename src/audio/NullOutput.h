@@ -28,7 +28,7 @@ class NullOutput final : public AudioOutput {
 
     explicit NullOutput(Pace pace = Pace::RealTime) : pace_(pace) {}
 
-    OutputStatus open(int sampleRate, int channels, size_t bufferBytes) override;
+    Status open(int sampleRate, int channels, size_t bufferBytes) override;
     bool write(const int16_t* samples, size_t frames) override;
     int64_t framesHeard() const override;
     void pause(bool paused) override;

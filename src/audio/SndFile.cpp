@@ -67,15 +67,15 @@ Result<SndFile> SndFile::createWav16(int fd, int sampleRate, int channels) {
     return SndFile(file, Format{sampleRate, channels, 0, 16, true});
 }
 
-long SndFile::readFrames(int16_t* out, size_t frames) {
+Result<size_t> SndFile::readFrames(int16_t* out, size_t frames) {
     if (!file_) {
-        return -1;
+        return Result<size_t>::failure(ErrorKind::Io, "the file is closed");
     }
     const sf_count_t got = sf_readf_short(file_.get(), out, sf_count_t(frames));
     if (got == 0 && sf_error(file_.get()) != SF_ERR_NO_ERROR) {
-        return -1;
+        return Result<size_t>::failure(ErrorKind::Damaged, lastError());
     }
-    return long(got);
+    return size_t(got);
 }
 
 Status SndFile::writeFrames(const int16_t* in, size_t frames) {

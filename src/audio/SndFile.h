@@ -39,9 +39,9 @@ class SndFile {
     const Format& format() const { return format_; }
 
     // Up to `frames` frames into `out` (frames × channels samples): frames
-    // read, 0 at the end, -1 on a read error. Other sample formats are
+    // read, 0 at the end, or a read error (Damaged). Other sample formats are
     // converted, clipping where they exceed 16 bits.
-    long readFrames(int16_t* out, size_t frames);
+    Result<size_t> readFrames(int16_t* out, size_t frames);
     // All `frames` frames or a failure (a full disk, an I/O error).
     Status writeFrames(const int16_t* in, size_t frames);
     // Moves to `frame`; false when the file cannot seek there.

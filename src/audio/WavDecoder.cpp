@@ -4,13 +4,13 @@
 
 namespace sonara::audio {
 
-DecoderOpen WavDecoder::open(std::unique_ptr<ReadOnlyFile> file) {
+Result<std::unique_ptr<Decoder>> WavDecoder::open(std::unique_ptr<ReadOnlyFile> file) {
     Result<SndFile> sound = SndFile::openRead(file->descriptor());
     if (!sound) {
-        return {nullptr, "not a readable WAV file: " + sound.error()};
+        return Result<std::unique_ptr<Decoder>>::failure(
+            ErrorKind::Rejected, "not a readable WAV file: " + sound.error());
     }
-    return {std::unique_ptr<Decoder>(new WavDecoder(std::move(file), std::move(sound.value()))),
-            {}};
+    return std::unique_ptr<Decoder>(new WavDecoder(std::move(file), std::move(sound.value())));
 }
 
 WavDecoder::WavDecoder(std::unique_ptr<ReadOnlyFile> file, SndFile sound)
@@ -23,7 +23,7 @@ WavDecoder::WavDecoder(std::unique_ptr<ReadOnlyFile> file, SndFile sound)
     info_.lengthMs = info_.lengthFrames * 1000 / f.sampleRate;
 }
 
-long WavDecoder::read(int16_t* out, size_t frames) {
+Result<size_t> WavDecoder::read(int16_t* out, size_t frames) {
     return sound_.readFrames(out, frames);
 }
 

@@ -14,10 +14,10 @@ namespace sonara::audio {
 class WavDecoder final : public Decoder {
   public:
     // `file` must be open and positioned at its start.
-    static DecoderOpen open(std::unique_ptr<ReadOnlyFile> file);
+    static Result<std::unique_ptr<Decoder>> open(std::unique_ptr<ReadOnlyFile> file);
 
     const StreamInfo& info() const override { return info_; }
-    long read(int16_t* out, size_t frames) override;
+    Result<size_t> read(int16_t* out, size_t frames) override;
     bool seek(int64_t frame) override;
     int currentBitRateKbps() const override { return info_.bitRateKbps; }
 

@@ -24,8 +24,8 @@ int runInfo(Context& context, Args& args) {
     EventQueue queue;
     audio::NullOutputFactory outputs;
     audio::CMMAudioPlayerX player(queue, outputs);
-    if (audio::ComponentResult opened = player.setFileName(files[0]); !opened) {
-        context.report(files[0] + ": " + opened.description);
+    if (const Status opened = player.setFileName(files[0]); !opened) {
+        context.report(files[0] + ": " + opened.error());
         return kFailure;
     }
     audio::StreamDescription stream;
@@ -84,7 +84,7 @@ int runVolume(Context& context, Args& args) {
         return kFailure;
     }
     if (!value) {
-        std::fprintf(context.out(), "%d\n", volume.getVolume());
+        std::fprintf(context.out(), "%d\n", volume.getVolume().value_or(-1));
         return kSuccess;
     }
     volume.setVolume(*value);

@@ -36,7 +36,9 @@ PreferenceStore& Context::prefs() {
     if (!prefs_) {
         prefs_ = std::make_unique<PreferenceStore>(paths_.preferences, paths_.programFolder,
                                                    paths_.homeFolder);
-        prefs_->loadAll();
+        if (const Status loaded = prefs_->loadAll(); !loaded) {
+            report(loaded.error());  // the defaults stand in
+        }
     }
     return *prefs_;
 }

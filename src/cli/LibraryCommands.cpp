@@ -148,7 +148,7 @@ int runRemove(Context& context, Args& args) {
     bool failed = false;
     std::vector<std::string> found;
     for (const std::string& name : *names) {
-        if (library.findByName(files::namePart(name)) < 0) {
+        if (!library.findByName(files::namePart(name))) {
             context.report("No record of " + name + " is in the library.");
             failed = true;
         } else {
@@ -165,13 +165,13 @@ int runRemove(Context& context, Args& args) {
         return kFailure;
     }
     for (const std::string& name : found) {
-        const long index = library.findByName(name);
-        if (index < 0) {
+        const std::optional<size_t> index = library.findByName(name);
+        if (!index) {
             continue;  // named twice
         }
         if (deleteFiles) {
             // A file on a missing medium is left alone, silently; the record goes.
-            const auto path = locateRecordFile(*library.at(index), context.pathCache(),
+            const auto path = locateRecordFile(*library.at(*index), context.pathCache(),
                                                context.sources(), nullptr);
             if (path && deleteFileFromDisk(*path, context.prompter())) {
                 std::fprintf(context.out(), "Deleted %s\n", path->c_str());
@@ -179,7 +179,7 @@ int runRemove(Context& context, Args& args) {
                 failed = true;
             }
         }
-        library.removeAt(size_t(index), 1);
+        library.removeAt(*index, 1);
     }
     if (!found.empty() && !context.saveLibrary()) {
         failed = true;

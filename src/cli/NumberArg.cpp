@@ -23,12 +23,12 @@ Result<int> readGenre(std::string_view text, int highest) {
     if (!text.empty() && text.find_first_not_of("0123456789") == std::string_view::npos) {
         return readNumber(text, "the genre number", 0, highest);
     }
-    const int index = genres::indexOf(text);
-    if (index < 0) {
+    const std::optional<int> index = genres::indexOf(text);
+    if (!index) {
         return Result<int>::failure(ErrorKind::Invalid, "unknown genre " + std::string(text) +
                                                             "; `sonara-cli genres` lists them");
     }
-    return index;
+    return *index;
 }
 
 }  // namespace sonara::cli

@@ -120,8 +120,8 @@ int addRecords(Context& context, const std::vector<std::string>& names) {
     int added = 0;
     bool ok = true;
     for (const std::string& name : names) {
-        const long index = library.findByName(name);
-        if (index < 0) {
+        const std::optional<size_t> index = library.findByName(name);
+        if (!index) {
             context.report(name + " is not in the library.");
             ok = false;
         } else if (list.addRecordFromLibrary(*library.at(index), view)) {

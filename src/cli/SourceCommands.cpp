@@ -32,7 +32,7 @@ int listSources(Context& context) {
     const SourcesDialogModel dialog(context.sources());
     const auto rows = dialog.rows();
     for (size_t row = 0; row < rows.size(); ++row) {
-        const SourceFolder& source = context.sources().at(size_t(dialog.sourceOfRow(row)));
+        const SourceFolder& source = context.sources().at(dialog.sourceOfRow(row).value());
         std::fprintf(context.out(), "%zu\t%s\t%s\n", row + 1, source.folder.c_str(),
                      source.mediaName.c_str());
     }

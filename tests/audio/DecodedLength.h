@@ -21,8 +21,12 @@ inline int64_t decodedSamples(const std::string& path) {
     }
     std::vector<uint8_t> buffer(1 << 16);
     int64_t bytes = 0;
-    for (long got; (got = decoder.read(buffer.data(), buffer.size())) > 0;) {
-        bytes += got;
+    for (;;) {
+        const auto got = decoder.read(buffer.data(), buffer.size());
+        if (!got || got.value() == 0) {
+            break;
+        }
+        bytes += int64_t(got.value());
     }
     return bytes / (format->channels * format->bytesPerSample);
 }

@@ -88,9 +88,10 @@ TEST_F(NullOutputTest, UnpacedTakesEverythingAtOnce) {
 TEST_F(NullOutputTest, RefusesWritesWhileClosedAndOddFormats) {
     NullOutput output;
     EXPECT_FALSE(write(output, 10));
-    const OutputStatus status = output.open(0, 2, kBuffer);
+    const Status status = output.open(0, 2, kBuffer);
     EXPECT_FALSE(status);
-    EXPECT_EQ(status.message.rfind("WaveOutOpen: ", 0), 0u);
+    EXPECT_EQ(status.error().rfind("WaveOutOpen: ", 0), 0u);
+    EXPECT_EQ(status.kind(), ErrorKind::Device);
     EXPECT_FALSE(output.open(kRate, 0, kBuffer));
     ASSERT_TRUE(output.open(kRate, 1, 0));
     samples_.assign(100, 0);

@@ -1,9 +1,19 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "CliRunner.h"
 
 namespace sonara::testing {
 namespace {
+
+TEST(CliPrefs, AnUnreadablePreferenceFileIsNamedAndTheDefaultsStandIn) {
+    CliRunner cli;
+    std::filesystem::create_directory(cli.home().file("Sonara.ini"));
+    const CliRun run = cli.run({"prefs", "get", "FirstLetterCaps"});
+    EXPECT_EQ(run.out, "1\n");
+    EXPECT_NE(run.err.find("Sonara.ini"), std::string::npos) << run.err;
+}
 
 TEST(CliPrefs, GetSetListAndErrors) {
     CliRunner cli;

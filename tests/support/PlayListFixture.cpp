@@ -12,7 +12,7 @@ PlayListFixture::PlayListFixture()
       adder(current.adder()),
       now(current.nowPlaying()),
       view(list) {
-    prefs.loadAll();
+    EXPECT_TRUE(prefs.loadAll());
     Preferences& p = prefs.values();
     p.useAsDefaultPlayer = 1;
     p.useLibraryWizard = 0;

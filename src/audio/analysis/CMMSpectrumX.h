@@ -134,7 +134,7 @@ class CMMSpectrumX {
     std::span<const float> bands(int channel) const;
     std::span<const float> peaks(int channel) const;
     // The band that shows `hz` at the current rate, -1 for none.
-    int bandOf(double hz) const { return layout_.bandOf(hz); }
+    std::optional<int> bandOf(double hz) const { return layout_.bandOf(hz); }
     // Empty, or why no transform could be made (the display stays silent).
     const std::string& error() const { return error_; }
 

@@ -41,9 +41,9 @@ void SpectrumBandLayout::build(int fftLength, int bands, bool logFrequency, doub
     end_.back() = uint16_t(bins + 1);
 }
 
-int SpectrumBandLayout::bandOf(double hz) const {
+std::optional<int> SpectrumBandLayout::bandOf(double hz) const {
     if (binHz_ <= 0 || !(hz >= 0)) {
-        return -1;
+        return std::nullopt;
     }
     const double bin = std::round(hz / binHz_);
     for (size_t b = 0; b < first_.size(); ++b) {
@@ -51,7 +51,7 @@ int SpectrumBandLayout::bandOf(double hz) const {
             return int(b);
         }
     }
-    return -1;
+    return std::nullopt;
 }
 
 }  // namespace sonara::audio

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 namespace sonara::audio {
@@ -22,8 +23,8 @@ class SpectrumBandLayout {
     // Bins [firstBin, endBin) of `band`.
     int firstBin(int band) const { return first_[size_t(band)]; }
     int endBin(int band) const { return end_[size_t(band)]; }
-    // The band showing `hz`, or -1 when no band shows it.
-    int bandOf(double hz) const;
+    // The band showing `hz`; nothing when no band shows it.
+    std::optional<int> bandOf(double hz) const;
 
   private:
     std::vector<uint16_t> first_;

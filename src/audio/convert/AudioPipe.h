@@ -18,9 +18,10 @@ class AudioSource {
     // Format of the open stream; 0 when nothing is open.
     virtual int sampleRate() const = 0;
     virtual int channels() const = 0;
-    // Up to `frames` frames: frames read, 0 at the end, -1 on an error that
-    // ends the stream (lastError() says why).
-    virtual long readFrames(int16_t* out, size_t frames) = 0;
+    // Up to `frames` frames: frames read, 0 at the end, or the failure that
+    // ends the stream.
+    virtual Result<size_t> readFrames(int16_t* out, size_t frames) = 0;
+    // Why the stream could not be opened; empty when nothing was tried.
     virtual std::string lastError() const = 0;
 };
 

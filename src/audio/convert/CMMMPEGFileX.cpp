@@ -5,12 +5,12 @@ namespace sonara::audio {
 Status CMMMPEGFileX::setFileName(const std::string& path) {
     close();
     fileName_ = path;
-    DecoderOpen opened = openDecoder(path);
-    if (!opened.decoder) {
-        error_ = opened.error;
-        return Status::failure(opened.error);
+    Result<std::unique_ptr<Decoder>> opened = openDecoder(path);
+    if (!opened) {
+        error_ = opened.error();
+        return opened.status();
     }
-    decoder_ = std::move(opened.decoder);
+    decoder_ = std::move(opened.value());
     info_ = decoder_->info();
     return Status::success();
 }
@@ -27,17 +27,16 @@ int64_t CMMMPEGFileX::positionMs() const {
     return rate > 0 ? framesRead_.load(std::memory_order_relaxed) * 1000 / rate : 0;
 }
 
-long CMMMPEGFileX::readFrames(int16_t* out, size_t frames) {
+Result<size_t> CMMMPEGFileX::readFrames(int16_t* out, size_t frames) {
     if (!decoder_) {
-        error_ = "no file is open";
-        return -1;
+        return Result<size_t>::failure(ErrorKind::Invalid, "no file is open");
     }
-    const long got = decoder_->read(out, frames);
-    if (got < 0) {
-        error_ = "the audio data is damaged or cannot be read";
-        return -1;
+    const Result<size_t> got = decoder_->read(out, frames);
+    if (!got) {
+        return Result<size_t>::failure(ErrorKind::Damaged,
+                                       "the audio data is damaged or cannot be read");
     }
-    framesRead_.fetch_add(got, std::memory_order_relaxed);
+    framesRead_.fetch_add(int64_t(got.value()), std::memory_order_relaxed);
     return got;
 }
 

@@ -36,7 +36,7 @@ class CMMMPEGFileX final : public AudioSource {
 
     int sampleRate() const override { return info_.sampleRate; }
     int channels() const override { return info_.channels; }
-    long readFrames(int16_t* out, size_t frames) override;
+    Result<size_t> readFrames(int16_t* out, size_t frames) override;
     std::string lastError() const override { return error_; }
 
   private:

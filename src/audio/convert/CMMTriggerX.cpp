@@ -32,7 +32,7 @@ Status CMMTriggerX::start() {
     Dispatcher& ui = userInterface_;
     AudioSource* input = input_;
     worker_ = std::jthread([run, self, &ui, input, output](const std::stop_token& stop) {
-        const Outcome outcome = move(*input, *output, stop);
+        const Status outcome = move(*input, *output, stop);
         if (stop.stop_requested()) {
             return;
         }
@@ -53,41 +53,39 @@ void CMMTriggerX::stop() {
     }
 }
 
-CMMTriggerX::Outcome CMMTriggerX::move(AudioSource& input, AudioSink& output,
-                                       const std::stop_token& stop) {
+Status CMMTriggerX::move(AudioSource& input, AudioSink& output, const std::stop_token& stop) {
     try {
         const int channels = input.channels();
         if (const Status begun = output.begin(input.sampleRate(), channels); !begun) {
-            return {false, begun.error()};
+            return begun;
         }
         std::vector<int16_t> block(kBlockFrames * size_t(channels));
         while (!stop.stop_requested()) {
-            const long got = input.readFrames(block.data(), kBlockFrames);
-            if (got < 0) {
+            const Result<size_t> got = input.readFrames(block.data(), kBlockFrames);
+            if (!got) {
                 output.abandon();
-                return {false, input.lastError()};
+                return got.status();
             }
-            if (got == 0) {
-                const Status done = output.finish();
-                return done ? Outcome{true, {}} : Outcome{false, done.error()};
+            if (got.value() == 0) {
+                return output.finish();
             }
-            if (const Status written = output.write(block.data(), size_t(got)); !written) {
+            if (const Status written = output.write(block.data(), got.value()); !written) {
                 output.abandon();
-                return {false, written.error()};
+                return written;
             }
         }
         output.abandon();
-        return {false, "stopped"};
+        return Status::failure(ErrorKind::Cancelled, "stopped");
     } catch (const std::exception& e) {
         output.abandon();
-        return {false, e.what()};
+        return Status::failure(e.what());
     } catch (...) {
         output.abandon();
-        return {false, "unexpected failure"};
+        return Status::failure("unexpected failure");
     }
 }
 
-void CMMTriggerX::deliver(uint64_t run, const Outcome& outcome) {
+void CMMTriggerX::deliver(uint64_t run, const Status& outcome) {
     if (run != run_) {
         return;
     }
@@ -96,12 +94,12 @@ void CMMTriggerX::deliver(uint64_t run, const Outcome& outcome) {
         worker_.join();
     }
     ++run_;
-    if (outcome.ended) {
+    if (outcome) {
         if (onEndOfFile) {
             onEndOfFile();
         }
     } else if (onError) {
-        onError(outcome.reason);
+        onError(outcome.error());
     }
 }
 

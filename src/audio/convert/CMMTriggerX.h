@@ -47,12 +47,9 @@ class CMMTriggerX {
     std::function<void(const std::string& reason)> onError;
 
   private:
-    struct Outcome {
-        bool ended = false;  // else an error
-        std::string reason;
-    };
-    static Outcome move(AudioSource& input, AudioSink& output, const std::stop_token& stop);
-    void deliver(uint64_t run, const Outcome& outcome);
+    // Success: the input ended and the output is finished.
+    static Status move(AudioSource& input, AudioSink& output, const std::stop_token& stop);
+    void deliver(uint64_t run, const Status& outcome);
 
     Dispatcher& userInterface_;
     AudioSource* input_ = nullptr;

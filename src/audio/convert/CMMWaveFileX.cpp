@@ -14,21 +14,29 @@ namespace sonara::audio {
 
 namespace {
 
+struct Temporary {
+    int fd = -1;
+    std::string name;
+};
+
 // A fresh hidden name beside `target`: writers of several jobs, or of several
 // processes, never share one. Created with O_EXCL, mode 0666 less the umask.
-int createTemporary(const std::string& target, std::string& name) {
+// The failure's text is the system's reason.
+Result<Temporary> createTemporary(const std::string& target) {
     static std::atomic<unsigned> counter{0};
     const std::string stem = files::containingFolder(target) + "/." + files::namePart(target) +
                              ".part-" + std::to_string(::getpid()) + "-";
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        name = stem + std::to_string(counter.fetch_add(1));
-        const int fd =
-            ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOCTTY, 0666);
-        if (fd >= 0 || errno != EEXIST) {
-            return fd;
+    int error = EEXIST;
+    for (int attempt = 0; attempt < 100 && error == EEXIST; ++attempt) {
+        Temporary made{-1, stem + std::to_string(counter.fetch_add(1))};
+        made.fd =
+            ::open(made.name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOCTTY, 0666);
+        if (made.fd >= 0) {
+            return made;
         }
+        error = errno;
     }
-    return -1;
+    return Result<Temporary>::failure(ErrorKind::Io, std::strerror(error));
 }
 
 }  // namespace
@@ -39,7 +47,7 @@ CMMWaveFileX::~CMMWaveFileX() {
 
 Status CMMWaveFileX::fail(const std::string& what, int error) {
     abandon();
-    return Status::failure(what + " " + target_ + ": " + std::strerror(error));
+    return Status::failure(ErrorKind::Io, what + " " + target_ + ": " + std::strerror(error));
 }
 
 Status CMMWaveFileX::begin(int sampleRate, int channels) {
@@ -47,12 +55,12 @@ Status CMMWaveFileX::begin(int sampleRate, int channels) {
     if (target_.empty()) {
         return Status::failure("no WAV file name was given");
     }
-    fd_ = createTemporary(target_, temp_);
-    if (fd_ < 0) {
-        const int error = errno;
-        temp_.clear();
-        return fail("Unable to create", error);
+    Result<Temporary> made = createTemporary(target_);
+    if (!made) {
+        return Status::failure(ErrorKind::Io, "Unable to create " + target_ + ": " + made.error());
     }
+    fd_ = made->fd;
+    temp_ = std::move(made->name);
     Result<SndFile> sound = SndFile::createWav16(fd_, sampleRate, channels);
     if (!sound) {
         abandon();

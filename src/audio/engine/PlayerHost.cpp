@@ -13,7 +13,6 @@ namespace sonara::audio {
 
 namespace {
 
-constexpr const char* kDeviceFailurePrefix = "WaveOutOpen:";
 constexpr int kBufferBytes = 32768;
 
 bool isModemOrGame(std::string name) {
@@ -74,22 +73,20 @@ void PlayerHost::useOutputDevice(int device) {
     lengthProbe_.setDeviceId(device);
 }
 
-Status PlayerHost::classify(const ComponentResult& result) {
-    // Until the components report a kind, a device failure is known by the
-    // prefix of its text.
-    if (result.description.rfind(kDeviceFailurePrefix, 0) == 0) {
+Status PlayerHost::classify(const Status& result) {
+    if (result.kind() == ErrorKind::Device) {
         // The device in use: what "WaveoutDeviceID" holds once one was chosen.
         std::string text =
             "Sonara is unable to use the Output Device: " + player_.deviceName(player_.deviceId());
         prompter_.message(text, Icon::Exclamation);
         return Status::failure(ErrorKind::Device, std::move(text));
     }
-    return Status::failure(ErrorKind::Rejected, result.description);
+    return Status::failure(ErrorKind::Rejected, result.error());
 }
 
 Status PlayerHost::open(const std::string& path) {
     try {
-        const ComponentResult result = player_.setFileName(path);
+        const Status result = player_.setFileName(path);
         if (!result) {
             return classify(result);
         }
@@ -105,7 +102,7 @@ Status PlayerHost::open(const std::string& path) {
 
 Status PlayerHost::play() {
     starting_ = true;
-    ComponentResult result;
+    Status result = Status::success();
     try {
         result = player_.play();
     } catch (const std::exception& error) {

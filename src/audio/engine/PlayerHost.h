@@ -7,8 +7,8 @@
 #include "audio/engine/PlayListControl.h"
 #include "audio/player/CMMAudioPlayerX.h"
 #include "audio/player/CMMHiTimerX.h"
-#include "core/io/Result.h"
 #include "core/app/Command.h"
+#include "core/io/Result.h"
 
 namespace sonara {
 class Dispatcher;
@@ -93,7 +93,7 @@ class PlayerHost {
     void onEnded();
     // The player's failure as a Status of its kind; tells the user of a
     // device failure.
-    Status classify(const ComponentResult& result);
+    Status classify(const Status& result);
     // Stops, runs `change`, and restarts what was playing.
     void restartAround(const std::function<void()>& change);
 

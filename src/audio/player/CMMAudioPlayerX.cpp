@@ -35,33 +35,34 @@ CMMAudioPlayerX::~CMMAudioPlayerX() {
     joinPlayback();
 }
 
-ComponentResult CMMAudioPlayerX::setFileName(const std::string& path) {
+Status CMMAudioPlayerX::setFileName(const std::string& path) {
     close();
     ReadOnlyFile file(path);
     if (!file.isOpen()) {
-        return ComponentResult::failure("Cannot open " + path);
+        return Status::failure(ErrorKind::Io, "Cannot open " + path);
     }
     if (isRiffWave(file)) {
-        DecoderOpen opened = openDecoder(path);
-        if (!opened.decoder) {
-            return ComponentResult::failure(opened.error);
+        Result<std::unique_ptr<Decoder>> opened = openDecoder(path);
+        if (!opened) {
+            return opened.status();
         }
-        decoder_ = std::move(opened.decoder);
+        decoder_ = std::move(opened.value());
         kind_ = Kind::Wav;
         lengthMs_ = decoder_->info().lengthMs;
     } else {
         // The header measure the library's scans use: it also tells MPEG
         // audio from anything else, without starting a decoder.
-        lengthMs_ = lengthProbe_.lengthMillisecondsOfOpenFile(file.descriptor(), file.size());
+        lengthMs_ =
+            lengthProbe_.lengthMillisecondsOfOpenFile(file.descriptor(), file.size()).value_or(0);
         if (lengthMs_ <= 0) {
             lengthMs_ = 0;
-            return ComponentResult::failure("Not an MPEG audio or WAV file: " + path);
+            return Status::failure(ErrorKind::Rejected, "Not an MPEG audio or WAV file: " + path);
         }
         kind_ = Kind::Mpeg;
     }
     path_ = path;
     startFrame_ = 0;
-    return ComponentResult::success();
+    return Status::success();
 }
 
 bool CMMAudioPlayerX::ensureDecoder() {
@@ -69,12 +70,12 @@ bool CMMAudioPlayerX::ensureDecoder() {
         return false;
     }
     if (!decoder_) {
-        DecoderOpen opened = openDecoder(path_);
-        if (!opened.decoder) {
+        Result<std::unique_ptr<Decoder>> opened = openDecoder(path_);
+        if (!opened) {
             decoderFailed_ = true;
             return false;
         }
-        decoder_ = std::move(opened.decoder);
+        decoder_ = std::move(opened.value());
     }
     return true;
 }
@@ -170,30 +171,30 @@ void CMMAudioPlayerX::setBalance(int balance) {
     volumeChanged_ = true;
 }
 
-ComponentResult CMMAudioPlayerX::play() {
+Status CMMAudioPlayerX::play() {
     if (kind_ == Kind::None) {
-        return ComponentResult::failure("No file is open");
+        return Status::failure(ErrorKind::Invalid, "No file is open");
     }
     if (playing_) {
         if (paused_) {
             resume();
         }
-        return ComponentResult::success();
+        return Status::success();
     }
     joinPlayback();
     if (!ensureDecoder()) {
-        return ComponentResult::failure("Cannot decode " + path_);
+        return Status::failure(ErrorKind::Rejected, "Cannot decode " + path_);
     }
     const StreamInfo& info = decoder_->info();
     rate_ = info.sampleRate;
     channelCount_ = info.channels;
     std::unique_ptr<AudioOutput> output = outputs_.create(deviceId_);
     if (!output) {
-        return ComponentResult::failure("WaveOutOpen: no output device");
+        return Status::failure(ErrorKind::Device, "WaveOutOpen: no output device");
     }
     const size_t bufferBytes = size_t(numBuffers_) * size_t(bufferSize_);
-    if (OutputStatus opened = output->open(rate_, channelCount_, bufferBytes); !opened) {
-        return ComponentResult::failure(opened.message);
+    if (Status opened = output->open(rate_, channelCount_, bufferBytes); !opened) {
+        return opened;
     }
     {
         std::lock_guard lock(outputMutex_);
@@ -209,7 +210,7 @@ ComponentResult CMMAudioPlayerX::play() {
     playing_ = true;
     const int64_t start = startFrame_;
     thread_ = std::thread([this, start] { playback(start); });
-    return ComponentResult::success();
+    return Status::success();
 }
 
 void CMMAudioPlayerX::playback(int64_t startFrame) {
@@ -242,12 +243,13 @@ void CMMAudioPlayerX::playback(int64_t startFrame) {
         if (volumeChanged_.exchange(false)) {
             output.setVolume(volume_, balance_);
         }
-        const long frames = decoder.read(chunk.data(), kChunkFrames);
-        if (frames <= 0) {
-            waitUntilHeard(written);
+        const Result<size_t> read = decoder.read(chunk.data(), kChunkFrames);
+        const size_t frames = read ? read.value() : 0;
+        if (frames == 0) {
+            waitUntilHeard(written);  // a damaged stream ends as its end would
             break;
         }
-        if (!output.write(chunk.data(), size_t(frames))) {
+        if (!output.write(chunk.data(), frames)) {
             break;  // an output that failed ends the song as its end would
         }
         written += frames;

@@ -13,7 +13,6 @@
 #include "audio/Decoder.h"
 #include "audio/Mpg123LengthProbe.h"
 #include "audio/SampleTap.h"
-#include "audio/player/ComponentResult.h"
 #include "audio/player/HeardHistory.h"
 
 namespace sonara {
@@ -42,10 +41,11 @@ class CMMAudioPlayerX final : public SampleTap {
     CMMAudioPlayerX& operator=(const CMMAudioPlayerX&) = delete;
 
     // Putting the file name opens the file (closing the one open before). It
-    // fails for a file that cannot be read or holds neither MPEG audio nor WAV.
+    // fails for a file that cannot be read (Io) or holds neither MPEG audio
+    // nor WAV (Rejected).
     // Opening is cheap (a few small reads), so a player that only measures
     // lengths never starts a decoder.
-    ComponentResult setFileName(const std::string& path);
+    Status setFileName(const std::string& path);
     const std::string& fileName() const { return path_; }
 
     int state() const;
@@ -79,9 +79,10 @@ class CMMAudioPlayerX final : public SampleTap {
     void setVolume(int volume);
     void setBalance(int balance);
 
-    // Starts playing the open file from the position set. Fails with a
-    // "WaveOutOpen:" description when the output device cannot be opened.
-    ComponentResult play();
+    // Starts playing the open file from the position set. Fails with
+    // ErrorKind::Device (and a "WaveOutOpen:" text) when the output device
+    // cannot be opened, Rejected when the file cannot be decoded.
+    Status play();
     void stop();
     void pause();
     void resume();

@@ -31,8 +31,8 @@ void onStreamWritable(pa_stream*, size_t, void* connection) noexcept {
     static_cast<const PulseConnection*>(connection)->signal();
 }
 
-OutputStatus openFailure(const std::string& reason) {
-    return OutputStatus::failure("WaveOutOpen: " + reason);
+Status openFailure(const std::string& reason) {
+    return Status::failure(ErrorKind::Device, "WaveOutOpen: " + reason);
 }
 
 // Lock held. Disconnects and releases `stream`.
@@ -60,7 +60,7 @@ PulseOutput::~PulseOutput() {
     close();
 }
 
-OutputStatus PulseOutput::open(int sampleRate, int channels, size_t bufferBytes) {
+Status PulseOutput::open(int sampleRate, int channels, size_t bufferBytes) {
     close();
     if (sampleRate <= 0 || uint32_t(sampleRate) > PA_RATE_MAX || channels < 1 ||
         uint32_t(channels) > PA_CHANNELS_MAX) {
@@ -144,7 +144,7 @@ OutputStatus PulseOutput::open(int sampleRate, int channels, size_t bufferBytes)
     drained_ = false;
     failed_ = false;
     lastHeard_ = 0;
-    return OutputStatus::success();
+    return Status::success();
 }
 
 bool PulseOutput::usable() const {

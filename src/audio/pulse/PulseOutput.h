@@ -28,10 +28,10 @@ class PulseConnection;
 // in software as they are written (StreamGain), so the sink's volume, which
 // is the master volume, is left alone.
 //
-// Failures: open() gives "WaveOutOpen: <reason>" when the server cannot be
-// reached or the stream not made; a server that goes away or stops
-// answering for a few seconds makes write() return false, and later calls do
-// nothing.
+// Failures: open() gives ErrorKind::Device and "WaveOutOpen: <reason>" when
+// the server cannot be reached or the stream not made; a server that goes
+// away or stops answering for a few seconds makes write() return false, and
+// later calls do nothing.
 class PulseOutput final : public AudioOutput {
   public:
     // The sink at `position` in the server's order, looked up at open(); the
@@ -44,7 +44,7 @@ class PulseOutput final : public AudioOutput {
     PulseOutput(const PulseOutput&) = delete;
     PulseOutput& operator=(const PulseOutput&) = delete;
 
-    OutputStatus open(int sampleRate, int channels, size_t bufferBytes) override;
+    Status open(int sampleRate, int channels, size_t bufferBytes) override;
     bool write(const int16_t* samples, size_t frames) override;
     int64_t framesHeard() const override;
     void pause(bool paused) override;

@@ -11,7 +11,7 @@ namespace sonara::audio::pulse {
 // server's order, named by its description; an index past the last (or -1)
 // opens the default sink. Each call asks the server afresh (a short-lived
 // connection), so sinks that come and go are seen; without a server,
-// deviceName() is empty and the outputs fail to open ("WaveOutOpen: ...").
+// deviceName() is empty and the outputs fail to open (a Device failure).
 class PulseOutputFactory final : public OutputFactory {
   public:
     std::unique_ptr<AudioOutput> create(int deviceIndex) override;

@@ -20,8 +20,9 @@ enum class ErrorKind {
 };
 
 // Outcome of an operation that can fail for an expected reason (a file that
-// cannot be read, a full disk).
-class Status {
+// cannot be read, a full disk). Never dropped unread: a caller reports the
+// failure or says why it cannot matter.
+class [[nodiscard]] Status {
   public:
     static Status success() { return Status(); }
     static Status failure(std::string error) { return failure(ErrorKind::Other, std::move(error)); }
@@ -47,7 +48,7 @@ class Status {
 
 // A value or the reason there is none.
 template <typename T>
-class Result {
+class [[nodiscard]] Result {
   public:
     Result(T value) : value_(std::move(value)) {}  // NOLINT: implicit by design
     static Result failure(std::string error) { return failure(ErrorKind::Other, std::move(error)); }

@@ -71,7 +71,7 @@ FolderAddResult addFolderToLibrary(const std::string& folder, LibraryScope& scop
         const std::string& path = found[i];
         showPath(progress, path);
         const std::string name = files::namePart(path);
-        if (!text::isValidUtf8(name) && scope.library.findByName(disk_names::key(name)) >= 0) {
+        if (!text::isValidUtf8(name) && scope.library.findByName(disk_names::key(name))) {
             continue;  // held under the name it reads back as
         }
         const AddResult outcome = scope.library.addSong(path, mediaName, scope.factory);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 namespace sonara {
@@ -14,10 +15,11 @@ class LengthProbe {
     virtual int64_t lengthMilliseconds(const std::string& path) = 0;
     // The same for a regular file the caller has open for reading (`size`
     // bytes long), so a scan opens each file once. The probe reads with
-    // pread only and leaves the descriptor open. -1 when the probe cannot
-    // work on a descriptor: ask by path then.
-    virtual int64_t lengthMillisecondsOfOpenFile(int /*descriptor*/, uint64_t /*size*/) {
-        return -1;
+    // pread only and leaves the descriptor open. Nothing when the probe
+    // cannot work on a descriptor: ask by path then.
+    virtual std::optional<int64_t> lengthMillisecondsOfOpenFile(int /*descriptor*/,
+                                                                uint64_t /*size*/) {
+        return std::nullopt;
     }
 };
 

@@ -27,12 +27,7 @@ void Library::sort(SortOrder order, const NormaliseOptions& options) {
     sortOrder_ = order;
 }
 
-long Library::find(const std::string& fileName, long& insertAt) const {
-    if (records_.empty()) {
-        insertAt = -1;
-        return -1;
-    }
-    // Lower bound: the first record whose name is not below fileName.
+size_t Library::placeFor(const std::string& fileName) const {
     size_t lo = 0;
     size_t hi = records_.size();
     while (lo < hi) {
@@ -43,28 +38,31 @@ long Library::find(const std::string& fileName, long& insertAt) const {
             hi = mid;
         }
     }
-    if (lo < records_.size() && text::equalsNoCase(records_[lo]->fileName(), fileName)) {
-        return long(lo);
-    }
-    insertAt = long(lo);
-    return -1;
+    return lo;
 }
 
-long Library::findByName(const std::string& fileName) {
+bool Library::namedAt(size_t index, const std::string& fileName) const {
+    return index < records_.size() && text::equalsNoCase(records_[index]->fileName(), fileName);
+}
+
+std::optional<size_t> Library::find(const std::string& fileName) const {
+    const size_t at = placeFor(fileName);
+    if (namedAt(at, fileName)) {
+        return at;
+    }
+    return std::nullopt;
+}
+
+std::optional<size_t> Library::findByName(const std::string& fileName) {
     if (sortOrder_ != SortOrder::FileName) {
         sort(SortOrder::FileName, NormaliseOptions{});
     }
-    long insertAt = -1;
-    return find(fileName, insertAt);
+    return find(fileName);
 }
 
-LibraryRecord* Library::placeAt(long insertAt, RecordPtr record) {
+LibraryRecord* Library::placeAt(size_t insertAt, RecordPtr record) {
     LibraryRecord* placed = record.get();
-    if (insertAt < 0) {
-        records_.push_back(std::move(record));
-    } else {
-        records_.insert(records_.begin() + insertAt, std::move(record));
-    }
+    records_.insert(records_.begin() + std::ptrdiff_t(insertAt), std::move(record));
     return placed;
 }
 
@@ -73,8 +71,9 @@ AddResult Library::addSong(const std::string& path, const std::string& mediaName
     if (sortOrder_ != SortOrder::FileName) {
         sort(SortOrder::FileName, NormaliseOptions{});
     }
-    long insertAt = -1;
-    if (find(files::namePart(path), insertAt) >= 0) {
+    const std::string fileName = files::namePart(path);
+    const size_t insertAt = placeFor(fileName);
+    if (namedAt(insertAt, fileName)) {
         return {AddStatus::AlreadyPresent, nullptr};
     }
     std::unique_ptr<LibraryRecord> record = factory.create(path, mediaName);
@@ -88,8 +87,9 @@ LibraryRecord* Library::insert(std::unique_ptr<LibraryRecord> record) {
     if (sortOrder_ != SortOrder::FileName) {
         sort(SortOrder::FileName, NormaliseOptions{});
     }
-    long insertAt = -1;
-    if (find(std::string(record->fileName()), insertAt) >= 0) {
+    const std::string fileName(record->fileName());
+    const size_t insertAt = placeFor(fileName);
+    if (namedAt(insertAt, fileName)) {
         return nullptr;
     }
     return placeAt(insertAt, RecordPtr(record.release()));

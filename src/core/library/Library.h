@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <memory>
 #include <new>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -43,7 +44,8 @@ class Library {
     size_t count() const { return records_.size(); }
     // The record at an index, or nullptr outside 0..count()-1.
     LibraryRecord* at(size_t index) const;
-    LibraryRecord* at(long index) const { return index < 0 ? nullptr : at(size_t(index)); }
+    // Null for nothing, as find() gives for an unknown name.
+    LibraryRecord* at(std::optional<size_t> index) const { return index ? at(*index) : nullptr; }
 
     SortOrder sortOrder() const { return sortOrder_; }
     // Sorting by file name is always redone, as adds may have appended out of
@@ -51,12 +53,14 @@ class Library {
     // values are computed once per record, not once per comparison.
     void sort(SortOrder order, const NormaliseOptions& options);
 
-    // Index of the record named `fileName` (ignoring case), or -1. When -1,
-    // `insertAt` is where such a record belongs (-1 for an empty library).
-    // Requires the file-name order.
-    long find(const std::string& fileName, long& insertAt) const;
+    // Index of the record named `fileName` (ignoring case). Requires the
+    // file-name order.
+    std::optional<size_t> find(const std::string& fileName) const;
+    // Where a record named `fileName` belongs in the file-name order: the
+    // first record whose name is not below it (count() past the last).
+    size_t placeFor(const std::string& fileName) const;
     // Sorts by file name first when needed.
-    long findByName(const std::string& fileName);
+    std::optional<size_t> findByName(const std::string& fileName);
 
     // Adds the file at `path` unless a record of that file name exists.
     AddResult addSong(const std::string& path, const std::string& mediaName,
@@ -92,8 +96,9 @@ class Library {
     void markUnsorted() { sortOrder_ = SortOrder::Unsorted; }
 
   private:
-    // Inserts at a place find() gave (-1: append).
-    LibraryRecord* placeAt(long insertAt, RecordPtr record);
+    // Inserts at a place placeFor() gave.
+    LibraryRecord* placeAt(size_t insertAt, RecordPtr record);
+    bool namedAt(size_t index, const std::string& fileName) const;
 
     // Declared first so the records that borrow from them go before them.
     std::vector<std::unique_ptr<char[]>> bytes_;

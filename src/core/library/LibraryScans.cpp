@@ -30,7 +30,7 @@ AvailabilityResult checkAvailability(LibraryScope& scope, bool removableOnly) {
         if (removableOnly && !named) {
             continue;
         }
-        if (scope.cache.find(record.fileName()) >= 0) {
+        if (scope.cache.find(record.fileName())) {
             record.availability = kAvailable;
             ++result.available;
         } else if (!cancelled) {

@@ -51,8 +51,8 @@ std::optional<std::string> searchTree(const std::string& folder, const std::stri
 
 std::optional<std::string> locateRecordFile(const LibraryRecord& record, const PathCache& cache,
                                             SourcesList& sources, Prompter* prompter) {
-    if (const long i = cache.find(record.fileName()); i >= 0) {
-        const std::string cached = disk_names::onDisk(cache.at(size_t(i)).fullPath);
+    if (const std::optional<size_t> i = cache.find(record.fileName())) {
+        const std::string cached = disk_names::onDisk(cache.at(*i).fullPath);
         if (files::exists(cached)) {
             return cached;
         }

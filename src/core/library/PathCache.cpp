@@ -40,11 +40,11 @@ std::string keyOf(const std::string& path) {
 // Whether a record's file, not found by the build, is gone for certain
 // rather than out of the build's sight.
 bool isGone(const LibraryRecord& record, const ScanCoverage& coverage, const PathCache& previous) {
-    const long last = previous.find(record.fileName());
-    if (last < 0 || previous.at(size_t(last)).fullPath.rfind('/', 0) != 0) {
+    const std::optional<size_t> last = previous.find(record.fileName());
+    if (!last || previous.at(*last).fullPath.rfind('/', 0) != 0) {
         return coverage.complete();
     }
-    const auto spellings = disk_names::spellings(previous.at(size_t(last)).fullPath);
+    const auto spellings = disk_names::spellings(previous.at(*last).fullPath);
     bool seen = false;
     for (const std::string& path : spellings) {
         if (files::exists(path)) {
@@ -72,7 +72,7 @@ bool isGone(const LibraryRecord& record, const ScanCoverage& coverage, const Pat
 // Whether the library holds `path`'s file under the name it read back as.
 bool heldUnderKey(Library& library, const std::string& path) {
     const std::string name = files::namePart(path);
-    return !text::isValidUtf8(name) && library.findByName(disk_names::key(name)) >= 0;
+    return !text::isValidUtf8(name) && library.findByName(disk_names::key(name)).has_value();
 }
 
 // Stable: of two entries with one name the first stays first.
@@ -111,15 +111,15 @@ bool sameName(const PathCacheEntry& a, const PathCacheEntry& b) {
 
 }  // namespace
 
-long PathCache::find(std::string_view fileName) const {
+std::optional<size_t> PathCache::find(std::string_view fileName) const {
     if (!text::isValidUtf8(fileName)) {
         return find(disk_names::key(fileName));
     }
     const auto it = std::lower_bound(entries_.begin(), entries_.end(), fileName, nameLess);
     if (it != entries_.end() && text::equalsNoCase(it->fileName, fileName)) {
-        return long(it - entries_.begin());
+        return size_t(it - entries_.begin());
     }
-    return -1;
+    return std::nullopt;
 }
 
 bool PathCache::addFile(const std::string& fullPath) {
@@ -144,7 +144,8 @@ size_t PathCache::addFiles(const std::vector<std::string>& fullPaths) {
     }
     sortByName(fresh);
     fresh.erase(std::unique(fresh.begin(), fresh.end(), sameName), fresh.end());
-    std::erase_if(fresh, [&](const PathCacheEntry& entry) { return find(entry.fileName) >= 0; });
+    std::erase_if(fresh,
+                  [&](const PathCacheEntry& entry) { return find(entry.fileName).has_value(); });
     std::vector<PathCacheEntry> merged;
     merged.reserve(entries_.size() + fresh.size());
     std::merge(std::make_move_iterator(entries_.begin()), std::make_move_iterator(entries_.end()),
@@ -226,7 +227,7 @@ UpdateCounts PathCache::updateLibrary(Library& library, RecordFactory& factory,
     for (const size_t i : order) {
         const LibraryRecord& record = *library.at(i);
         const std::string_view name = record.fileName();
-        long hit = -1;
+        std::optional<size_t> hit;
         if (!text::isValidUtf8(name)) {
             hit = find(name);
         } else {
@@ -235,11 +236,11 @@ UpdateCounts PathCache::updateLibrary(Library& library, RecordFactory& factory,
                 ++next;
             }
             if (next < entries_.size() && text::equalsNoCase(entries_[next].fileName, name)) {
-                hit = long(next);
+                hit = next;
             }
         }
-        if (hit >= 0) {
-            entries_[size_t(hit)].inLibrary = 1;
+        if (hit) {
+            entries_[*hit].inLibrary = 1;
         } else if (isGone(record, coverage, previous)) {
             gone.push_back(i);
         }

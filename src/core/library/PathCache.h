@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -36,8 +37,8 @@ class PathCache {
     PathCacheEntry& at(size_t i) { return entries_[i]; }
     const std::vector<PathCacheEntry>& entries() const { return entries_; }
 
-    // Index of an entry whose name equals `fileName` ignoring case, or -1.
-    long find(std::string_view fileName) const;
+    // Index of an entry whose name equals `fileName` ignoring case.
+    std::optional<size_t> find(std::string_view fileName) const;
     // Adds {name, 0, fullPath} at its sorted place unless the name is known.
     bool addFile(const std::string& fullPath);
     // The same for many files at once, in one merge; of new files with one

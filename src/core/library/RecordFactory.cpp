@@ -7,6 +7,7 @@
 #include <array>
 #include <cstring>
 #include <new>
+#include <optional>
 #include <vector>
 
 #include "core/io/FileAttributes.h"
@@ -30,6 +31,8 @@ struct FileEnds {
     std::vector<uint8_t> id3v2;  // the ID3v2 tag's bytes, when asked for and present
     uint64_t size = 0;
     bool readable = false;
+    // From the probe, through the same descriptor; nothing when it needs the path.
+    std::optional<int64_t> lengthMs;
 };
 
 // A tag larger than this is damage or hostile: it is not read.
@@ -64,10 +67,9 @@ bool readAt(int fd, uint8_t* into, size_t n, uint64_t offset) {
 }
 
 // Reads the file's ends and, through the same descriptor, asks the probe for
-// its length (in `lengthMs`), so each new file of a scan is opened once.
-FileEnds readEnds(const std::string& path, bool wantId3v2, LengthProbe* probe, int64_t& lengthMs) {
+// its length, so each new file of a scan is opened once.
+FileEnds readEnds(const std::string& path, bool wantId3v2, LengthProbe* probe) {
     FileEnds ends;
-    lengthMs = -1;
     // O_NONBLOCK so that a FIFO named like an MP3 cannot hang the scan.
     Descriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
     struct stat st {};
@@ -76,7 +78,7 @@ FileEnds readEnds(const std::string& path, bool wantId3v2, LengthProbe* probe, i
     }
     ends.size = uint64_t(st.st_size);
     if (probe != nullptr) {
-        lengthMs = probe->lengthMillisecondsOfOpenFile(fd.get(), ends.size);
+        ends.lengthMs = probe->lengthMillisecondsOfOpenFile(fd.get(), ends.size);
     }
     ends.headSize = size_t(std::min<uint64_t>(ends.size, ends.head.size()));
     const size_t tailSize = size_t(std::min<uint64_t>(ends.size, TagLayout::kTailSize));
@@ -114,9 +116,9 @@ std::unique_ptr<LibraryRecord> RecordFactory::create(const std::string& path,
 
     // Tag values stay empty without a tag; the year is not kept.
     std::string tagTitle, tagArtist, tagAlbum, genre, comment;
-    int64_t lengthMs = -1;
-    const FileEnds ends = readEnds(path, useId3v2Tags_, probe_, lengthMs);
-    if (lengthMs < 0 && probe_ != nullptr) {
+    const FileEnds ends = readEnds(path, useId3v2Tags_, probe_);
+    int64_t lengthMs = ends.lengthMs.value_or(0);
+    if (!ends.lengthMs && probe_ != nullptr) {
         lengthMs = probe_->lengthMilliseconds(path);  // probes that need the path
     }
     record->lengthSeconds = int32_t(std::max<int64_t>(lengthMs, 0) / 1000);

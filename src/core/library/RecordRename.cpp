@@ -41,12 +41,12 @@ bool moveRecordToRenamedFile(Library& library, PathCache& cache, const std::stri
     const std::string oldName = files::namePart(oldPath);
     const std::string newName = files::namePart(newPath);
     LibraryRecord* record = library.at(library.findByName(oldName));
-    const long entry = cache.find(oldName);
-    if (record == nullptr || entry < 0 || cache.at(size_t(entry)).fullPath != oldPath) {
+    const std::optional<size_t> entry = cache.find(oldName);
+    if (record == nullptr || !entry || cache.at(*entry).fullPath != oldPath) {
         return false;
     }
-    const long other = library.findByName(newName);
-    if (other >= 0 && library.at(other) != record) {
+    const std::optional<size_t> other = library.findByName(newName);
+    if (other && library.at(*other) != record) {
         return false;
     }
     record->setFileName(newName);

@@ -15,34 +15,37 @@ namespace sonara {
 RemovableMediaModel::RemovableMediaModel(Library& library, SourcesList& sources)
     : library_(library), sources_(sources) {
     refill();
-    selected_ = names_.empty() ? -1 : 0;
+    select(0);
 }
 
 void RemovableMediaModel::refill() {
     names_.clear();
     for (size_t i = 0; i < library_.count(); ++i) {
         const std::string_view name = library_.at(i)->mediaName();
-        if (!name.empty() && indexOf(std::string(name)) < 0) {
+        if (!name.empty() && !indexOf(std::string(name))) {
             names_.emplace_back(name);
         }
     }
 }
 
-void RemovableMediaModel::select(long index) {
-    selected_ = index >= 0 && size_t(index) < names_.size() ? index : -1;
+void RemovableMediaModel::select(std::optional<size_t> index) {
+    selected_ = index && *index < names_.size() ? index : std::nullopt;
 }
 
-long RemovableMediaModel::indexOf(const std::string& name) const {
+std::optional<size_t> RemovableMediaModel::indexOf(const std::string& name) const {
     const auto it = std::find_if(names_.begin(), names_.end(),
                                  [&](const std::string& n) { return text::equalsNoCase(n, name); });
-    return it == names_.end() ? -1 : long(it - names_.begin());
+    if (it == names_.end()) {
+        return std::nullopt;
+    }
+    return size_t(it - names_.begin());
 }
 
 bool RemovableMediaModel::edit(Prompter& prompter) {
     if (!hasSelection()) {
         return false;
     }
-    const auto typed = askRemovableMediaName(prompter, names_[size_t(selected_)], true, sources_);
+    const auto typed = askRemovableMediaName(prompter, names_[*selected_], true, sources_);
     if (!typed) {
         return false;
     }
@@ -51,14 +54,14 @@ bool RemovableMediaModel::edit(Prompter& prompter) {
 }
 
 std::string RemovableMediaModel::renameProblem(const std::string& typed) const {
-    return mediaNameProblem(typed, hasSelection() ? names_[size_t(selected_)] : "", true, sources_);
+    return mediaNameProblem(typed, hasSelection() ? names_[*selected_] : "", true, sources_);
 }
 
 void RemovableMediaModel::renameSelected(const std::string& newName) {
     if (!hasSelection() || newName.empty()) {
         return;
     }
-    const std::string old = names_[size_t(selected_)];
+    const std::string old = names_[*selected_];
     for (size_t i = 0; i < library_.count(); ++i) {
         LibraryRecord& record = *library_.at(i);
         if (text::equalsNoCase(record.mediaName(), old)) {
@@ -75,7 +78,7 @@ bool RemovableMediaModel::removeSelected(Prompter& prompter) {
                                         Icon::Question) != Answer::Yes) {
         return false;
     }
-    const std::string name = names_[size_t(selected_)];
+    const std::string name = names_[*selected_];
     for (size_t i = library_.count(); i-- > 0;) {
         if (text::equalsNoCase(library_.at(i)->mediaName(), name)) {
             library_.removeAt(i, 1);
@@ -83,15 +86,19 @@ bool RemovableMediaModel::removeSelected(Prompter& prompter) {
     }
     sources_.removeMedia(name);
     removedAny_ = true;
-    const long oldPlace = selected_;
+    const size_t oldPlace = *selected_;
     refill();
-    select(std::min(oldPlace, long(names_.size()) - 1));
+    if (!names_.empty()) {
+        select(std::min(oldPlace, names_.size() - 1));
+    } else {
+        select(std::nullopt);
+    }
     return true;
 }
 
 std::string RemovableMediaModel::choose(bool checkAvailabilityOnClose, Preferences& prefs) const {
     prefs.checkAvailAfterRemovableMediaSelection = checkAvailabilityOnClose ? 1 : 0;
-    return hasSelection() ? names_[size_t(selected_)] : "";
+    return hasSelection() ? names_[*selected_] : "";
 }
 
 }  // namespace sonara

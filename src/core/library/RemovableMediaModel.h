@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -21,13 +22,14 @@ class RemovableMediaModel {
     RemovableMediaModel(Library& library, SourcesList& sources);
 
     const std::vector<std::string>& names() const { return names_; }
-    // -1 when nothing is selected (the list is empty).
-    long selected() const { return selected_; }
-    void select(long index);
+    // Nothing when nothing is selected (the list is empty).
+    std::optional<size_t> selected() const { return selected_; }
+    // A row past the last selects nothing.
+    void select(std::optional<size_t> index);
     // "Select", "Edit" and "Delete" are enabled only with a selection.
-    bool hasSelection() const { return selected_ >= 0; }
-    // The row of `name` (ignoring case), or -1.
-    long indexOf(const std::string& name) const;
+    bool hasSelection() const { return selected_.has_value(); }
+    // The row of `name` (ignoring case).
+    std::optional<size_t> indexOf(const std::string& name) const;
 
     // "Edit": the name dialog (a name required) on the selected name; on OK
     // the rename. True when renamed.
@@ -58,7 +60,7 @@ class RemovableMediaModel {
     Library& library_;
     SourcesList& sources_;
     std::vector<std::string> names_;
-    long selected_ = -1;
+    std::optional<size_t> selected_;
     bool removedAny_ = false;
 };
 

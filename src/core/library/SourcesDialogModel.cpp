@@ -17,13 +17,13 @@ std::vector<std::string> SourcesDialogModel::rows() const {
     return rows;
 }
 
-long SourcesDialogModel::sourceOfRow(size_t row) const {
+std::optional<size_t> SourcesDialogModel::sourceOfRow(size_t row) const {
     for (size_t i = 0; i < sources_.count(); ++i) {
         if (!sources_.at(i).folder.empty() && row-- == 0) {
-            return long(i);
+            return i;
         }
     }
-    return -1;
+    return std::nullopt;
 }
 
 SourcesDialogModel::AddOutcome SourcesDialogModel::add(const std::string& chosen,
@@ -35,7 +35,7 @@ SourcesDialogModel::AddOutcome SourcesDialogModel::add(const std::string& chosen
     }
     const std::string folder = withTrailingSlash(chosen);
     prefs.lastUsedFolder = folder;
-    if (sources_.indexOfFolder(folder) >= 0) {
+    if (sources_.indexOfFolder(folder)) {
         prompter.message(stringText(TextId::FolderAddedBefore), Icon::Exclamation);
         return AddOutcome::AlreadyThere;
     }
@@ -47,11 +47,11 @@ SourcesDialogModel::AddOutcome SourcesDialogModel::add(const std::string& chosen
 }
 
 bool SourcesDialogModel::removeRow(size_t row) {
-    const long index = sourceOfRow(row);
-    if (index < 0) {
+    const std::optional<size_t> index = sourceOfRow(row);
+    if (!index) {
         return false;
     }
-    sources_.removeAt(size_t(index));
+    sources_.removeAt(*index);
     return true;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -21,7 +22,7 @@ class SourcesDialogModel {
 
     // The rows of the list: each source's folder, and which source it is.
     std::vector<std::string> rows() const;
-    long sourceOfRow(size_t row) const;
+    std::optional<size_t> sourceOfRow(size_t row) const;
 
     // "Add" with the folder the folder browser returned: it gets a trailing
     // "/" and becomes "LastUsedFolder" (the caller saves the preferences);

@@ -35,21 +35,21 @@ SourceFolder* SourcesList::add(const std::string& path, const std::string& media
         return nullptr;
     }
     folder = withTrailingSlash(std::move(folder));
-    if (indexOfFolder(folder) >= 0) {
+    if (indexOfFolder(folder)) {
         return nullptr;
     }
     entries_.push_back(SourceFolder{mediaName, folder, userAdded, SourceFolder::kUnknown});
     return &entries_.back();
 }
 
-long SourcesList::indexOfFolder(const std::string& folder) const {
+std::optional<size_t> SourcesList::indexOfFolder(const std::string& folder) const {
     const std::string wanted = withTrailingSlash(folder);
     for (size_t i = 0; i < entries_.size(); ++i) {
         if (text::equalsNoCase(withTrailingSlash(entries_[i].folder), wanted)) {
-            return long(i);
+            return i;
         }
     }
-    return -1;
+    return std::nullopt;
 }
 
 void SourcesList::removeAt(size_t i) {

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -38,7 +39,8 @@ class SourcesList {
     // appended when missing. Returns the entry, or nullptr when the folder
     // was there already (ignoring case) or the path is empty.
     SourceFolder* add(const std::string& path, const std::string& mediaName, int32_t userAdded = 0);
-    long indexOfFolder(const std::string& folder) const;
+    // The source of `folder`, compared ignoring case and a trailing slash.
+    std::optional<size_t> indexOfFolder(const std::string& folder) const;
     void removeAt(size_t i);
     void clear() { entries_.clear(); }
     void resetStates();

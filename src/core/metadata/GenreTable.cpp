@@ -141,14 +141,14 @@ const std::string& name(int index) {
     return table()[static_cast<size_t>(index)];
 }
 
-int indexOf(std::string_view genreName) {
+std::optional<int> indexOf(std::string_view genreName) {
     const auto& names = table();
     for (size_t i = 0; i < names.size(); ++i) {
         if (text::equalsNoCase(names[i], genreName)) {
             return static_cast<int>(i);
         }
     }
-    return -1;
+    return std::nullopt;
 }
 
 }  // namespace sonara::genres

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -17,8 +18,7 @@ constexpr int kNone = 255;
 // above 115.
 const std::string& name(int index);
 
-// The first index whose name equals `genreName` ignoring case (A-Z only),
-// else -1.
-int indexOf(std::string_view genreName);
+// The first index whose name equals `genreName` ignoring case (A-Z only).
+std::optional<int> indexOf(std::string_view genreName);
 
 }  // namespace sonara::genres

@@ -82,8 +82,8 @@ class TagRecord {
     // The genre name of `index`, or of the record's own genre for -1; empty
     // when the index has no name.
     const std::string& genreName(int index = -1) const;
-    // The first genre index whose name equals `name` ignoring case, else -1.
-    static int genreIndex(std::string_view name) { return genres::indexOf(name); }
+    // The first genre index whose name equals `name` ignoring case.
+    static std::optional<int> genreIndex(std::string_view name) { return genres::indexOf(name); }
 
     // ID3v1 fields. After a read, title, artist and album hold the whole text:
     // the ID3v1 part followed by the extended part.

@@ -66,7 +66,8 @@ class PlayListAdder {
     // A play list file replaces the list; any other name is added as one file.
     text_playlist::ReadReport loadFile(const std::string& path);
 
-    // Stops, empties the list and saves the current play-list file.
+    // Stops, empties the list and saves the current play-list file; the
+    // caller tells the user of a failed save (the old list would come back).
     Status clear();
     Status saveCurrent();
     // Appends the current play-list file's entries; none is current

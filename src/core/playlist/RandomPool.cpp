@@ -16,9 +16,9 @@ void RandomPool::rebuild(const Library& library, std::string_view randomGenre) {
     for (size_t i = 0; i < library.count(); ++i) {
         bool wanted = randomGenre.empty();
         if (!wanted) {
-            const int genre = genres::indexOf(library.at(i)->genre());
-            wanted = genre >= 0
-                         ? size_t(genre) < randomGenre.size() && randomGenre[size_t(genre)] == '1'
+            const std::optional<int> genre = genres::indexOf(library.at(i)->genre());
+            wanted = genre
+                         ? size_t(*genre) < randomGenre.size() && randomGenre[size_t(*genre)] == '1'
                          : allOn;
         }
         if (wanted) {

@@ -30,13 +30,14 @@ std::optional<ColumnLayout> readColumnLayout(const IniFile& file, std::string_vi
     return layout;
 }
 
+// The key names are fixed and valid: set() can only fail for want of memory.
 void writeColumnLayout(IniFile& file, std::string_view section, const ColumnLayout& layout) {
-    file.setInt(section, kVisibleColumns, static_cast<int>(layout.columns.size()));
+    (void)file.setInt(section, kVisibleColumns, static_cast<int>(layout.columns.size()));
     for (size_t i = 0; i < layout.columns.size(); ++i) {
         const ColumnSetting& column = layout.columns[i];
-        file.set(section, columnKey(i, "Id"), cutToChars(column.id, kMaxIdChars));
-        file.setInt(section, columnKey(i, "Size"), column.size);
-        file.setInt(section, columnKey(i, "OrderIdx"), column.orderIndex);
+        (void)file.set(section, columnKey(i, "Id"), cutToChars(column.id, kMaxIdChars));
+        (void)file.setInt(section, columnKey(i, "Size"), column.size);
+        (void)file.setInt(section, columnKey(i, "OrderIdx"), column.orderIndex);
     }
 }
 

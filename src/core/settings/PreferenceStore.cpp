@@ -93,17 +93,18 @@ Status PreferenceStore::loadAll() {
 }
 
 void PreferenceStore::saveTo(IniFile& file) const {
+    // The table's key names are valid: set() can only fail for want of memory.
     for (const PreferenceDescriptor& value : preferenceTable()) {
         if (!value.savedByAll) {
             continue;
         }
         if (value.kind == PreferenceKind::Integer) {
-            file.setInt(section(), value.name, values_.*value.integer);
+            (void)file.setInt(section(), value.name, values_.*value.integer);
         } else {
-            file.set(section(), value.name, values_.*value.text);
+            (void)file.set(section(), value.name, values_.*value.text);
         }
     }
-    file.set(section(), kExePath, folders_.programFolder);
+    (void)file.set(section(), kExePath, folders_.programFolder);
 }
 
 Status PreferenceStore::saveAll() const {
@@ -117,7 +118,10 @@ int PreferenceStore::readOutputDevice(int defaultId) {
 
 Status PreferenceStore::writeOutputDevice() const {
     return updateFile(
-        [this](IniFile& file) { file.setInt(section(), kOutputDevice, values_.waveoutDeviceId); });
+        // A fixed, valid key: setInt() can only fail for want of memory.
+        [this](IniFile& file) {
+            (void)file.setInt(section(), kOutputDevice, values_.waveoutDeviceId);
+        });
 }
 
 std::string PreferenceStore::skinsFolder() {
@@ -143,7 +147,7 @@ NormaliseOptions PreferenceStore::normaliseOptions() const {
 
 IniFile PreferenceStore::readFile() const {
     IniFile file;
-    file.load(iniPath_);  // unreadable reads as empty, as a profile read would
+    (void)file.load(iniPath_);  // unreadable reads as empty, as a profile read would
     return file;
 }
 
@@ -199,7 +203,8 @@ std::optional<ColumnLayout> PreferenceStore::loadColumnLayout(
     std::optional<ColumnLayout> layout = readColumnLayout(readFile(), layoutSection, columnCount);
     if (layout) {
         // Applied once; a failed write only means it applies again next time.
-        updateFile([&](IniFile& file) { file.setInt(layoutSection, "VisibleColumns", 0); });
+        (void)updateFile(
+            [&](IniFile& file) { (void)file.setInt(layoutSection, "VisibleColumns", 0); });
     }
     return layout;
 }

@@ -11,8 +11,10 @@ bool readProfileText(const IniFile& file, std::string_view section, std::string_
     return !text.empty();
 }
 
+// The callers' section and key names are fixed and valid: set() can only fail
+// for want of memory.
 void writeProfileInt(IniFile& file, std::string_view section, std::string_view key, int value) {
-    file.setInt(section, key, value);
+    (void)file.setInt(section, key, value);
 }
 
 Colour readProfileColour(const IniFile& file, std::string_view section, std::string_view key,
@@ -36,7 +38,7 @@ Colour readProfileColour(const IniFile& file, std::string_view section, std::str
 
 void writeProfileColour(IniFile& file, std::string_view section, std::string_view key,
                         Colour colour, bool swap) {
-    file.set(section, key, formatColour(colour, swap));
+    (void)file.set(section, key, formatColour(colour, swap));
 }
 
 }  // namespace sonara

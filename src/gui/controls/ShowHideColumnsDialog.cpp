@@ -76,7 +76,7 @@ bool ShowHideColumnsDialog::validate() {
     values.showTitle = columns.title ? 1 : 0;
     values.showLength = columns.length ? 1 : 0;
     // A file that cannot be written keeps the values for this run.
-    context().prefs.saveAll();
+    (void)context().prefs.saveAll();
     return true;
 }
 

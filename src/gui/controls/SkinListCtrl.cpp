@@ -145,7 +145,9 @@ void SkinListCtrl::saveLayout(const std::string& section) {
         column.orderIndex = head->visualIndex(i);
         layout.columns.push_back(std::move(column));
     }
-    context_.prefs.saveColumnLayout(layout, section);
+    // Also run from the destructor, with no window left to tell: unsaved, the
+    // columns only come back as they were.
+    (void)context_.prefs.saveColumnLayout(layout, section);
 }
 
 bool SkinListCtrl::event(QEvent* event) {

@@ -24,12 +24,12 @@ class FailingSource final : public AudioSource {
   public:
     int sampleRate() const override { return 44100; }
     int channels() const override { return 2; }
-    long readFrames(int16_t* out, size_t frames) override {
+    Result<size_t> readFrames(int16_t* out, size_t frames) override {
         if (blocks_++ == 3) {
-            return -1;
+            return Result<size_t>::failure(ErrorKind::Damaged, lastError());
         }
         std::fill_n(out, frames * 2, int16_t(100));
-        return long(frames);
+        return frames;
     }
     std::string lastError() const override { return "broken frame data"; }
 
@@ -64,7 +64,7 @@ TEST_F(ComponentsTest, ConvertsToA16BitWavInTheSourcesFormat) {
         SCOPED_TRACE(spec.sampleRate);
         testing::writeMp3(dir.file("in.mp3"), spec);
         ASSERT_TRUE(reader.setFileName(dir.file("in.mp3")));
-        const int64_t frames = openDecoder(dir.file("in.mp3")).decoder->info().lengthFrames;
+        const int64_t frames = openDecoder(dir.file("in.mp3")).value()->info().lengthFrames;
         EXPECT_EQ(reader.positionMs(), 0);
         EXPECT_EQ(reader.lengthMs(), frames * 1000 / spec.sampleRate);
         writer.setFileName(dir.file("out.wav"));

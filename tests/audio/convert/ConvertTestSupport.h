@@ -44,14 +44,15 @@ inline WavContents readWav(const std::string& path) {
             break;
         }
     }
-    audio::DecoderOpen opened = audio::openDecoder(path);
-    if (!opened.decoder || opened.decoder->info().isMpeg) {
+    const auto opened = audio::openDecoder(path);
+    if (!opened || opened.value()->info().isMpeg) {
         return w;
     }
     w.valid = true;
-    w.sampleRate = opened.decoder->info().sampleRate;
-    w.channels = opened.decoder->info().channels;
-    w.frames = opened.decoder->info().lengthFrames;
+    const audio::StreamInfo& info = opened.value()->info();
+    w.sampleRate = info.sampleRate;
+    w.channels = info.channels;
+    w.frames = info.lengthFrames;
     return w;
 }
 

@@ -19,11 +19,11 @@ class FakeOutput final : public AudioOutput {
   public:
     FakeOutput(double speed, int64_t holdTailFrames) : speed_(speed), holdTail(holdTailFrames) {}
 
-    OutputStatus open(int sampleRate, int channels, size_t) override {
+    Status open(int sampleRate, int channels, size_t) override {
         rate_ = sampleRate;
         channels_ = channels;
         since_ = Clock::now();
-        return OutputStatus::success();
+        return Status::success();
     }
     bool write(const int16_t*, size_t frames) override {
         // Wait while more than ~100 ms of (fast) audio waits.
@@ -111,8 +111,8 @@ class FakeOutputFactory final : public OutputFactory {
   private:
     class FailingOutput final : public AudioOutput {
       public:
-        OutputStatus open(int, int, size_t) override {
-            return OutputStatus::failure("WaveOutOpen: the device is busy");
+        Status open(int, int, size_t) override {
+            return Status::failure(ErrorKind::Device, "WaveOutOpen: the device is busy");
         }
         bool write(const int16_t*, size_t) override { return false; }
         int64_t framesHeard() const override { return 0; }

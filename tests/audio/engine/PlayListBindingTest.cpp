@@ -38,7 +38,7 @@ class PlayListBindingTest : public ::testing::Test {
                                              dir.file("CurrPl.snl")}),
           list(current.list()),
           sequence(current.sequence()) {
-        prefs.loadAll();
+        EXPECT_TRUE(prefs.loadAll());
         prefs.values().randomAdd = 0;
         prefs.values().removePlayedSong = 0;
         prefs.values().useTagInfoDBAdd = 0;

@@ -62,7 +62,9 @@ class FakePlayList final : public PlayListControl {
 
 class PlayerHostTest : public ::testing::Test {
   protected:
-    PlayerHostTest() : prefs(dir.file("Sonara.ini"), dir.path().string()) { prefs.loadAll(); }
+    PlayerHostTest() : prefs(dir.file("Sonara.ini"), dir.path().string()) {
+        EXPECT_TRUE(prefs.loadAll());
+    }
 
     std::string song(const std::string& name, double seconds) {
         Mp3Spec spec;
@@ -206,7 +208,7 @@ TEST_F(PlayerHostTest, TheFirstDeviceChoiceSkipsModemsAndGamePorts) {
     // A stored choice is kept; none to choose keeps the player's own.
     outputs.devices = {"Modem"};
     PreferenceStore fresh(dir.file("other.ini"), dir.path().string());
-    fresh.loadAll();
+    EXPECT_TRUE(fresh.loadAll());
     PlayerHost other(queue, outputs, prompter);
     EXPECT_TRUE(chooseOutputDevice(other, fresh));
     EXPECT_EQ(other.player().deviceId(), 0);

@@ -118,14 +118,14 @@ TEST(MasterVolume, WithoutAServerThereIsNoControl) {
     MasterVolume volume(queue);
     EXPECT_FALSE(volume.hasVolumeControl());
     EXPECT_FALSE(volume.isActive());
-    EXPECT_EQ(volume.steps(), -1);
-    EXPECT_EQ(volume.minimum(), -1);
-    EXPECT_EQ(volume.maximum(), -1);
-    EXPECT_EQ(volume.getVolume(), -1);
+    EXPECT_EQ(volume.steps(), std::nullopt);
+    EXPECT_EQ(volume.minimum(), std::nullopt);
+    EXPECT_EQ(volume.maximum(), std::nullopt);
+    EXPECT_EQ(volume.getVolume(), std::nullopt);
     volume.setVolume(1000);
     volume.enableLine();
     volume.disableLine();
-    EXPECT_EQ(volume.getVolume(), -1);
+    EXPECT_EQ(volume.getVolume(), std::nullopt);
     EXPECT_EQ(volume.defaultSinkName(), "");
     EXPECT_TRUE(volume.sinks().empty());
 }

@@ -49,8 +49,8 @@ class PulseOutputTest : public ::testing::Test {
     void SetUp() override {
         SONARA_REQUIRE_PULSE_SERVER();
         output_ = PulseOutput::named("test");
-        const OutputStatus status = output_->open(kRate, 2, kHalfSecond);
-        ASSERT_TRUE(status) << status.message;
+        const Status status = output_->open(kRate, 2, kHalfSecond);
+        ASSERT_TRUE(status) << status.error();
     }
 
     bool writeTone(size_t frames) {
@@ -124,8 +124,8 @@ TEST_F(PulseOutputTest, ReopensAfterClose) {
     ASSERT_TRUE(writeTone(kRate / 10));
     output_->close();
     EXPECT_FALSE(writeTone(10));
-    const OutputStatus status = output_->open(22050, 1, 4096);
-    ASSERT_TRUE(status) << status.message;
+    const Status status = output_->open(22050, 1, 4096);
+    ASSERT_TRUE(status) << status.error();
     EXPECT_EQ(output_->framesHeard(), 0);
     std::vector<int16_t> mono(2205, 1000);
     ASSERT_TRUE(output_->write(mono.data(), mono.size()));
@@ -174,25 +174,28 @@ TEST(PulseOutputServerLoss, AFrozenServerHangsNothing) {
     output->close();
 
     // A new connection is accepted by the socket but never answered.
-    const OutputStatus status = PulseOutput::named({})->open(kRate, 2, kHalfSecond);
+    const Status status = PulseOutput::named({})->open(kRate, 2, kHalfSecond);
     EXPECT_FALSE(status);
-    EXPECT_EQ(status.message.rfind("WaveOutOpen: ", 0), 0u) << status.message;
+    EXPECT_EQ(status.error().rfind("WaveOutOpen: ", 0), 0u) << status.error();
+    EXPECT_EQ(status.kind(), ErrorKind::Device);
 }
 
 TEST(PulseOutputOpen, AMissingSinkIsADeviceFailure) {
     SONARA_REQUIRE_PULSE_SERVER();
     auto output = PulseOutput::named("no-such-sink");
-    const OutputStatus status = output->open(kRate, 2, kHalfSecond);
+    const Status status = output->open(kRate, 2, kHalfSecond);
     EXPECT_FALSE(status);
-    EXPECT_EQ(status.message.rfind("WaveOutOpen: ", 0), 0u) << status.message;
+    EXPECT_EQ(status.error().rfind("WaveOutOpen: ", 0), 0u) << status.error();
+    EXPECT_EQ(status.kind(), ErrorKind::Device);
 }
 
 TEST(PulseOutputOpen, AFormatTheServerCannotTakeIsADeviceFailure) {
     auto output = PulseOutput::named({});
     for (const auto& [rate, channels] : {std::pair{0, 2}, {kRate, 0}, {kRate, 300}}) {
-        const OutputStatus status = output->open(rate, channels, kHalfSecond);
+        const Status status = output->open(rate, channels, kHalfSecond);
         EXPECT_FALSE(status);
-        EXPECT_EQ(status.message.rfind("WaveOutOpen: ", 0), 0u) << status.message;
+        EXPECT_EQ(status.error().rfind("WaveOutOpen: ", 0), 0u) << status.error();
+        EXPECT_EQ(status.kind(), ErrorKind::Device);
     }
 }
 
@@ -205,8 +208,8 @@ TEST(PulseOutputFactory, NamesTheSinksInOrderAndOpensThem) {
 
     for (int index : {0, 1, 19, -1}) {
         auto output = factory.create(index);
-        const OutputStatus status = output->open(kRate, 2, kHalfSecond);
-        EXPECT_TRUE(status) << index << ": " << status.message;
+        const Status status = output->open(kRate, 2, kHalfSecond);
+        EXPECT_TRUE(status) << index << ": " << status.error();
         EXPECT_EQ(static_cast<PulseOutput&>(*output).sinkName(), "test") << index;
     }
 }
@@ -216,9 +219,10 @@ TEST(PulseWithoutServer, OpenFailsAndNoDeviceIsNamed) {
     PulseOutputFactory factory;
     EXPECT_EQ(factory.deviceName(0), "");
     auto output = factory.create(0);
-    const OutputStatus status = output->open(kRate, 2, kHalfSecond);
+    const Status status = output->open(kRate, 2, kHalfSecond);
     EXPECT_FALSE(status);
-    EXPECT_EQ(status.message.rfind("WaveOutOpen: ", 0), 0u) << status.message;
+    EXPECT_EQ(status.error().rfind("WaveOutOpen: ", 0), 0u) << status.error();
+    EXPECT_EQ(status.kind(), ErrorKind::Device);
     // A failed output takes nothing and never waits.
     std::vector<int16_t> samples(200);
     EXPECT_FALSE(output->write(samples.data(), 100));

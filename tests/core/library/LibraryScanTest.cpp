@@ -90,7 +90,7 @@ TEST_F(LibraryScan, UpdateAddsEachMp3OnceThenDropsTheDeleted) {
     EXPECT_EQ(prompter.progressTitles, std::vector<std::string>{"Updating Library"});
     EXPECT_EQ(prompter.progressTexts, std::vector<std::string>{"...scanning..."});
     // Of two files with one name the first source's stays.
-    EXPECT_EQ(cache.at(size_t(cache.find("DUP.mp3"))).fullPath, dir.file("music/sub/dup.mp3"));
+    EXPECT_EQ(cache.at(cache.find("DUP.mp3").value()).fullPath, dir.file("music/sub/dup.mp3"));
     for (const PathCacheEntry& entry : cache.entries()) {
         EXPECT_EQ(entry.inLibrary, 1) << entry.fileName;
     }
@@ -101,7 +101,7 @@ TEST_F(LibraryScan, UpdateAddsEachMp3OnceThenDropsTheDeleted) {
     EXPECT_EQ(updateText(), "0 files added. 1 files removed.");
     // dup.mp3 is still in the other source: its record stays, found there.
     EXPECT_EQ(names(), (std::vector<std::string>{".hidden.mp3", "dup.mp3", "inner.MP3"}));
-    EXPECT_EQ(cache.at(size_t(cache.find("dup.mp3"))).fullPath, dir.file("other/dup.mp3"));
+    EXPECT_EQ(cache.at(cache.find("dup.mp3").value()).fullPath, dir.file("other/dup.mp3"));
 }
 
 TEST_F(LibraryScan, UpdateLeavesNamedMediaAndSourcesOutsideItsMask) {
@@ -119,7 +119,8 @@ TEST_F(LibraryScan, UpdateLeavesNamedMediaAndSourcesOutsideItsMask) {
     EXPECT_EQ(updateText(), "1 files added. 0 files removed.");
     EXPECT_EQ(names(),
               (std::vector<std::string>{"in-ram.mp3", "new.mp3", "on-disc.mp3", "on-stick.mp3"}));
-    EXPECT_EQ(cache.find("on-stick.mp3"), -1);  // only fixed and network sources are walked
+    EXPECT_EQ(cache.find("on-stick.mp3"),
+              std::nullopt);  // only fixed and network sources are walked
 }
 
 TEST_F(LibraryScan, CancelledWalkRemovesNothingAndCancelledAddingStops) {

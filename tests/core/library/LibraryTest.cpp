@@ -32,23 +32,22 @@ NormaliseOptions plain() {
 
 TEST(LibraryFind, BinarySearchIgnoringCaseWithInsertPlace) {
     Library library;
-    long insertAt = 0;
-    EXPECT_EQ(library.find("a.mp3", insertAt), -1);
-    EXPECT_EQ(insertAt, -1);
+    EXPECT_EQ(library.find("a.mp3"), std::nullopt);
+    EXPECT_EQ(library.placeFor("a.mp3"), 0u);  // an empty library appends
     for (const char* name : {"b.mp3", "D.mp3", "f.mp3"}) {
         library.append(record(name));
     }
     library.sort(SortOrder::FileName, plain());
-    EXPECT_EQ(library.find("B.MP3", insertAt), 0);
-    EXPECT_EQ(library.find("d.mp3", insertAt), 1);
-    EXPECT_EQ(library.find("a.mp3", insertAt), -1);
-    EXPECT_EQ(insertAt, 0);
-    EXPECT_EQ(library.find("c.mp3", insertAt), -1);
-    EXPECT_EQ(insertAt, 1);
-    EXPECT_EQ(library.find("e.mp3", insertAt), -1);
-    EXPECT_EQ(insertAt, 2);
-    EXPECT_EQ(library.find("z.mp3", insertAt), -1);
-    EXPECT_EQ(insertAt, 3);
+    EXPECT_EQ(library.find("B.MP3"), 0u);
+    EXPECT_EQ(library.find("d.mp3"), 1u);
+    EXPECT_EQ(library.find("a.mp3"), std::nullopt);
+    EXPECT_EQ(library.placeFor("a.mp3"), 0u);
+    EXPECT_EQ(library.find("c.mp3"), std::nullopt);
+    EXPECT_EQ(library.placeFor("c.mp3"), 1u);
+    EXPECT_EQ(library.find("e.mp3"), std::nullopt);
+    EXPECT_EQ(library.placeFor("e.mp3"), 2u);
+    EXPECT_EQ(library.find("z.mp3"), std::nullopt);
+    EXPECT_EQ(library.placeFor("z.mp3"), 3u);
 }
 
 class LibraryAdd : public ::testing::Test {

@@ -102,7 +102,7 @@ class RemovableMedia : public ::testing::Test {
 TEST_F(RemovableMedia, ListsEachNameOnceAndRenamesEverywhere) {
     RemovableMediaModel model(library, sources);
     EXPECT_EQ(model.names(), (std::vector<std::string>{"Disc A", "Disc B", "Disc C"}));
-    EXPECT_EQ(model.selected(), 0);
+    EXPECT_EQ(model.selected(), 0u);
 
     prompter.typeMediaName("disc b");  // taken by a source
     prompter.typeMediaName("");
@@ -115,7 +115,7 @@ TEST_F(RemovableMedia, ListsEachNameOnceAndRenamesEverywhere) {
     EXPECT_EQ(mediumOf("c.mp3"), "");
     EXPECT_EQ(sources.at(0).mediaName, "disc A");
     EXPECT_EQ(sources.at(2).mediaName, "");
-    EXPECT_EQ(model.names()[size_t(model.selected())], "disc A");
+    EXPECT_EQ(model.names()[model.selected().value()], "disc A");
 
     // A medium only records know can be renamed into: its records merge.
     model.select(model.indexOf("Disc C"));
@@ -139,14 +139,14 @@ TEST_F(RemovableMedia, DeleteAsksThenRemovesRecordsAndSources) {
     prompter.answerNext(Answer::Yes);
     ASSERT_TRUE(model.removeSelected(prompter));
     EXPECT_TRUE(model.removedAny());
-    EXPECT_EQ(library.findByName("d.mp3"), -1);
+    EXPECT_EQ(library.findByName("d.mp3"), std::nullopt);
     EXPECT_EQ(sources.count(), 2u);
     EXPECT_EQ(model.names(), (std::vector<std::string>{"Disc A", "Disc C"}));
-    EXPECT_EQ(model.selected(), 1);  // the old place
+    EXPECT_EQ(model.selected(), 1u);  // the old place
 
     prompter.answerNext(Answer::Yes);
     ASSERT_TRUE(model.removeSelected(prompter));
-    EXPECT_EQ(model.selected(), 0);  // the last one
+    EXPECT_EQ(model.selected(), 0u);  // the last one
     prompter.answerNext(Answer::Yes);
     ASSERT_TRUE(model.removeSelected(prompter));
     EXPECT_FALSE(model.hasSelection());
@@ -201,7 +201,7 @@ TEST_F(FolderAdd, FixedFolderJoinsWithoutAName) {
     ASSERT_EQ(sources.count(), 1u);
     EXPECT_EQ(sources.at(0).folder, dir.file("music/"));
     EXPECT_EQ(sources.at(0).userAdded, 0);
-    EXPECT_EQ(cache.at(size_t(cache.find("two.mp3"))).fullPath, dir.file("music/sub/two.mp3"));
+    EXPECT_EQ(cache.at(cache.find("two.mp3").value()).fullPath, dir.file("music/sub/two.mp3"));
     EXPECT_EQ(add("music").added, 0);
     EXPECT_EQ(sources.count(), 1u);
 }

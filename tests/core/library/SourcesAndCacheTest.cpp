@@ -92,13 +92,13 @@ TEST(SourcesList, AddTakesFoldersOnceIgnoringCase) {
 
 TEST(PathCache, FindAddAndDuplicates) {
     PathCache cache;
-    EXPECT_EQ(cache.find("a.mp3"), -1);
+    EXPECT_EQ(cache.find("a.mp3"), std::nullopt);
     EXPECT_TRUE(cache.addFile("/m/b.mp3"));
     EXPECT_TRUE(cache.addFile("/m/A.mp3"));
     EXPECT_FALSE(cache.addFile("/other/a.MP3"));  // first found wins
     ASSERT_EQ(cache.count(), 2u);
-    EXPECT_EQ(cache.at(size_t(cache.find("a.mp3"))).fullPath, "/m/A.mp3");
-    EXPECT_EQ(cache.find("c.mp3"), -1);
+    EXPECT_EQ(cache.at(cache.find("a.mp3").value()).fullPath, "/m/A.mp3");
+    EXPECT_EQ(cache.find("c.mp3"), std::nullopt);
 }
 
 TEST(PathCache, AddFilesMergesInOneGoFirstFoundWinning) {
@@ -109,7 +109,7 @@ TEST(PathCache, AddFilesMergesInOneGoFirstFoundWinning) {
     EXPECT_EQ(cache.at(0).fullPath, "/x/a.mp3");
     EXPECT_EQ(cache.at(1).fullPath, "/m/b.mp3");
     EXPECT_EQ(cache.at(2).fullPath, "/z/c.mp3");
-    EXPECT_EQ(cache.find("C.mp3"), 2);
+    EXPECT_EQ(cache.find("C.mp3"), 2u);
 }
 
 TEST(PathCacheFile, SameNameTwiceLoadsBothAndFindsOne) {
@@ -128,9 +128,9 @@ TEST(PathCacheFile, SameNameTwiceLoadsBothAndFindsOne) {
     ASSERT_TRUE(path_cache_file::read(in, cache));
     ASSERT_EQ(cache.count(), 3u);
     EXPECT_EQ(cache.at(0).fileName, "same.mp3");  // sorted after reading
-    const long hit = cache.find("SAME.mp3");
-    ASSERT_GE(hit, 0);
-    EXPECT_EQ(cache.at(size_t(hit)).fileName, "same.mp3");
+    const std::optional<size_t> hit = cache.find("SAME.mp3");
+    ASSERT_TRUE(hit);
+    EXPECT_EQ(cache.at(*hit).fileName, "same.mp3");
 }
 
 TEST(PathCacheFile, DamageSaysResourcesLowAndKeepsTheSortedPart) {

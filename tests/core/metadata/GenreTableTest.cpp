@@ -32,11 +32,11 @@ TEST(MetadataGenreTable, LookupIgnoresAsciiCaseAndTakesFirstMatch) {
     EXPECT_EQ(indexOf("fusion"), 30);  // the first of the two
     EXPECT_EQ(indexOf("R&B"), 14);
     EXPECT_EQ(indexOf("Folklore"), 115);
-    EXPECT_EQ(indexOf("Blues "), -1);
-    EXPECT_EQ(indexOf(""), -1);
-    EXPECT_EQ(indexOf("Shoegaze"), -1);
+    EXPECT_EQ(indexOf("Blues "), std::nullopt);
+    EXPECT_EQ(indexOf(""), std::nullopt);
+    EXPECT_EQ(indexOf("Shoegaze"), std::nullopt);
     for (int i = 0; i < kCount; ++i) {
-        EXPECT_EQ(name(indexOf(name(i))), name(i));
+        EXPECT_EQ(name(indexOf(name(i)).value_or(-1)), name(i));
     }
 }
 

@@ -317,7 +317,7 @@ TEST_F(PlayListModel, ClearStopsEmptiesAndSavesTheFile) {
     queue({"a.mp3", "b.mp3"});
     list.makeCurrent(0);
     ASSERT_TRUE(sequence.playCurrent());
-    adder.clear();
+    ASSERT_TRUE(adder.clear());
     EXPECT_FALSE(player.playing);
     EXPECT_TRUE(list.empty());
     EXPECT_FALSE(list.hasCurrent());
@@ -325,6 +325,17 @@ TEST_F(PlayListModel, ClearStopsEmptiesAndSavesTheFile) {
     std::vector<PlayListEntry> saved;
     EXPECT_EQ(current_playlist_file::load(path("CurrPl.snl"), saved), LoadOutcome::Loaded);
     EXPECT_TRUE(saved.empty());
+}
+
+TEST_F(PlayListModel, AClearThatCannotBeSavedSaysSo) {
+    queue({"a.mp3"});
+    // A folder where the file belongs: no save can replace it.
+    std::filesystem::create_directory(path("CurrPl.snl"));
+    std::filesystem::create_directory(path("CurrPl.snl/kept"));
+    const Status saved = adder.clear();
+    EXPECT_TRUE(list.empty());
+    ASSERT_FALSE(saved);
+    EXPECT_NE(saved.error().find("CurrPl.snl"), std::string::npos) << saved.error();
 }
 
 TEST_F(PlayListModel, PlayNowStopsWhatPlaysAndPlaysTheNewEntry) {

@@ -124,7 +124,7 @@ TEST_F(PreferenceStoreTest, FreshSystemStartsWithTheDefaults) {
 
 TEST_F(PreferenceStoreTest, FirstSaveWritesEveryValueInOrder) {
     PreferenceStore prefs = store();
-    prefs.loadAll();
+    EXPECT_TRUE(prefs.loadAll());
     ASSERT_TRUE(prefs.saveAll().ok());
     const IniFile file = saved();
     EXPECT_EQ(file.sections(), (std::vector<std::string>{"Preferences"}));
@@ -169,7 +169,7 @@ TEST_F(PreferenceStoreTest, StoredValuesAreTakenAsTheyAreExceptTouchScreenView) 
     EXPECT_EQ(prefs.values().currentSkin, std::string(511, 's'));
 
     writeText(ini(), "[Preferences]\nLastView=6\n");
-    prefs.loadAll();
+    EXPECT_TRUE(prefs.loadAll());
     EXPECT_EQ(prefs.values().lastView, 6);
 }
 
@@ -184,7 +184,7 @@ TEST_F(PreferenceStoreTest, SkinFolders) {
     EXPECT_EQ(prefs.currentSkinFolder(), "/data/skins/Dark/");
 
     writeText(ini(), "[Preferences]\nSkinsFolder=\n");
-    prefs.loadAll();
+    EXPECT_TRUE(prefs.loadAll());
     EXPECT_EQ(prefs.values().skinsFolder, "");  // stored empty, replaced when asked for
     EXPECT_EQ(prefs.currentSkinFolder(), "/opt/sonara/Skins/Default/");
 }
@@ -194,7 +194,7 @@ TEST_F(PreferenceStoreTest, SaveKeepsWhatOthersWrote) {
               "; my notes\n[Preferences]\nwindowpos=0,1,(0,0),(1,2,3,4)\nSEARCHBY=3\n"
               "ColumnX=keep\n[SearchHistory]\n#0=abba\n[Foreign]\nA=(255,0,0)\n; end\n");
     PreferenceStore prefs = store();
-    prefs.loadAll();
+    EXPECT_TRUE(prefs.loadAll());
     EXPECT_EQ(prefs.values().searchBy, 3);
     prefs.values().searchBy = 4;
     ASSERT_TRUE(prefs.saveAll().ok());
@@ -298,7 +298,7 @@ TEST_F(PreferenceStoreTest, SearchHistoryKeepsFifteenAndDropsStaleKeys) {
     EXPECT_EQ(prefs.searchHistory(), (std::vector<std::string>{"abba", "queen"}));
 
     IniFile gaps;
-    gaps.loadFromText("[SearchHistory]\n#0=a\n#2=c\n#20=beyond\nother=kept\n#1=\n");
+    EXPECT_TRUE(gaps.loadFromText("[SearchHistory]\n#0=a\n#2=c\n#20=beyond\nother=kept\n#1=\n"));
     EXPECT_EQ(readHistory(gaps, kSearchHistorySection, kSearchHistoryMax),
               (std::vector<std::string>{"a", "c"}));
     writeHistory(gaps, kSearchHistorySection, {"x"}, kSearchHistoryMax);
@@ -324,7 +324,7 @@ TEST_F(PreferenceStoreTest, ColumnLayoutIsAppliedOnce) {
     EXPECT_EQ(prefs.loadColumnLayout(3), std::nullopt);
 
     IniFile partial;
-    partial.loadFromText("[L]\nVisibleColumns=2\nColumn0Id=Title\n");
+    EXPECT_TRUE(partial.loadFromText("[L]\nVisibleColumns=2\nColumn0Id=Title\n"));
     const auto defaults = readColumnLayout(partial, "L", 2);
     ASSERT_TRUE(defaults.has_value());
     EXPECT_EQ(defaults->columns[0], (ColumnSetting{"Title", 0, 0}));

@@ -42,7 +42,7 @@ struct Fixture {
 
     Fixture() {
         prefs = std::make_unique<PreferenceStore>(path("Sonara.ini"), home.path().toStdString());
-        prefs->loadAll();
+        (void)prefs->loadAll();  // a fresh folder: the defaults
         switcher = std::make_unique<SkinSwitcher>(SkinContext{record, *prefs}, skin::defaultSkin(),
                                                   skin::bundledSkins());
     }

@@ -38,7 +38,7 @@ struct Fixture {
     std::unique_ptr<SkinSwitcher> switcher;
 
     Fixture() {
-        store.loadAll();
+        (void)store.loadAll();  // a fresh folder: the defaults
         store.values().dlgEffects = 0;
         switcher =
             std::make_unique<SkinSwitcher>(context, skin::defaultSkin(), skin::bundledSkins());

@@ -13,12 +13,12 @@ namespace sonara {
 AssignGenreResult assignGenre(const std::string& name, const std::vector<LibraryRecord*>& records,
                               const PathCache& cache, SourcesList& sources, Prompter& prompter) {
     AssignGenreResult result;
-    const int index = genres::indexOf(name);
-    if (index < 0) {
+    const std::optional<int> index = genres::indexOf(name);
+    if (!index) {
         return result;
     }
     result.known = true;
-    const std::string& spelled = genres::name(index);
+    const std::string& spelled = genres::name(*index);
     std::string refusal;  // the first refused file's message
     for (LibraryRecord* record : records) {
         record->setGenre(spelled);
@@ -29,7 +29,7 @@ AssignGenreResult assignGenre(const std::string& name, const std::vector<Library
         }
         TagRecord tag(*path);
         tag.read();  // without a tag every text stays blank
-        tag.setGenre(index);
+        tag.setGenre(*index);
         // A text from another tagger that ISO-8859-1 cannot hold would be
         // rewritten as "?": that tag keeps its old genre.
         if (Status status = checkTagCharacters(tag); !status) {

@@ -81,8 +81,8 @@ bool RecordEditor::renameFile(Prompter& prompter, Library& lib) {
     }
     // Records are known by bare file name: taking the name of another
     // record's file would make two records one.
-    const long other = lib.findByName(newName);
-    if (other >= 0 && lib.at(other) != &record_) {
+    const std::optional<size_t> other = lib.findByName(newName);
+    if (other && lib.at(*other) != &record_) {
         prompter.message(stringText(TextId::FileNameExists), Icon::Exclamation);
         return true;
     }

@@ -4,6 +4,7 @@
 #include "core/app/StringTable.h"
 #include "core/library/LibraryRecord.h"
 #include "core/library/LocateRecordFile.h"
+#include "core/metadata/GenreTable.h"
 #include "core/metadata/TagCharacters.h"
 #include "core/metadata/TagRecord.h"
 
@@ -56,7 +57,7 @@ TagRecord tagOf(const std::string& path, const TagFields& fields) {
     tag.album = fields.album;
     tag.year = fields.year;
     tag.comment = fields.comment;
-    tag.setGenre(TagRecord::genreIndex(fields.genre));
+    tag.setGenre(TagRecord::genreIndex(fields.genre).value_or(genres::kNone));
     return tag;
 }
 

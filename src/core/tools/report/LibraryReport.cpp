@@ -94,7 +94,8 @@ std::string ensureExportName(PreferenceStore& store, const std::string& programF
     std::string& name = store.values().exportFileName;
     if (name.empty()) {
         name = proposeExportName(programFolder);
-        store.saveAll();
+        // Unsaved, the same free name is proposed again next time.
+        (void)store.saveAll();
     }
     return name;
 }

@@ -213,11 +213,11 @@ TEST(RecordEditor, RenameMovesFileAndRecordAndCacheFollow) {
     EXPECT_TRUE(fs::exists(renamed));
     EXPECT_FALSE(fs::exists(path));
     EXPECT_EQ(record.fileName(), "Band - Tune.mp3");
-    EXPECT_EQ(shelf.library.findByName("Band - Tune.mp3"), 0);
-    EXPECT_EQ(shelf.cache.find("song.mp3"), -1);
-    const long entry = shelf.cache.find("band - tune.mp3");
-    ASSERT_GE(entry, 0);
-    EXPECT_EQ(shelf.cache.at(size_t(entry)).fullPath, renamed);
+    EXPECT_EQ(shelf.library.findByName("Band - Tune.mp3"), 0u);
+    EXPECT_EQ(shelf.cache.find("song.mp3"), std::nullopt);
+    const std::optional<size_t> entry = shelf.cache.find("band - tune.mp3");
+    ASSERT_TRUE(entry);
+    EXPECT_EQ(shelf.cache.at(*entry).fullPath, renamed);
     EXPECT_TRUE(prompter.messages.empty());
 }
 
@@ -327,7 +327,7 @@ TEST(RecordEditor, RenameInReadOnlyFolderAsksAndKeepsTheFile) {
     EXPECT_TRUE(fs::exists(path));
     EXPECT_EQ(record.fileName(), "song.mp3");
     EXPECT_EQ(record.artist(), "Band");
-    EXPECT_EQ(shelf.cache.at(size_t(shelf.cache.find("song.mp3"))).fullPath, path);
+    EXPECT_EQ(shelf.cache.at(shelf.cache.find("song.mp3").value()).fullPath, path);
 }
 
 TEST(AssignGenre, ReadOnlyFilesShow121OnceAndKeepTheirBytes) {
