@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "core/playlist/PlayListOptions.h"
 #include "core/app/Dispatcher.h"
+#include "core/playlist/PlayListOptions.h"
 
 namespace sonara {
 

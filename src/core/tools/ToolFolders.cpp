@@ -22,8 +22,8 @@ Result<std::vector<std::string>> pickedFolders(const std::vector<std::string>& p
     folders.reserve(picked.size());
     for (const std::string& folder : picked) {
         if (!files::isDirectory(folder)) {
-            return Result<std::vector<std::string>>::failure(ErrorKind::Absent,
-                                                             formatText(TextId::UnableToFindNamed, folder));
+            return Result<std::vector<std::string>>::failure(
+                ErrorKind::Absent, formatText(TextId::UnableToFindNamed, folder));
         }
         folders.push_back(files::withTrailingSlash(folder));
     }

@@ -66,7 +66,8 @@ TEST_F(DuplicateSessionTest, PickedFoldersAreCheckedAndTheLastOneRemembered) {
 TEST_F(DuplicateSessionTest, OptionsChangedForTheSessionAreStoredOnlyWhenAsked) {
     ASSERT_TRUE(session.useFolders({dir.path().string()}));
     session.search();
-    EXPECT_EQ(prompter.progressTitles, std::vector<std::string>{stringText(TextId::SpaceMakerTitle)});
+    EXPECT_EQ(prompter.progressTitles,
+              std::vector<std::string>{stringText(TextId::SpaceMakerTitle)});
     ASSERT_EQ(session.entries().size(), 2u);
     EXPECT_FALSE(session.tellWhenNoneFound());
 
