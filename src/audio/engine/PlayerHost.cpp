@@ -8,6 +8,7 @@
 #include "audio/engine/PlayerSettings.h"
 #include "core/app/Dispatcher.h"
 #include "core/app/Prompter.h"
+#include "core/app/StringTable.h"
 
 namespace sonara::audio {
 
@@ -77,7 +78,7 @@ Status PlayerHost::classify(const Status& result) {
     if (result.kind() == ErrorKind::Device) {
         // The device in use: what "WaveoutDeviceID" holds once one was chosen.
         std::string text =
-            "Sonara is unable to use the Output Device: " + player_.deviceName(player_.deviceId());
+            formatText(TextId::OutputDeviceUnusable, player_.deviceName(player_.deviceId()));
         prompter_.message(text, Icon::Exclamation);
         return Status::failure(ErrorKind::Device, std::move(text));
     }

@@ -149,6 +149,9 @@ const std::unordered_map<TextId, std::string>& table() {
         {TextId::FreeTextGenreFieldName, "free-text genre"},
         {TextId::StartTimeFieldName, "start time"},
         {TextId::EndTimeFieldName, "end time"},
+        {TextId::DeleteCheckedQuestion, "Are you sure you want to delete the checked items?"},
+        {TextId::RenameCheckedQuestion, "Rename the checked files?"},
+        {TextId::OutputDeviceUnusable, "Sonara is unable to use the Output Device: %s"},
     };
     return texts;
 }

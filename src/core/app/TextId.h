@@ -121,6 +121,9 @@ enum class TextId {
     FreeTextGenreFieldName = 60336,
     StartTimeFieldName = 60337,
     EndTimeFieldName = 60338,
+    DeleteCheckedQuestion = 60339,
+    RenameCheckedQuestion = 60340,
+    OutputDeviceUnusable = 60341,
 };
 
 // Every id above, for the check that each has a text and each text a name;
@@ -240,6 +243,9 @@ inline constexpr TextId kAllTextIds[] = {
     TextId::FreeTextGenreFieldName,
     TextId::StartTimeFieldName,
     TextId::EndTimeFieldName,
+    TextId::DeleteCheckedQuestion,
+    TextId::RenameCheckedQuestion,
+    TextId::OutputDeviceUnusable,
 };
 
 }  // namespace sonara

@@ -16,8 +16,6 @@ namespace sonara {
 
 namespace {
 
-constexpr const char* kDeleteQuestion = "Are you sure you want to delete the checked items?";
-
 std::string withSlash(std::string folder) {
     if (!folder.empty() && folder.back() != '/') {
         folder += '/';
@@ -71,7 +69,7 @@ DeletionResult deleteMarked(const std::vector<DuplicateEntry>& entries,
                             const DuplicateOptions& options, Prompter& prompter,
                             Progress* progress) {
     DeletionResult result;
-    if (prompter.ask(kDeleteQuestion, Buttons::YesNo) != Answer::Yes) {
+    if (prompter.ask(stringText(TextId::DeleteCheckedQuestion), Buttons::YesNo) != Answer::Yes) {
         return result;
     }
     result.asked = true;

@@ -98,7 +98,7 @@ bool toggleProcess(RenameCandidate& candidate) {
 RenameResult renameCandidates(const std::vector<RenameCandidate>& candidates, Prompter& prompter,
                               Progress* progress, const RenamedFile& renamed) {
     RenameResult result;
-    if (prompter.ask("Rename the checked files?", Buttons::YesNo) != Answer::Yes) {
+    if (prompter.ask(stringText(TextId::RenameCheckedQuestion), Buttons::YesNo) != Answer::Yes) {
         return result;
     }
     result.asked = true;
