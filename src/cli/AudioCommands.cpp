@@ -1,5 +1,4 @@
 #include <cstdio>
-#include <limits>
 #include <optional>
 #include <string>
 
@@ -98,16 +97,11 @@ int runPlay(Context& context, Args& args) {
     if (args.hasError() || files.empty()) {
         return usage(context, line, args.error());
     }
-    std::optional<int> device;
-    if (deviceText) {
-        const Result<int> typed =
-            readNumber(*deviceText, "--device", 0, std::numeric_limits<int>::max());
-        device = typed ? std::optional<int>(typed.value()) : std::nullopt;
-        if (!device) {
-            return usage(context, line, "INDEX must be a device number from `sonara-cli devices`");
-        }
+    const Result<std::optional<int>> device = readDeviceOption(deviceText);
+    if (!device) {
+        return usage(context, line, device.error());
     }
-    CliPlayer player(context, device);
+    CliPlayer player(context, device.value());
     CliPlayList list(player.host(), files, context.out(), context.err());
     player.host().setPlayList(&list);
     player.run(

@@ -1,6 +1,7 @@
 #include "cli/NumberArg.h"
 
 #include <charconv>
+#include <limits>
 
 #include "core/metadata/GenreTable.h"
 
@@ -29,6 +30,18 @@ Result<int> readGenre(std::string_view text, int highest) {
                                                             "; `sonara-cli genres` lists them");
     }
     return *index;
+}
+
+Result<std::optional<int>> readDeviceOption(const std::optional<std::string>& text) {
+    if (!text) {
+        return std::optional<int>();
+    }
+    const Result<int> device = readNumber(*text, "--device", 0, std::numeric_limits<int>::max());
+    if (!device) {
+        return Result<std::optional<int>>::failure(
+            ErrorKind::Invalid, "INDEX must be a device number from `sonara-cli devices`");
+    }
+    return std::optional<int>(device.value());
 }
 
 }  // namespace sonara::cli

@@ -271,17 +271,11 @@ int runPlaylist(Context& context, Args& args) {
         return usage(context, kUsageLine);
     }
     if (verb == "play" && operands.empty()) {
-        std::optional<int> device;
-        if (deviceText) {
-            const Result<int> typed =
-                readNumber(*deviceText, "--device", 0, std::numeric_limits<int>::max());
-            device = typed ? std::optional<int>(typed.value()) : std::nullopt;
-            if (!device) {
-                return usage(context, kUsageLine,
-                             "INDEX must be a device number from `sonara-cli devices`");
-            }
+        const Result<std::optional<int>> device = readDeviceOption(deviceText);
+        if (!device) {
+            return usage(context, kUsageLine, device.error());
         }
-        return play(context, device);
+        return play(context, device.value());
     }
     if (verb == "save" && operands.size() == 1) {
         const Status written =
