@@ -1,6 +1,9 @@
 #include "core/app/OpenFile.h"
 
+#include <string_view>
+
 #include "core/io/Text.h"
+#include "core/playlist/TextPlayList.h"
 
 namespace sonara {
 
@@ -10,14 +13,14 @@ constexpr std::string_view kSongPattern = "*.MP3";
 
 }  // namespace
 
-OpenedKind openedKindOf(std::string_view path) {
+OpenedKind openedKindOf(const std::string& path) {
     if (text::endsWithNoCase(path, "snx")) {
         return OpenedKind::SkinPointer;
     }
     if (text::endsWithNoCase(path, "mp3")) {
         return OpenedKind::Song;
     }
-    if (text::endsWithNoCase(path, "m3u") || text::endsWithNoCase(path, "snl")) {
+    if (text_playlist::isPlayListName(path)) {
         return OpenedKind::PlayList;
     }
     return OpenedKind::None;

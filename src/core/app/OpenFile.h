@@ -1,7 +1,6 @@
 #pragma once
 
 #include <string>
-#include <string_view>
 
 #include "core/library/FolderWalk.h"
 
@@ -12,7 +11,7 @@ namespace sonara {
 // list. Anything else (and an empty path) is not opened.
 enum class OpenedKind { None, SkinPointer, Song, PlayList };
 
-OpenedKind openedKindOf(std::string_view path);
+OpenedKind openedKindOf(const std::string& path);
 
 // What opening a file does to the program; the application implements it
 // over the skin, the song opener and the play list, tests with fakes.
