@@ -23,8 +23,46 @@ void ViewSwitcher::enterOwnerMode() {
     }
     if (!ownerMode_) {
         ownerMode_ = true;
-        port_.relayout();
+        relayout();
     }
+}
+
+void ViewSwitcher::applyPlayerChoice(bool builtInPlayer) {
+    const ViewMode twin = viewForPlayerChoice(view_, builtInPlayer);
+    if (twin != view_) {
+        setView(twin);
+    } else {
+        relayout();
+    }
+}
+
+void ViewSwitcher::windowResized() {
+    if (programPlacing_ > 0) {
+        return;
+    }
+    port_.rememberColumnFractions(ViewLists::Both);
+    port_.saveWindowPlacement(placementKey());
+    relayout();
+    port_.reapplyColumnFractions(ViewLists::Both);
+}
+
+void ViewSwitcher::windowMoved() {
+    if (programPlacing_ == 0) {
+        port_.saveWindowPlacement(placementKey());
+    }
+}
+
+void ViewSwitcher::relayout() {
+    const ProgramPlacing placing(*this);
+    port_.relayout();
+}
+
+ViewSwitcher::ProgramPlacing::ProgramPlacing(ViewSwitcher& switcher) : switcher_(switcher) {
+    ++switcher_.programPlacing_;
+}
+
+ViewSwitcher::ProgramPlacing::~ProgramPlacing() {
+    --switcher_.programPlacing_;
 }
 
 void ViewSwitcher::switchTo(ViewMode mode, bool ownerMode) {
@@ -53,7 +91,7 @@ void ViewSwitcher::switchTo(ViewMode mode, bool ownerMode) {
 
     port_.refreshFileDescription();
     port_.setDisplay(displayForView(mode, port_.isPlaying()));
-    port_.relayout();
+    relayout();
 
     // The player and bar views hide both lists, so nothing was remembered
     // from them.

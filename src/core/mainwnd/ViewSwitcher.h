@@ -56,14 +56,40 @@ class ViewSwitcher {
     // the view left is saved under its own key first; in view 0 the owner
     // mode only starts and the window is placed again.
     void enterOwnerMode();
+    // "UseAsDefaultPlayer" changed: the view moves to its twin for the new
+    // player choice, or the current view is laid out again (the volume and
+    // the displays come and go with the player).
+    void applyPlayerChoice(bool builtInPlayer);
+
+    // The user resized the window: keep the lists' column fractions across
+    // the new layout and save the placement. Ignored while the program
+    // places the window itself.
+    void windowResized();
+    // The user moved the window: save the placement; ignored likewise.
+    void windowMoved();
+
+    // Marks the program's own moving and sizing of the window (every
+    // relayout the switcher asks for is marked already).
+    class ProgramPlacing {
+      public:
+        explicit ProgramPlacing(ViewSwitcher& switcher);
+        ~ProgramPlacing();
+        ProgramPlacing(const ProgramPlacing&) = delete;
+        ProgramPlacing& operator=(const ProgramPlacing&) = delete;
+
+      private:
+        ViewSwitcher& switcher_;
+    };
 
   private:
     void switchTo(ViewMode mode, bool ownerMode);
+    void relayout();
 
     ViewPort& port_;
     Preferences& preferences_;
     ViewMode view_;
     bool ownerMode_ = false;
+    int programPlacing_ = 0;
 };
 
 }  // namespace sonara

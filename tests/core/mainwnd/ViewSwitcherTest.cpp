@@ -40,9 +40,17 @@ class FakePort : public ViewPort {
         calls.push_back("display " + std::to_string(display.timeFontSize));
         lastDisplay = display;
     }
-    void relayout() override { calls.push_back("relayout"); }
+    void relayout() override {
+        calls.push_back("relayout");
+        // The window system reports the program's own moves at once.
+        if (reportsMoves) {
+            reportsMoves->windowMoved();
+            reportsMoves->windowResized();
+        }
+    }
 
     std::vector<std::string> calls;
+    ViewSwitcher* reportsMoves = nullptr;
     bool playing = false;
     ViewDisplay lastDisplay;
 
@@ -141,6 +149,44 @@ TEST_F(Switching, IdleTimeTextOnlyWhileNothingPlays) {
     EXPECT_EQ(port.lastDisplay.timeFontSize, 14);
     EXPECT_EQ(port.lastDisplay.scrollingTitleFontSize, 11);
     EXPECT_FALSE(port.lastDisplay.idleTimeText);
+}
+
+TEST_F(Switching, UserMovesSaveUnderTheCurrentKeyProgramMovesDoNot) {
+    ViewSwitcher switcher(port, preferences, ViewMode::Normal);
+    port.reportsMoves = &switcher;
+    switcher.windowResized();
+    switcher.windowMoved();
+    EXPECT_EQ(port.calls, (Calls{"remember both", "save placement WindowPos", "relayout",
+                                 "reapply both", "save placement WindowPos"}));
+
+    port.calls.clear();
+    switcher.setView(ViewMode::Toolbar);
+    switcher.enterOwnerMode();
+    switcher.applyPlayerChoice(true);
+    // Only the switch's own save: leaving the bar view.
+    std::vector<std::string> saves;
+    for (const std::string& call : port.calls) {
+        if (call.rfind("save placement", 0) == 0) {
+            saves.push_back(call);
+        }
+    }
+    EXPECT_EQ(saves, (Calls{"save placement PlayerVisMode"}));
+    {
+        const ViewSwitcher::ProgramPlacing placing(switcher);
+        switcher.windowMoved();
+    }
+    switcher.windowMoved();
+    EXPECT_EQ(port.calls.back(), "save placement OwnerModeWindowPos");
+}
+
+TEST_F(Switching, PlayerChoiceMovesToTheTwinView) {
+    ViewSwitcher switcher(port, preferences, ViewMode::Playlist);
+    switcher.applyPlayerChoice(false);
+    EXPECT_EQ(switcher.view(), ViewMode::LibraryAndPlaylist);
+    EXPECT_EQ(preferences.lastView, 6);
+    port.calls.clear();
+    switcher.applyPlayerChoice(false);
+    EXPECT_EQ(port.calls, (Calls{"relayout"}));
 }
 
 TEST(ViewDisplay, FontsAndIdleTextsPerView) {
