@@ -16,6 +16,12 @@ void ViewSwitcher::setView(ViewMode mode) {
     switchTo(mode, false);
 }
 
+void ViewSwitcher::showInitialView() {
+    port_.setSeekBarEnabled(view_ != ViewMode::Party);
+    port_.setDisplay(displayForView(view_, port_.isPlaying()));
+    relayout();
+}
+
 void ViewSwitcher::enterOwnerMode() {
     if (view_ != ViewMode::Normal) {
         switchTo(ViewMode::Normal, true);

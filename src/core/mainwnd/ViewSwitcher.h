@@ -52,6 +52,9 @@ class ViewSwitcher {
     // "LastView"; refresh the file description, the displays and the layout;
     // re-apply the fractions unless the old view had no lists.
     void setView(ViewMode mode);
+    // When the window opens: the seek bar, the displays and the layout of
+    // the initial view, without saving anything.
+    void showInitialView();
     // Ctrl+O in Party view: view 0 filling the work area. The placement of
     // the view left is saved under its own key first; in view 0 the owner
     // mode only starts and the window is placed again.

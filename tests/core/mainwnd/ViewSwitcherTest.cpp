@@ -77,6 +77,13 @@ TEST_F(Switching, AllSevenStepsInOrder) {
                      "file description", "display 9", "relayout", "reapply both"}));
 }
 
+TEST_F(Switching, OpeningShowsTheInitialViewAndSavesNothing) {
+    ViewSwitcher switcher(port, preferences, ViewMode::Toolbar);
+    switcher.showInitialView();
+    EXPECT_EQ(port.calls, (Calls{"seek on", "display 12", "relayout"}));
+    EXPECT_EQ(port.lastDisplay.idleTimeText, "00:00");
+}
+
 TEST_F(Switching, SameViewOnlySetsTheSeekBar) {
     EXPECT_EQ(switchFrom(ViewMode::Party, ViewMode::Party), (Calls{"seek off"}));
     port.calls.clear();
