@@ -152,6 +152,17 @@ const std::unordered_map<TextId, std::string>& table() {
         {TextId::DeleteCheckedQuestion, "Are you sure you want to delete the checked items?"},
         {TextId::RenameCheckedQuestion, "Rename the checked files?"},
         {TextId::OutputDeviceUnusable, "Sonara is unable to use the Output Device: %s"},
+        {TextId::PartyViewNote, "Note: hit CTRL+N to switch out of Party View"},
+        {TextId::NormalViewName, "Normal View"},
+        {TextId::PartyViewName, "Party View"},
+        {TextId::PlayerViewName, "Player View"},
+        {TextId::PlaylistViewName, "Playlist View"},
+        {TextId::ToolbarViewName, "Toolbar View"},
+        {TextId::LibraryViewName, "Library View"},
+        {TextId::LibraryAndPlaylistViewName, "Library and Playlist View"},
+        {TextId::TouchScreenViewName, "TouchScreen View"},
+        {TextId::PlayListLabel, "Playlist"},
+        {TextId::PlayListWorkSpaceLabel, "Playlist Work Space"},
     };
     return texts;
 }

@@ -124,6 +124,17 @@ enum class TextId {
     DeleteCheckedQuestion = 60339,
     RenameCheckedQuestion = 60340,
     OutputDeviceUnusable = 60341,
+    PartyViewNote = 170,  // has a number of its own
+    NormalViewName = 60750,
+    PartyViewName = 60751,
+    PlayerViewName = 60752,
+    PlaylistViewName = 60753,
+    ToolbarViewName = 60754,
+    LibraryViewName = 60755,
+    LibraryAndPlaylistViewName = 60756,
+    TouchScreenViewName = 60757,
+    PlayListLabel = 60758,
+    PlayListWorkSpaceLabel = 60759,
 };
 
 // Every id above, for the check that each has a text and each text a name;
@@ -246,6 +257,17 @@ inline constexpr TextId kAllTextIds[] = {
     TextId::DeleteCheckedQuestion,
     TextId::RenameCheckedQuestion,
     TextId::OutputDeviceUnusable,
+    TextId::PartyViewNote,
+    TextId::NormalViewName,
+    TextId::PartyViewName,
+    TextId::PlayerViewName,
+    TextId::PlaylistViewName,
+    TextId::ToolbarViewName,
+    TextId::LibraryViewName,
+    TextId::LibraryAndPlaylistViewName,
+    TextId::TouchScreenViewName,
+    TextId::PlayListLabel,
+    TextId::PlayListWorkSpaceLabel,
 };
 
 }  // namespace sonara
