@@ -78,7 +78,9 @@ struct LayoutSituation {
 };
 
 // Where the row puts its control: the result of the four edge steps and the
-// adjustments, before any collapse of a negative size.
+// adjustments, before any collapse of a negative size. Placing below R
+// (0x1000, 0x10000000, 0x20000000) or right-aligned above it (0x1000000)
+// keeps the control's initial size.
 Rect placeByRule(const LayoutRule& rule, const LayoutSituation& situation);
 
 }  // namespace sonara
