@@ -125,8 +125,9 @@ enum class TextId {
     RenameCheckedQuestion = 60340,
     OutputDeviceUnusable = 60341,
 
-    // Menu item texts. An item's text is numbered by the command it
-    // carries; sub-menu titles and texts a command shares take their own.
+    // Menu item texts. An item's text is numbered by the command it carries
+    // (no message text uses those numbers); sub-menu titles and a second text
+    // for one command ("Generate Report") take numbers from 60800.
     MenuViews = 60800,
     MenuTools = 60801,
     MenuRandomlyAdd = 60802,

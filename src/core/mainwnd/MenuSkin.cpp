@@ -1,7 +1,6 @@
 #include "core/mainwnd/MenuSkin.h"
 
 #include "core/skin/FontInfo.h"
-#include "core/skin/SkinFiles.h"
 
 namespace sonara {
 
@@ -13,6 +12,17 @@ constexpr int kBarHeight = 2;
 constexpr int kDotInsetX = 2;
 constexpr int kDotInsetY = 5;
 }  // namespace
+
+bool isSkinnedMenu(MenuId id) {
+    switch (id) {
+        case MenuId::Tray:
+        case MenuId::TrayShort:
+        case MenuId::DuplicateFinder:
+            return false;
+        default:
+            return true;
+    }
+}
 
 MenuTextExtent measureMenuItem(const MenuItem& item, const MenuTextMeasure& measureText) {
     if (item.isSeparator()) {
@@ -31,7 +41,6 @@ Colour menuColour(MenuColourRole role, const skin::FontInfo& fonts) {
 
 MenuItemPaint paintMenuItem(const MenuItem& item, MenuBox box, bool highlighted) {
     MenuItemPaint paint;
-    paint.backgroundElement = skin::kMenuBackground;
     if (item.isSeparator()) {
         paint.bar = MenuBox{box.x, box.y + (box.height - kBarHeight) / 2, box.width, kBarHeight};
         return paint;

@@ -6,6 +6,7 @@
 
 #include "core/mainwnd/MenuItem.h"
 #include "core/settings/Colour.h"
+#include "core/skin/SkinFiles.h"
 
 namespace sonara {
 
@@ -15,6 +16,10 @@ struct FontInfo;
 
 // How the skinned pop-up menus measure and draw their items; the gui's
 // painter only carries out these decisions. Pure.
+
+// Whether the menu is drawn from the skin: the main window's are; the
+// tray's are plain system menus, and a dialog's menus follow its dialog.
+bool isSkinnedMenu(MenuId id);
 
 struct MenuTextExtent {
     int width = 0;
@@ -42,8 +47,8 @@ Colour menuColour(MenuColourRole role, const skin::FontInfo& fonts);
 // What to draw for one item in `box`, in this order: the whole box from the
 // skin's menu background element, then the bar or the text and the dot.
 struct MenuItemPaint {
-    // Element 13 of the skin, the main window's menu background.
-    int backgroundElement = 13;
+    // The skin element the box is filled from.
+    int backgroundElement = skin::kMenuBackground;
     // A separator's bar; none for other items.
     std::optional<MenuBox> bar;
     // The text, left-aligned at textLeft, on a transparent background.

@@ -20,6 +20,13 @@ TEST(MenuSkin, ItemsMeasureByTheirTextSeparatorsAreFixed) {
     EXPECT_EQ(measureMenuItem(bar, measure).height, 8);
 }
 
+TEST(MenuSkin, OnlyTheMainWindowsMenusAreSkinned) {
+    EXPECT_TRUE(isSkinnedMenu(MenuId::Main));
+    EXPECT_TRUE(isSkinnedMenu(MenuId::WorkSpace));
+    EXPECT_FALSE(isSkinnedMenu(MenuId::Tray));
+    EXPECT_FALSE(isSkinnedMenu(MenuId::TrayShort));
+}
+
 TEST(MenuSkin, PaintingDecisions) {
     const MenuBox box{100, 40, 120, 20};
     MenuItem item{MenuItemKind::Normal, "Normal", Command::ViewNormal, false, {}};
