@@ -116,6 +116,11 @@ enum class Command {
     TrayStop = 9254,
     TrayNext = 9233,
     TrayExit = 9231,
+
+    // Duplicate finder's "Search" pop-up; the program gave these no numbers,
+    // so they follow the last menu number.
+    DuplicatesInSources = 9305,
+    DuplicatesByFolder = 9306,
 };
 
 }  // namespace sonara
