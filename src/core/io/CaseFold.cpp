@@ -13,22 +13,6 @@
 
 namespace sonara::text {
 
-bool isAscii(std::string_view text) {
-    const char* p = text.data();
-    const size_t n = text.size();
-    size_t i = 0;
-    uint64_t highs = 0;
-    for (; i + 8 <= n; i += 8) {
-        uint64_t word = 0;
-        std::memcpy(&word, p + i, 8);
-        highs |= word;
-    }
-    for (; i < n; ++i) {
-        highs |= static_cast<unsigned char>(p[i]);
-    }
-    return (highs & 0x8080808080808080ULL) == 0;
-}
-
 namespace {
 
 void foldAsciiInto(std::string_view text, std::string& out) {

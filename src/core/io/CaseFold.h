@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstdint>
+#include <cstring>
 #include <string>
 #include <string_view>
 
@@ -11,7 +13,27 @@
 // library holds never depend on this.
 namespace sonara::text {
 
-bool isAscii(std::string_view text);
+// A word at a time, the last word overlapping the one before it: callers
+// test every text of a library with it.
+inline bool isAscii(std::string_view text) {
+    const char* p = text.data();
+    const size_t n = text.size();
+    uint64_t highs = 0;
+    uint64_t word = 0;
+    if (n >= 8) {
+        for (size_t i = 0; i + 8 <= n; i += 8) {
+            std::memcpy(&word, p + i, 8);
+            highs |= word;
+        }
+        std::memcpy(&word, p + n - 8, 8);
+        highs |= word;
+    } else {
+        for (size_t i = 0; i < n; ++i) {
+            highs |= static_cast<unsigned char>(p[i]);
+        }
+    }
+    return (highs & 0x8080808080808080ULL) == 0;
+}
 
 // The folded form of `text` into `out` (replaced). ASCII text takes the A to
 // Z rule without a call into the Unicode tables. A byte that is not part of

@@ -226,20 +226,12 @@ std::string displayValue(const LibraryRecord& record, DisplayField field,
     return normalise(sourceText(record, field, options), options);
 }
 
-FoldedPattern::FoldedPattern(std::string_view needle) : folded_(text::foldCase(needle)) {}
-
-namespace {
-
-// Whether any of the `n` bytes at `p` is above 0x7F.
-inline bool anyHighByte(const char* p, size_t n) {
-    unsigned char highs = 0;
-    for (size_t i = 0; i < n; ++i) {
-        highs |= static_cast<unsigned char>(p[i]);
+FoldedPattern::FoldedPattern(std::string_view needle) : folded_(text::foldCase(needle)) {
+    if (folded_.size() >= 2) {
+        firstTwice_ = kOnes * static_cast<unsigned char>(folded_[0] | 0x20);
+        secondTwice_ = kOnes * static_cast<unsigned char>(folded_[1] | 0x20);
     }
-    return (highs & 0x80) != 0;
 }
-
-}  // namespace
 
 // Most texts are ASCII and most searches miss: a miss costs one look for a
 // byte above 0x7F, gathered from the words the search reads anyway.
@@ -249,7 +241,7 @@ bool FoldedPattern::foundIn(std::string_view text) const {
         return false;
     }
     if (text.size() < n) {
-        return anyHighByte(text.data(), text.size()) && foundFolded(text);
+        return !text::isAscii(text) && foundFolded(text);
     }
     const size_t last = text.size() - n;  // the last place a match can start
     auto matchesAt = [&](size_t at) {
@@ -267,8 +259,8 @@ bool FoldedPattern::foundIn(std::string_view text) const {
     uint64_t highs = 0;
     if (n >= 2) {
         const uint64_t bit5 = kOnes * 0x20;
-        const uint64_t first = kOnes * static_cast<unsigned char>(folded_[0] | 0x20);
-        const uint64_t second = kOnes * static_cast<unsigned char>(folded_[1] | 0x20);
+        const uint64_t first = firstTwice_;
+        const uint64_t second = secondTwice_;
         for (; at <= last && at + 9 <= text.size(); at += 8) {
             uint64_t w0 = 0;
             uint64_t w1 = 0;
@@ -293,12 +285,25 @@ bool FoldedPattern::foundIn(std::string_view text) const {
             return true;
         }
     }
-    // The words read cover the bytes before `at`.
-    const bool ascii = (highs & kHighs) == 0 && !anyHighByte(text.data() + at, text.size() - at);
-    return !ascii && foundFolded(text);
+    // The words read cover the bytes before `at`; the rest are read a word
+    // at a time too, the last word overlapping the one before it.
+    if (text.size() >= 8) {
+        uint64_t word = 0;
+        for (; at + 8 <= text.size(); at += 8) {
+            std::memcpy(&word, text.data() + at, 8);
+            highs |= word;
+        }
+        std::memcpy(&word, text.data() + text.size() - 8, 8);
+        highs |= word;
+    } else {
+        for (; at < text.size(); ++at) {
+            highs |= static_cast<unsigned char>(text[at]);
+        }
+    }
+    return (highs & kHighs) != 0 && foundFolded(text);
 }
 
-bool FoldedPattern::foundFolded(std::string_view text) const {
+[[gnu::noinline]] bool FoldedPattern::foundFolded(std::string_view text) const {
     text::foldCaseInto(text, scratch_);
     return scratch_.find(folded_) != std::string::npos;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -71,6 +72,10 @@ class FoldedPattern {
     bool foundFolded(std::string_view text) const;
 
     std::string folded_;
+    // The first and the second folded byte, with bit 5 set, in every byte of
+    // a word: what the eight-places-at-a-time look compares against.
+    uint64_t firstTwice_ = 0;
+    uint64_t secondTwice_ = 0;
     mutable std::string scratch_;
 };
 
