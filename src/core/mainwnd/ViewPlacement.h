@@ -4,21 +4,14 @@
 #include <vector>
 
 #include "core/mainwnd/ViewMode.h"
+#include "core/settings/EdgeRect.h"
 #include "core/settings/WindowPlacement.h"
 
 namespace sonara {
 
 // A rectangle in screen pixels; right and bottom lie just outside it, as in
 // a stored placement.
-struct ScreenRect {
-    int left = 0;
-    int top = 0;
-    int right = 0;
-    int bottom = 0;
-    int width() const { return right - left; }
-    int height() const { return bottom - top; }
-    bool operator==(const ScreenRect&) const = default;
-};
+using ScreenRect = EdgeRect;
 
 struct ScreenSize {
     int width = 0;

@@ -3,6 +3,8 @@
 #include <array>
 #include <string_view>
 
+#include "core/settings/EdgeRect.h"
+
 // The fixed table of a skin's files. The index is how every drawing part
 // names a skin bitmap.
 namespace sonara::skin {
@@ -80,15 +82,7 @@ const std::array<std::string_view, kLargeCaptionRows>& largeRowCaptions();
 // Button state columns of every strip.
 enum StateColumn : int { kUp = 0, kDown = 1, kFocus = 2, kMouseOver = 3, kDisabled = 4 };
 
-struct CellRect {
-    int left = 0;
-    int top = 0;
-    int right = 0;
-    int bottom = 0;
-    int width() const { return right - left; }
-    int height() const { return bottom - top; }
-    bool operator==(const CellRect&) const = default;
-};
+using CellRect = EdgeRect;
 
 // The cell of (column, row) in a bitmap of the given size cut into
 // `cellsAcross` columns and `rows` rows (rows 1: the full height). A zero
