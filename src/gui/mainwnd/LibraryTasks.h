@@ -1,0 +1,59 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "gui/mainwnd/MainServices.h"
+
+class QWidget;
+
+namespace sonara {
+class Drives;
+}
+
+namespace sonara::gui {
+
+// The library's own commands that need no dialog of their own: adding
+// files and folders (through the standard file dialogs), updating the
+// library from its sources (F5) and checking which files are present (F6).
+// Each saves the data files it changed and reports what it could not do.
+// Borrows the services; user-interface thread only.
+class LibraryTasks {
+  public:
+    // Where the user picks files and folders; tests give their own.
+    struct Choosers {
+        std::function<QStringList(QWidget*, const QString& startFolder)> files;
+        std::function<QString(QWidget*, const QString& startFolder)> folder;
+    };
+
+    LibraryTasks(QWidget& window, MainServices& services, std::function<void()> libraryChanged);
+    ~LibraryTasks();
+    void setChoosers(Choosers choosers) { choosers_ = std::move(choosers); }
+
+    void addByFile();
+    void addByFolder();
+    // A folder tree into the library, as "By Folder" does after its dialog.
+    // False when the user cancelled.
+    bool addFolder(const std::string& folder);
+    // Songs into the library, one by one; the number added.
+    int addFiles(const std::vector<std::string>& files);
+    void updateLibrary();
+    void checkAvailability();
+
+    Drives& drives();
+
+  private:
+    void saveAfterChange();
+    void rememberFolder(const std::string& folder);
+
+    QWidget& window_;
+    MainServices& services_;
+    std::function<void()> libraryChanged_;
+    Choosers choosers_;
+    std::unique_ptr<Drives> drives_;
+};
+
+}  // namespace sonara::gui

@@ -1,0 +1,65 @@
+#pragma once
+
+#include <QObject>
+#include <QPoint>
+#include <QTreeView>
+#include <memory>
+#include <optional>
+
+#include "core/mainwnd/ViewControls.h"
+#include "core/mainwnd/ViewDisplay.h"
+#include "core/mainwnd/ViewMode.h"
+#include "gui/mainwnd/ControlMap.h"
+#include "gui/mainwnd/MainServices.h"
+
+namespace sonara::gui {
+
+class MainWindow;
+class LibraryPane;
+class PlayListPane;
+class PlayerPanel;
+class DisplayPanel;
+
+// The window's panes behind one narrow face: the library with its search
+// bar, the play list with its totals, the player controls and the displays.
+// Made with the window, which owns them; each registers its controls.
+class MainPanes : public QObject {
+    Q_OBJECT
+  public:
+    MainPanes(MainWindow& window, MainServices& services, CommandTarget& commands,
+              ControlMap& controls);
+    ~MainPanes() override;
+
+    QTreeView* libraryList() const;
+    QTreeView* playList() const;
+    std::optional<size_t> firstSelectedPlayListRow() const;
+
+    // A command a pane runs itself; false for any other.
+    bool runCommand(Command command);
+
+    void setView(ViewMode view, const ViewControlOptions& options);
+    void setSeekBarEnabled(bool enabled);
+    void setDisplay(const ViewDisplay& display);
+    void refreshFileDescription();
+    // The lists' first fill when the window opens.
+    void fill();
+    // After songs were added to or removed from the library.
+    void libraryChanged();
+    void skinChanged();
+    // The window closes: the displays stop listening to the player.
+    void disconnectDisplays();
+
+    LibraryPane* library() const { return library_.get(); }
+    PlayListPane* playListPane() const { return playList_.get(); }
+    PlayerPanel* player() const { return player_.get(); }
+    DisplayPanel* displays() const { return displays_.get(); }
+
+  private:
+    MainWindow& window_;
+    std::unique_ptr<LibraryPane> library_;
+    std::unique_ptr<PlayListPane> playList_;
+    std::unique_ptr<PlayerPanel> player_;
+    std::unique_ptr<DisplayPanel> displays_;
+};
+
+}  // namespace sonara::gui
