@@ -14,6 +14,7 @@
 #include "core/mainwnd/ViewControls.h"
 #include "core/mainwnd/ViewMouse.h"
 #include "core/mainwnd/ViewTable.h"
+#include "core/library/Library.h"
 #include "core/playlist/CurrentPlayList.h"
 #include "core/settings/PreferenceStore.h"
 #include "core/skin/SkinFiles.h"
@@ -112,10 +113,19 @@ void MainWindow::open(const std::vector<std::string>& commandLineFiles) {
     }
     defaultGeometry_ = geometry();
     switcher_.showInitialView();
+    if (isMinimized()) {
+        showNormal();
+    }
     services_.player.setDisplaysShown(true);
+    if (services_.skin.prefs.values().checkAvailStartup != 0) {
+        tasks_->checkAvailability();
+    }
     panes_->fill();
     captionTimer_.start();
     refreshFileDescription();
+    if (services_.library.count() == 0) {
+        QTimer::singleShot(0, this, [this] { runCommand(Command::SetupWizard); });
+    }
     opened_ = true;
     if (!commandLineFiles.empty()) {
         openFiles(commandLineFiles);
