@@ -1,7 +1,9 @@
 #include "gui/mainwnd/PlayListPane.h"
 
+#include <QEvent>
 #include <QHeaderView>
 #include <QItemSelectionModel>
+#include <QStyle>
 #include <algorithm>
 
 #include "core/app/DataPaths.h"
@@ -33,8 +35,8 @@ constexpr int kMoveDownRow = 12;
 
 // Where the columns start before a layout was saved: the title takes what
 // is left of the template's list width.
-constexpr int kArtistWidth = 100;
-constexpr int kLengthWidth = 48;
+constexpr int kArtistWidth = 96;
+constexpr int kLengthWidth = 56;
 
 constexpr const char* kLayoutSection = "PlayListColumns";
 
@@ -57,9 +59,6 @@ PlayListPane::PlayListPane(QWidget* window, MainServices& services, CommandTarge
                         *this),
       workSpace_(*this, services.skin.prefs.values()) {
     SkinContext& skin = services_.skin;
-    label_ = new SkinLabel(skin, text(playListLabelText(ViewMode::Normal)), window);
-    controls_.place(ControlId::PlayListLabel, label_);
-
     list_ = new SkinListCtrl(skin, window);
     // The list owns its model, so it still has its columns when it saves
     // their layout on destruction, whichever of the pane and the window goes
@@ -72,10 +71,20 @@ PlayListPane::PlayListPane(QWidget* window, MainServices& services, CommandTarge
     QHeaderView* header = list_->header();
     header->resizeSection(PlayListModel::ArtistColumn, kArtistWidth);
     header->resizeSection(PlayListModel::LengthColumn, kLengthWidth);
-    header->resizeSection(PlayListModel::TitleColumn,
-                          std::max(kArtistWidth, list_->width() - kArtistWidth - kLengthWidth -
-                                                     2 * list_->frameWidth() - 16));
+    header->resizeSection(
+        PlayListModel::TitleColumn,
+        std::max(kArtistWidth, list_->width() - kArtistWidth - kLengthWidth -
+                                   2 * list_->frameWidth() -
+                                   list_->style()->pixelMetric(QStyle::PM_ScrollBarExtent)));
     list_->loadLayout(kLayoutSection);
+    // Created after the list so that it stacks above it: the template puts
+    // the label over the list's top edge in most views.
+    label_ = new SkinLabel(skin, text(playListLabelText(ViewMode::Normal)), window);
+    controls_.place(ControlId::PlayListLabel, label_);
+    label_->installEventFilter(this);
+    list_->installEventFilter(this);
+    header->setDefaultAlignment(Qt::AlignLeft | Qt::AlignBottom);
+    fitHeaderUnderLabel();
     connect(list_, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
         emit contextMenuRequested(list_->viewport()->mapToGlobal(at));
     });
@@ -103,6 +112,40 @@ PlayListPane::PlayListPane(QWidget* window, MainServices& services, CommandTarge
 }
 
 PlayListPane::~PlayListPane() = default;
+
+bool PlayListPane::eventFilter(QObject* watched, QEvent* event) {
+    switch (event->type()) {
+        case QEvent::Move:
+        case QEvent::Resize:
+        case QEvent::Show:
+        case QEvent::Hide:
+            fitHeaderUnderLabel();
+            break;
+        default:
+            break;
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void PlayListPane::fitHeaderUnderLabel() {
+    // Where the label lies across the list's top, the header grows by the
+    // part it covers and shows its captions below the label, so neither the
+    // label nor the first row is hidden.
+    QHeaderView* header = list_->header();
+    const int normal = header->sizeHint().height();
+    const QRect list = list_->geometry();
+    const QRect label = label_->geometry();
+    const QRect topBand(list.left(), list.top(), list.width(), normal);
+    int height = 0;
+    if (!label_->isHidden() && label.top() >= list.top() && label.intersects(topBand)) {
+        height = label.bottom() + 1 - list.top() + normal;
+    }
+    if (header->minimumHeight() != height) {
+        header->setMinimumHeight(height);
+        // What the tree view lays its header and viewport out on.
+        emit header->geometriesChanged();
+    }
+}
 
 SkinButton* PlayListPane::makeButton(ControlId id, int captionRow, TextId tip, Command command) {
     auto* button = new SkinButton(services_.skin, window_);

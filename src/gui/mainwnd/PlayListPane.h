@@ -73,7 +73,11 @@ class PlayListPane : public QObject, private PlayListFileChooser, private WorkSp
     // A skinned button took its new size for a new skin (layout row update).
     void controlResizedForSkin(sonara::ControlId id);
 
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
   private:
+    void fitHeaderUnderLabel();
     std::optional<std::string> fileToOpen() override;
     std::optional<std::string> fileToSave(const std::string& proposed) override;
     void savePreferences() override;

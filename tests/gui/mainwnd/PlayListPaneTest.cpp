@@ -24,6 +24,7 @@
 #include "gui/mainwnd/PlayListPane.h"
 #include "gui/mainwnd/TotalsFrame.h"
 #include "gui/skin/SkinButton.h"
+#include "gui/skin/SkinDialog.h"
 #include "gui/skin/SkinEvents.h"
 #include "gui/skin/SkinLabel.h"
 #include "skin/DefaultSkin.h"
@@ -97,7 +98,9 @@ struct Application {
 
 // A main window with only the play-list pane in it.
 struct Window {
-    explicit Window(Application& app) : pane(&widget, app.services, target, controls) {
+    explicit Window(Application& app)
+        : widget(app.services.skin, nullptr, true), pane(&widget, app.services, target, controls) {
+        widget.setBackgroundIndex(skin::kTile);
         widget.resize(708, 491);
     }
     template <typename T>
@@ -111,7 +114,7 @@ struct Window {
         return pane.model()->index(r, PlayListModel::TitleColumn).data().toString();
     }
 
-    QWidget widget;
+    SkinDialog widget;
     RecordingTarget target;
     ControlMap controls;
     PlayListPane pane;
