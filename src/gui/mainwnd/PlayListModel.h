@@ -20,8 +20,10 @@ namespace sonara::gui {
 // or chosen, played). Changes arrive as the list's notices, by first row
 // and count.
 //
-// Takes the list's one observer slot for its lifetime and gives it back
-// on destruction; the list must outlive the model. User-interface thread.
+// Takes the list's one observer slot for its lifetime and empties it on
+// destruction, so a window's model must be destroyed before the next
+// window's is made (delete, not deleteLater, when the window closes). The
+// list must outlive the model. User-interface thread.
 class PlayListModel : public QAbstractTableModel, public PlayListObserver {
     Q_OBJECT
   public:
