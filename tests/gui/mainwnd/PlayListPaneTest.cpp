@@ -292,6 +292,30 @@ class PlayListPaneTest : public QObject {
                  QString("Playlist Work Space"));
     }
 
+    // The template lays the label across the list's top in most views and
+    // above it in view 6; either way the label and the first row show.
+    void theLabelNeverCoversTheFirstRow() {
+        test::SkinWidgetFixture fixture;
+        Application app(fixture);
+        app.queue("a", 60);
+        Window window(app);
+        window.widget.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window.widget));
+        SkinListCtrl& list = *window.pane.list();
+        auto* label = window.control<SkinLabel>(ControlId::PlayListLabel);
+        const auto firstRowTop = [&] {
+            const QRect row = list.visualRect(window.pane.model()->index(0, 0));
+            return list.viewport()->mapTo(&window.widget, row.topLeft()).y();
+        };
+        QVERIFY(label->geometry().intersects(list.geometry()));
+        QVERIFY(firstRowTop() > label->geometry().bottom());
+        QCOMPARE(window.widget.childAt(label->geometry().center()), label);
+
+        label->move(label->x(), list.y() - label->height());
+        QCOMPARE(list.header()->height(), list.header()->sizeHint().height());
+        QVERIFY(firstRowTop() < list.y() + 2 * list.header()->height());
+    }
+
     // Each bundled skin: the buttons take the medium strip's cells and the
     // list draws its pictures in the skin's text colour. SONARA_SHOT_DIR
     // keeps a picture of the pane per skin for review.
