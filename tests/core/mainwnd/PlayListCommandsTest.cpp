@@ -80,10 +80,7 @@ TEST_F(PlayListCommandsTest, PopUpCommandsSayWhatToSelect) {
 
     EXPECT_EQ(commands.run(Command::ResetAllPlayedStatus, {}), Selection::select(0));
     EXPECT_EQ(states(), (std::vector<EntryState>(3, EntryState::Unplayed)));
-    EXPECT_EQ(commands.run(Command::SelectAllPlayList, {}), Selection::all());
-    EXPECT_EQ(commands.run(Command::ClearPlayListSelection, {1}), Selection::nothing());
     EXPECT_EQ(commands.run(Command::PlayButton, {1}), std::nullopt);
-    EXPECT_FALSE(PlayListCommands::handles(Command::ConvertPlayListToWav));
 }
 
 }  // namespace
