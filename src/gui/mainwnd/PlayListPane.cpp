@@ -84,7 +84,6 @@ PlayListPane::PlayListPane(QWidget* window, MainServices& services, CommandTarge
     label_->installEventFilter(this);
     list_->installEventFilter(this);
     header->setDefaultAlignment(Qt::AlignLeft | Qt::AlignBottom);
-    fitHeaderUnderLabel();
     connect(list_, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
         emit contextMenuRequested(list_->viewport()->mapToGlobal(at));
     });
@@ -176,6 +175,11 @@ std::vector<size_t> PlayListPane::selectedRows() const {
     return rows;
 }
 
+std::optional<size_t> PlayListPane::firstSelectedRow() const {
+    const std::vector<size_t> rows = selectedRows();
+    return rows.empty() ? std::nullopt : std::optional<size_t>(rows.front());
+}
+
 void PlayListPane::selectRow(size_t row) {
     if (row >= size_t(model_->rowCount())) {
         return;
@@ -216,6 +220,7 @@ void PlayListPane::setView(ViewMode view) {
 void PlayListPane::skinChanged() {
     model_->setPictureColour(toQColor(services_.skin.skin.fontInfo().listText));
     totals_->skinChanged();
+    fitHeaderUnderLabel();
 }
 
 void PlayListPane::applySelection(const PlayListSelection& selection) {

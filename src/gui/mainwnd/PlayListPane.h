@@ -3,6 +3,7 @@
 #include <QObject>
 #include <QPoint>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "core/app/Command.h"
@@ -44,6 +45,8 @@ class PlayListPane : public QObject, private PlayListFileChooser, private WorkSp
 
     // Sorted; rows the list no longer has are left out.
     std::vector<size_t> selectedRows() const;
+    // What the transport commands take: the first selected row, if any.
+    std::optional<size_t> firstSelectedRow() const;
     // Selects the row alone and scrolls to it; nothing past the end.
     void selectRow(size_t row);
     void removeSelected();
@@ -54,8 +57,9 @@ class PlayListPane : public QObject, private PlayListFileChooser, private WorkSp
     bool runCommand(Command command);
     // The label's text follows the view.
     void setView(ViewMode view);
-    // After the skin changed and the widgets had their SkinChangedEvent:
-    // the pictures and colours that come from the skin.
+    // After the skin changed and the widgets had their SkinChangedEvent
+    // (notifySkinChanged on the window): the pictures, colours and header
+    // height that follow the skin.
     void skinChanged();
 
     SkinListCtrl* list() const { return list_; }
