@@ -250,6 +250,26 @@ const std::unordered_map<TextId, std::string>& table() {
         {TextId::MenuTrayExit, "Exit"},
         {TextId::MenuDuplicatesInSources, "Sonara Sources"},
         {TextId::MenuDuplicatesByFolder, "By Folder (Recursive)"},
+        {TextId::RemoveFromPlayListTip, "Remove song from playlist"},
+        {TextId::MoveUpTip, "Move song up in playlist"},
+        {TextId::MoveDownTip, "Move song down in playlist"},
+        {TextId::FileButtonTip, "File Open/Save"},
+        {TextId::WorkSpaceButtonTip, "Expand/Collapse Playlist Work Space"},
+        {TextId::MoveLabel, "Move:"},
+        {TextId::TotalLabel, "Total:"},
+        {TextId::LeftLabel, "Left:"},
+        {TextId::PlayListTitleColumn, "Title"},
+        {TextId::PlayListArtistColumn, "Artist"},
+        {TextId::PlayListLengthColumn, "Length"},
+        {TextId::PlayListOpenFilter,
+         "Audio Files (*.snl *.m3u *.mpg *.mp1 *.mp2 *.mp3 *.wav);;Play List Files (*.snl "
+         "*.m3u);;MPEG Files (*.mpg *.mp1 *.mp2 *.mp3);;All Files (*)"},
+        {TextId::PlayListSaveFilter,
+         "SN Play List File (*.snl);;All Playlist Files (*.m3u *.pls);;All Files (*)"},
+        {TextId::PlayListNotSaved, "Unable to save the playlist to %s\n\n%s"},
+        {TextId::CurrentPlayListNotSaved,
+         "The emptied playlist could not be saved, so the old one will be back at the next "
+         "start:\n\n%s"},
     };
     return texts;
 }

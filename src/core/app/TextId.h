@@ -226,6 +226,21 @@ enum class TextId {
     MenuTrayExit = 9231,
     MenuDuplicatesInSources = 9305,
     MenuDuplicatesByFolder = 9306,
+    RemoveFromPlayListTip = 60920,
+    MoveUpTip = 60921,
+    MoveDownTip = 60922,
+    FileButtonTip = 60923,
+    WorkSpaceButtonTip = 60924,
+    MoveLabel = 60925,
+    TotalLabel = 60926,
+    LeftLabel = 60927,
+    PlayListTitleColumn = 60928,
+    PlayListArtistColumn = 60929,
+    PlayListLengthColumn = 60930,
+    PlayListOpenFilter = 60931,
+    PlayListSaveFilter = 60932,
+    PlayListNotSaved = 60933,
+    CurrentPlayListNotSaved = 60934,
 };
 
 // Every id above, for the check that each has a text and each text a name;
@@ -445,6 +460,21 @@ inline constexpr TextId kAllTextIds[] = {
     TextId::MenuTrayExit,
     TextId::MenuDuplicatesInSources,
     TextId::MenuDuplicatesByFolder,
+    TextId::RemoveFromPlayListTip,
+    TextId::MoveUpTip,
+    TextId::MoveDownTip,
+    TextId::FileButtonTip,
+    TextId::WorkSpaceButtonTip,
+    TextId::MoveLabel,
+    TextId::TotalLabel,
+    TextId::LeftLabel,
+    TextId::PlayListTitleColumn,
+    TextId::PlayListArtistColumn,
+    TextId::PlayListLengthColumn,
+    TextId::PlayListOpenFilter,
+    TextId::PlayListSaveFilter,
+    TextId::PlayListNotSaved,
+    TextId::CurrentPlayListNotSaved,
 };
 
 }  // namespace sonara
