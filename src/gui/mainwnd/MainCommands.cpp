@@ -173,7 +173,7 @@ void MainCommands::run(Command command) {
     if (transport_.run(command, panes_.firstSelectedPlayListRow())) {
         return;
     }
-    if (window_.workSpace().apply(command) || panes_.runCommand(command)) {
+    if (panes_.runCommand(command)) {
         return;
     }
     switch (command) {

@@ -1,17 +1,39 @@
 #include "gui/mainwnd/MainPanes.h"
 
+#include "core/mainwnd/MenuPreparation.h"
+#include "core/settings/PreferenceStore.h"
+#include "gui/controls/SkinListCtrl.h"
 #include "gui/mainwnd/MainWindow.h"
+#include "gui/mainwnd/PlayListPane.h"
 
 namespace sonara::gui {
 
 // The panes arrive one by one; until then the window shows its own controls.
 class LibraryPane {};
-class PlayListPane {};
 class PlayerPanel {};
 class DisplayPanel {};
 
-MainPanes::MainPanes(MainWindow& window, MainServices&, CommandTarget&, ControlMap&)
-    : window_(window) {}
+MainPanes::MainPanes(MainWindow& window, MainServices& services, CommandTarget& commands,
+                     ControlMap& controls)
+    : window_(window),
+      playList_(std::make_unique<PlayListPane>(&window, services, commands, controls)) {
+    connect(playList_.get(), &PlayListPane::contextMenuRequested, this, [this](QPoint at) {
+        openRightClickMenu(RightClickTarget::PlayList, at);
+    });
+    connect(playList_.get(), &PlayListPane::relayoutRequested, this,
+            [this] { window_.relayout(); });
+    connect(playList_.get(), &PlayListPane::controlResizedForSkin, this,
+            [this](ControlId id) { window_.controlResized(id); });
+}
+
+void MainPanes::openRightClickMenu(RightClickTarget target, QPoint globalPos) {
+    MenuContext context;
+    context.view = window_.view();
+    context.builtInPlayer = window_.services().skin.prefs.values().useAsDefaultPlayer != 0;
+    if (const std::optional<Menu> menu = rightClickMenu(target, context)) {
+        window_.openMenu(*menu, globalPos);
+    }
+}
 
 MainPanes::~MainPanes() = default;
 
@@ -27,13 +49,13 @@ std::optional<size_t> MainPanes::firstSelectedPlayListRow() const {
 bool MainPanes::runCommand(Command) {
     return false;
 }
-void MainPanes::setView(ViewMode, const ViewControlOptions&) {}
+void MainPanes::setView(ViewMode view, const ViewControlOptions&) { playList_->setView(view); }
 void MainPanes::setSeekBarEnabled(bool) {}
 void MainPanes::setDisplay(const ViewDisplay&) {}
 void MainPanes::refreshFileDescription() {}
 void MainPanes::fill() {}
 void MainPanes::libraryChanged() {}
-void MainPanes::skinChanged() {}
+void MainPanes::skinChanged() { playList_->skinChanged(); }
 void MainPanes::disconnectDisplays() {}
 
 }  // namespace sonara::gui

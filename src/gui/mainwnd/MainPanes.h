@@ -6,6 +6,7 @@
 #include <memory>
 #include <optional>
 
+#include "core/mainwnd/MenuPreparation.h"
 #include "core/mainwnd/ViewControls.h"
 #include "core/mainwnd/ViewDisplay.h"
 #include "core/mainwnd/ViewMode.h"
@@ -55,6 +56,8 @@ class MainPanes : public QObject {
     DisplayPanel* displays() const { return displays_.get(); }
 
   private:
+    void openRightClickMenu(RightClickTarget target, QPoint globalPos);
+
     MainWindow& window_;
     std::unique_ptr<LibraryPane> library_;
     std::unique_ptr<PlayListPane> playList_;
