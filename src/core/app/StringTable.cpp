@@ -240,6 +240,11 @@ const std::unordered_map<TextId, std::string>& table() {
         {TextId::MenuTrayExit, "Exit"},
         {TextId::MenuDuplicatesInSources, "Sonara Sources"},
         {TextId::MenuDuplicatesByFolder, "By Folder (Recursive)"},
+        {TextId::MiniToolBarHideToTray, "Hide to Tray"},
+        {TextId::MiniToolBarMinimise, "Minimize"},
+        {TextId::MiniToolBarMaximise, "Maximize"},
+        {TextId::MiniToolBarRestore, "Restore"},
+        {TextId::MiniToolBarClose, "Close"},
     };
     return texts;
 }

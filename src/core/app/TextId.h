@@ -215,6 +215,13 @@ enum class TextId {
     MenuTrayExit = 9231,
     MenuDuplicatesInSources = 9305,
     MenuDuplicatesByFolder = 9306,
+
+    // The mini tool bar's tips for the window buttons.
+    MiniToolBarHideToTray = 60960,
+    MiniToolBarMinimise = 60961,
+    MiniToolBarMaximise = 60962,
+    MiniToolBarRestore = 60963,
+    MiniToolBarClose = 60964,
 };
 
 // Every id above, for the check that each has a text and each text a name;
@@ -424,6 +431,11 @@ inline constexpr TextId kAllTextIds[] = {
     TextId::MenuTrayExit,
     TextId::MenuDuplicatesInSources,
     TextId::MenuDuplicatesByFolder,
+    TextId::MiniToolBarHideToTray,
+    TextId::MiniToolBarMinimise,
+    TextId::MiniToolBarMaximise,
+    TextId::MiniToolBarRestore,
+    TextId::MiniToolBarClose,
 };
 
 }  // namespace sonara
