@@ -60,6 +60,9 @@ int SkinPopupMenuStyle::pixelMetric(PixelMetric metric, const QStyleOption* opti
     switch (metric) {
         case PM_MenuHMargin:
         case PM_MenuVMargin:
+            // Keeps the longest text and the first and last items off the
+            // edge line.
+            return 2;
         case PM_MenuTearoffHeight:
         case PM_MenuScrollerHeight:
             return 0;

@@ -111,7 +111,7 @@ void DisplayTest::levelMeterLightsFromTheFootUpOrFromTheLeft() {
     QImage image = meter.grab().toImage();
     QCOMPARE(image.pixelColor(5, 99), kBar);
     // Full scale at gain 1 reaches the top zone, never past the top.
-    QCOMPARE(image.pixelColor(5, 1), QColor(0, 0, 255));
+    QCOMPARE(image.pixelColor(5, 2), QColor(0, 0, 255));
 
     meter.analyser().setKind(audio::LevelKind::Horizontal);
     meter.resize(100, 10);
@@ -121,7 +121,7 @@ void DisplayTest::levelMeterLightsFromTheFootUpOrFromTheLeft() {
     meter.refresh();
     image = meter.grab().toImage();
     QCOMPARE(image.pixelColor(0, 5), kBar);
-    QCOMPARE(image.pixelColor(98, 5), QColor(0, 0, 128));  // unlit top zone
+    QCOMPARE(image.pixelColor(99, 5), QColor(0, 0, 128));  // unlit top zone
 }
 
 void DisplayTest::panelFeedsTheShownDisplaysAndUnhooksWhenDestroyed() {
