@@ -106,6 +106,12 @@ std::optional<Command> SkinPopupMenu::exec(SkinContext context, const Menu& menu
     return commandOf(qmenu->exec(globalPos));
 }
 
+std::optional<Command> SkinPopupMenu::execUnder(SkinContext context, const Menu& menu,
+                                                QWidget* button) {
+    const QPoint corner = button->mapToGlobal(QPoint(0, button->height()));
+    return exec(context, menu, corner, button);
+}
+
 QMenu* SkinPopupMenu::popup(SkinContext context, const Menu& menu, QPoint globalPos,
                             std::function<void(Command)> picked, QWidget* menuButton) {
     QMenu* qmenu = build(context, menu).release();

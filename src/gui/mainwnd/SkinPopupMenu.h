@@ -34,6 +34,9 @@ class SkinPopupMenu {
     // `menuButton` (may be null) is disabled while the menu is open.
     static std::optional<Command> exec(SkinContext context, const Menu& menu, QPoint globalPos,
                                        QWidget* menuButton = nullptr);
+    // exec() for a menu a button opens: under the button's bottom-left
+    // corner, and with the button disabled while open when the menu asks.
+    static std::optional<Command> execUnder(SkinContext context, const Menu& menu, QWidget* button);
     // The same without waiting: `picked` runs when an item is picked; the
     // menu deletes itself when it closes. Returns the open menu.
     static QMenu* popup(SkinContext context, const Menu& menu, QPoint globalPos,

@@ -158,6 +158,16 @@ void DisplayTest::panelFeedsTheShownDisplaysAndUnhooksWhenDestroyed() {
     host.onVisualisationTick();  // the panel's own tick now
     QCOMPARE(earlierTicks, 0);
 
+    // Ticks stop (the song stopped): the display does not keep its bars.
+    const auto samples = sine(3000, 4096);
+    audio::CMMSpectrumX& large = panel->largeSpectrum().analyser();
+    large.update(block(samples));
+    const size_t band = size_t(large.bandOf(3000).value_or(0));
+    QVERIFY(large.bands(0)[band] > 0.5f);
+    host.onVisualisationTick();
+    QVERIFY(large.bands(0)[band] > 0.2f);
+    QTRY_COMPARE_WITH_TIMEOUT(large.bands(0)[band], 0.0f, 3000);
+
     panel.reset();
     QCOMPARE(host.firstConnector().firstSpectrum(), nullptr);
     QCOMPARE(host.secondConnector().firstLevel(), nullptr);
