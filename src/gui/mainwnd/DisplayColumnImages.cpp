@@ -7,13 +7,9 @@
 
 namespace sonara::gui {
 
-namespace {
-
-QColor rgb(RgbNumber number) {
-    return QColor(int((number >> 16) & 0xFF), int((number >> 8) & 0xFF), int(number & 0xFF));
+QColor displayColour(RgbNumber number) {
+    return toQColor(fromRgbNumber(number));
 }
-
-}  // namespace
 
 void DisplayColumnImages::build(const VisualisationColours& colours, int point1, int point2,
                                 const SpotLadder& ladder, int thickness) {
@@ -22,8 +18,8 @@ void DisplayColumnImages::build(const VisualisationColours& colours, int point1,
     const int width = std::max(1, thickness);
     lit_ = QImage(width, std::max(1, length), QImage::Format_RGB32);
     unlit_ = QImage(width, std::max(1, length), QImage::Format_RGB32);
-    lit_.fill(rgb(colours.background));
-    unlit_.fill(rgb(colours.background));
+    lit_.fill(displayColour(colours.background));
+    unlit_.fill(displayColour(colours.background));
     QPainter litPainter(&lit_);
     QPainter unlitPainter(&unlit_);
     for (int index = 0; index < ladder.spotCount(); ++index) {
@@ -31,8 +27,9 @@ void DisplayColumnImages::build(const VisualisationColours& colours, int point1,
         // The zone of a spot is the zone of its middle.
         const double fraction = length > 0 ? (spot.start + spot.length / 2.0) / length : 0;
         const QRect rows(0, length - spot.start - spot.length, width, spot.length);
-        litPainter.fillRect(rows, rgb(colours.colourAt(fraction, point1, point2, true)));
-        unlitPainter.fillRect(rows, rgb(colours.colourAt(fraction, point1, point2, false)));
+        litPainter.fillRect(rows, displayColour(colours.colourAt(fraction, point1, point2, true)));
+        unlitPainter.fillRect(rows,
+                              displayColour(colours.colourAt(fraction, point1, point2, false)));
     }
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QColor>
 #include <QImage>
 
 #include "core/mainwnd/DisplayGeometry.h"
@@ -8,6 +9,9 @@
 class QPainter;
 
 namespace sonara::gui {
+
+// A visualisation colour number (red in the high byte) as a QColor.
+QColor displayColour(RgbNumber number);
 
 // A display's bar drawn once in its lit and its unlit colours, spots and
 // gaps included, so that a frame is a few image copies per bar instead of

@@ -41,4 +41,20 @@ class DisplayWidget : public QWidget {
     int repaintsAsked_ = 0;
 };
 
+// A display over an analyser of type `Analyser` that it owns.
+template <typename Analyser>
+class AnalyserDisplay : public DisplayWidget {
+  public:
+    using DisplayWidget::DisplayWidget;
+
+    Analyser& analyser() { return analyser_; }
+    void clear() override {
+        analyser_.reset();
+        refresh();
+    }
+
+  protected:
+    Analyser analyser_;
+};
+
 }  // namespace sonara::gui

@@ -12,7 +12,7 @@ constexpr int kSpotLength = 2;
 
 }  // namespace
 
-LevelMeterDisplay::LevelMeterDisplay(QWidget* parent) : DisplayWidget(parent) {
+LevelMeterDisplay::LevelMeterDisplay(QWidget* parent) : AnalyserDisplay(parent) {
     next_.reserve(2);
 }
 
@@ -32,11 +32,6 @@ bool LevelMeterDisplay::refresh() {
     next_.push_back(ladder.litSpots(analyser_.level()));
     next_.push_back(analyser_.numPeaks() > 0 ? ladder.peakSpot(analyser_.peak()) : -1);
     return takeFrame(next_);
-}
-
-void LevelMeterDisplay::clear() {
-    analyser_.reset();
-    refresh();
 }
 
 void LevelMeterDisplay::paintEvent(QPaintEvent*) {

@@ -9,13 +9,9 @@ namespace {
 
 constexpr int kMinBarWidth = 2;
 
-QColor rgb(RgbNumber number) {
-    return QColor(int((number >> 16) & 0xFF), int((number >> 8) & 0xFF), int(number & 0xFF));
-}
-
 }  // namespace
 
-SpectrumDisplay::SpectrumDisplay(QWidget* parent) : DisplayWidget(parent) {}
+SpectrumDisplay::SpectrumDisplay(QWidget* parent) : AnalyserDisplay(parent) {}
 
 void SpectrumDisplay::settingsChanged() {
     const int channels = analyser_.channelCount();
@@ -63,14 +59,9 @@ bool SpectrumDisplay::refresh() {
     return takeFrame(next_);
 }
 
-void SpectrumDisplay::clear() {
-    analyser_.reset();
-    refresh();
-}
-
 void SpectrumDisplay::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    painter.fillRect(rect(), rgb(analyser_.colours().background));
+    painter.fillRect(rect(), displayColour(analyser_.colours().background));
     const std::vector<int>& shown = frame();
     const size_t count = std::min(bars_.size(), shown.size() / 2);
     const audio::SpectrumKind kind = analyser_.kind();

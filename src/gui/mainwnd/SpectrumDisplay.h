@@ -8,22 +8,18 @@ namespace sonara::gui {
 // A spectrum display (the large 1262 and the small 1269): the analyser's
 // bands as bars, spots, dots, a line or peak marks, by its Kind; in stereo
 // the left channel's bands on the left half, the right's on the right.
-class SpectrumDisplay : public DisplayWidget {
+class SpectrumDisplay : public AnalyserDisplay<audio::CMMSpectrumX> {
     Q_OBJECT
   public:
     explicit SpectrumDisplay(QWidget* parent = nullptr);
 
-    audio::CMMSpectrumX& analyser() { return analyser_; }
-
     bool refresh() override;
     void settingsChanged() override;
-    void clear() override;
 
   protected:
     void paintEvent(QPaintEvent* event) override;
 
   private:
-    audio::CMMSpectrumX analyser_;
     std::vector<PixelSpan> bars_;  // every channel's bars, left to right
     int bandsPerChannel_ = 0;
     std::vector<int> next_;  // lit spots then peak spot per bar
