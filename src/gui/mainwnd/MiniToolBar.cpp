@@ -1,11 +1,14 @@
 #include "gui/mainwnd/MiniToolBar.h"
 
+#include "core/skin/SkinFiles.h"
 #include "gui/mainwnd/ControlMap.h"
 #include "gui/skin/SkinEvents.h"
+#include "gui/skin/SkinRecord.h"
 
 namespace sonara::gui {
 
-MiniToolBar::MiniToolBar(SkinContext context, QWidget* parent) : SkinToolStrip(context, parent) {
+MiniToolBar::MiniToolBar(SkinContext context, QWidget* parent)
+    : SkinToolStrip(context, parent), context_(context) {
     std::vector<Item> items;
     for (const MiniToolBarItem& item : miniToolBarItems()) {
         const Rect& r = item.rect;
@@ -32,6 +35,18 @@ void MiniToolBar::fitToPicture() {
     const QSize size = sizeHint();
     const QRect now = geometry();
     setGeometry(now.right() + 1 - size.width(), now.top(), size.width(), size.height());
+}
+
+QSize MiniToolBar::sizeHint() const {
+    const QImage& picture = context_.skin.bitmap(skin::kMiniToolBar);
+    if (!picture.isNull()) {
+        return picture.size();
+    }
+    QRect buttons;
+    for (const Item& item : items()) {
+        buttons |= item.rect;
+    }
+    return {buttons.right() + 1 + buttons.left(), buttons.bottom() + 1 + buttons.top()};
 }
 
 bool MiniToolBar::event(QEvent* event) {

@@ -23,11 +23,17 @@ class MiniToolBar : public SkinToolStrip {
     // does it too.
     void fitToPicture();
 
+    // The picture's size; without a picture, room for every button.
+    QSize sizeHint() const override;
+
   signals:
     void action(sonara::MiniToolBarAction action);
 
   protected:
     bool event(QEvent* event) override;
+
+  private:
+    SkinContext context_;
 };
 
 }  // namespace sonara::gui

@@ -56,6 +56,11 @@ void MiniToolBarTest::sitsRightAlignedAtTheTemplatePlaceInThePicturesSize() {
                        gui::test::solidImage(QSize(200, 14), QColor(20, 40, 60)));
     gui::notifySkinChanged(&window);
     QCOMPARE(bar->geometry(), QRect(place.right() + 1 - 200, place.top(), 200, 14));
+
+    // A skin without the picture: a plain bar that still reaches every button.
+    f.skin().setBitmap(skin::kMiniToolBar, QImage());
+    gui::notifySkinChanged(&window);
+    QCOMPARE(bar->geometry(), QRect(place.right() + 1 - 226, place.top(), 226, 16));
 }
 
 QTEST_MAIN(MiniToolBarTest)
