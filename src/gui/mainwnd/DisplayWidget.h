@@ -28,7 +28,8 @@ class DisplayWidget : public QWidget {
     int repaintsAsked() const { return repaintsAsked_; }
 
   protected:
-    // Stores `frame` as what to paint when it differs from the last one.
+    // Stores `frame` as what to paint when it differs from the last one;
+    // `frame` is then left holding the old frame's storage for reuse.
     bool takeFrame(std::vector<int>& frame);
     const std::vector<int>& frame() const { return frame_; }
     void resetFrame() { frame_.clear(); }
