@@ -250,7 +250,6 @@ const std::unordered_map<TextId, std::string>& table() {
         {TextId::MenuTrayExit, "Exit"},
         {TextId::MenuDuplicatesInSources, "Sonara Sources"},
         {TextId::MenuDuplicatesByFolder, "By Folder (Recursive)"},
-<<<<<<< HEAD
         {TextId::RemoveFromPlayListTip, "Remove song from playlist"},
         {TextId::MoveUpTip, "Move song up in playlist"},
         {TextId::MoveDownTip, "Move song down in playlist"},
@@ -271,13 +270,11 @@ const std::unordered_map<TextId, std::string>& table() {
         {TextId::CurrentPlayListNotSaved,
          "The emptied playlist could not be saved, so the old one will be back at the next "
          "start:\n\n%s"},
-=======
         {TextId::MiniToolBarHideToTray, "Hide to Tray"},
         {TextId::MiniToolBarMinimise, "Minimize"},
         {TextId::MiniToolBarMaximise, "Maximize"},
         {TextId::MiniToolBarRestore, "Restore"},
         {TextId::MiniToolBarClose, "Close"},
->>>>>>> g4
     };
     return texts;
 }

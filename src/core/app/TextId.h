@@ -226,7 +226,6 @@ enum class TextId {
     MenuTrayExit = 9231,
     MenuDuplicatesInSources = 9305,
     MenuDuplicatesByFolder = 9306,
-<<<<<<< HEAD
     RemoveFromPlayListTip = 60920,
     MoveUpTip = 60921,
     MoveDownTip = 60922,
@@ -242,7 +241,6 @@ enum class TextId {
     PlayListSaveFilter = 60932,
     PlayListNotSaved = 60933,
     CurrentPlayListNotSaved = 60934,
-=======
 
     // The mini tool bar's tips for the window buttons.
     MiniToolBarHideToTray = 60960,
@@ -250,7 +248,6 @@ enum class TextId {
     MiniToolBarMaximise = 60962,
     MiniToolBarRestore = 60963,
     MiniToolBarClose = 60964,
->>>>>>> g4
 };
 
 // Every id above, for the check that each has a text and each text a name;
@@ -470,7 +467,6 @@ inline constexpr TextId kAllTextIds[] = {
     TextId::MenuTrayExit,
     TextId::MenuDuplicatesInSources,
     TextId::MenuDuplicatesByFolder,
-<<<<<<< HEAD
     TextId::RemoveFromPlayListTip,
     TextId::MoveUpTip,
     TextId::MoveDownTip,
@@ -486,13 +482,11 @@ inline constexpr TextId kAllTextIds[] = {
     TextId::PlayListSaveFilter,
     TextId::PlayListNotSaved,
     TextId::CurrentPlayListNotSaved,
-=======
     TextId::MiniToolBarHideToTray,
     TextId::MiniToolBarMinimise,
     TextId::MiniToolBarMaximise,
     TextId::MiniToolBarRestore,
     TextId::MiniToolBarClose,
->>>>>>> g4
 };
 
 }  // namespace sonara
