@@ -4,6 +4,7 @@
 #include "core/app/Prompter.h"
 #include "core/app/StringTable.h"
 #include "core/mainwnd/MenuPreparation.h"
+#include "core/mainwnd/MiniToolBarItems.h"
 #include "core/mainwnd/PartyLock.h"
 #include "core/mainwnd/ViewTable.h"
 #include "core/playlist/CurrentPlayList.h"
@@ -122,33 +123,24 @@ void MainCommands::ownerSkip() {
     transport_.ownerSkip(panes_.firstSelectedPlayListRow());
 }
 
-void MainCommands::runMiniToolBarAction(int action) {
-    static constexpr Command kViews[] = {Command::ViewNormal, Command::ViewPlayList,
-                                         Command::ViewPlayer, Command::ViewBar, Command::ViewParty};
-    static constexpr Command kButtons[] = {Command::PreviousButton, Command::PlayButton,
-                                           Command::PauseButton, Command::StopButton,
-                                           Command::NextButton};
+void MainCommands::runMiniToolBarAction(MiniToolBarAction action) {
+    if (const std::optional<Command> command = miniToolBarCommand(action)) {
+        run(*command);
+        return;
+    }
     switch (action) {
-        case 1:
-            exitProgram();
-            return;
-        case 2:  // hiding to the tray: minimised until the tray exists
-        case 3:
+        case MiniToolBarAction::HideToTray:  // minimised until the tray exists
+        case MiniToolBarAction::Minimise:
             window_.minimiseWindow();
             return;
-        case 4:
-        case 5:
-            if ((action == 4) != window_.isMaximized()) {
+        case MiniToolBarAction::Maximise:
+        case MiniToolBarAction::Restore:
+            if ((action == MiniToolBarAction::Maximise) != window_.isMaximized()) {
                 window_.toggleMaximised();
             }
             return;
         default:
-            break;
-    }
-    if (action >= 6 && action <= 10) {
-        run(kViews[action - 6]);
-    } else if (action >= 11 && action <= 15) {
-        run(kButtons[action - 11]);
+            return;
     }
 }
 

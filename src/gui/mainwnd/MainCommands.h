@@ -5,6 +5,7 @@
 
 #include "core/app/Command.h"
 #include "core/mainwnd/MenuItem.h"
+#include "core/mainwnd/MiniToolBarItems.h"
 #include "core/mainwnd/TransportCommands.h"
 
 namespace sonara::gui {
@@ -24,9 +25,8 @@ class MainCommands final : private PauseControl, private ExternalPlayerHandOff {
     void run(Command command);
     // The owner's key combination in Party view.
     void ownerSkip();
-    // The mini tool bar's buttons, 1 to 15: close, hide, minimise, maximise,
-    // restore, the five views, then Previous, Play, Pause, Stop and Next.
-    void runMiniToolBarAction(int action);
+    // The mini tool bar's buttons: the window's own four, or a command.
+    void runMiniToolBarAction(MiniToolBarAction action);
 
     // The menu a button opens, prepared for the window's view; nothing for
     // other commands.

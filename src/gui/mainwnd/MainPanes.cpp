@@ -3,6 +3,7 @@
 #include "core/mainwnd/MenuPreparation.h"
 #include "core/settings/PreferenceStore.h"
 #include "gui/controls/SkinListCtrl.h"
+#include "gui/mainwnd/DisplayPanel.h"
 #include "gui/mainwnd/MainWindow.h"
 #include "gui/mainwnd/PlayListPane.h"
 
@@ -11,15 +12,14 @@ namespace sonara::gui {
 // The panes arrive one by one; until then the window shows its own controls.
 class LibraryPane {};
 class PlayerPanel {};
-class DisplayPanel {};
 
 MainPanes::MainPanes(MainWindow& window, MainServices& services, CommandTarget& commands,
                      ControlMap& controls)
     : window_(window),
-      playList_(std::make_unique<PlayListPane>(&window, services, commands, controls)) {
-    connect(playList_.get(), &PlayListPane::contextMenuRequested, this, [this](QPoint at) {
-        openRightClickMenu(RightClickTarget::PlayList, at);
-    });
+      playList_(std::make_unique<PlayListPane>(&window, services, commands, controls)),
+      displays_(std::make_unique<DisplayPanel>(&window, services, controls)) {
+    connect(playList_.get(), &PlayListPane::contextMenuRequested, this,
+            [this](QPoint at) { openRightClickMenu(RightClickTarget::PlayList, at); });
     connect(playList_.get(), &PlayListPane::relayoutRequested, this,
             [this] { window_.relayout(); });
     connect(playList_.get(), &PlayListPane::controlResizedForSkin, this,
@@ -49,13 +49,21 @@ std::optional<size_t> MainPanes::firstSelectedPlayListRow() const {
 bool MainPanes::runCommand(Command) {
     return false;
 }
-void MainPanes::setView(ViewMode view, const ViewControlOptions&) { playList_->setView(view); }
+void MainPanes::setView(ViewMode view, const ViewControlOptions& options) {
+    playList_->setView(view);
+    displays_->setShown(view, options);
+}
 void MainPanes::setSeekBarEnabled(bool) {}
 void MainPanes::setDisplay(const ViewDisplay&) {}
 void MainPanes::refreshFileDescription() {}
 void MainPanes::fill() {}
 void MainPanes::libraryChanged() {}
-void MainPanes::skinChanged() { playList_->skinChanged(); }
-void MainPanes::disconnectDisplays() {}
+void MainPanes::skinChanged() {
+    playList_->skinChanged();
+    displays_->skinChanged();
+}
+void MainPanes::disconnectDisplays() {
+    displays_->disconnect();
+}
 
 }  // namespace sonara::gui

@@ -8,13 +8,13 @@
 
 #include "audio/engine/PlayerHost.h"
 #include "core/app/Prompter.h"
+#include "core/library/Library.h"
 #include "core/mainwnd/KeyMap.h"
 #include "core/mainwnd/MainTemplate.h"
 #include "core/mainwnd/MenuPreparation.h"
 #include "core/mainwnd/ViewControls.h"
 #include "core/mainwnd/ViewMouse.h"
 #include "core/mainwnd/ViewTable.h"
-#include "core/library/Library.h"
 #include "core/playlist/CurrentPlayList.h"
 #include "core/settings/PreferenceStore.h"
 #include "core/skin/SkinFiles.h"
@@ -23,6 +23,7 @@
 #include "gui/mainwnd/MainCommands.h"
 #include "gui/mainwnd/MainControls.h"
 #include "gui/mainwnd/MainPanes.h"
+#include "gui/mainwnd/MiniToolBar.h"
 #include "gui/mainwnd/SkinPopupMenu.h"
 
 namespace sonara::gui {
@@ -97,6 +98,9 @@ void MainWindow::createOwnControls() {
     main_controls::createSkinImages(*this, services_.skin, controls_);
     main_controls::createMenuButton(*this, services_.skin, controls_,
                                     [this] { runCommand(Command::MenuButton); });
+    MiniToolBar* miniBar = MiniToolBar::create(services_.skin, this, controls_);
+    connect(miniBar, &MiniToolBar::action, this,
+            [this](MiniToolBarAction action) { commands_->runMiniToolBarAction(action); });
     main_controls::createPlaceholders(*this, controls_);
 }
 
