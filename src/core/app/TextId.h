@@ -215,6 +215,17 @@ enum class TextId {
     MenuTrayExit = 9231,
     MenuDuplicatesInSources = 9305,
     MenuDuplicatesByFolder = 9306,
+    AddToPlayListTip = 60900,
+    AddSongsTip = 60901,
+    DeleteSongTip = 60902,
+    EditSongTip = 60903,
+    SearchSongTip = 60904,
+    RemoveRecordQuestion = 60905,
+    ArtistColumn = 60906,
+    AlbumColumn = 60907,
+    TitleColumn = 60908,
+    LengthColumn = 60909,
+    SelectGenreTitle = 60910,
 };
 
 // Every id above, for the check that each has a text and each text a name;
@@ -424,6 +435,17 @@ inline constexpr TextId kAllTextIds[] = {
     TextId::MenuTrayExit,
     TextId::MenuDuplicatesInSources,
     TextId::MenuDuplicatesByFolder,
+    TextId::AddToPlayListTip,
+    TextId::AddSongsTip,
+    TextId::DeleteSongTip,
+    TextId::EditSongTip,
+    TextId::SearchSongTip,
+    TextId::RemoveRecordQuestion,
+    TextId::ArtistColumn,
+    TextId::AlbumColumn,
+    TextId::TitleColumn,
+    TextId::LengthColumn,
+    TextId::SelectGenreTitle,
 };
 
 }  // namespace sonara
