@@ -296,6 +296,11 @@ void LibraryPane::chooseValue(char letter) {
     takeRows(static_cast<int>(search_->chooseValue(currentField(), std::string(1, letter))));
 }
 
+void LibraryPane::libraryChanging() {
+    shown_.clear();
+    model_->showRows(&shown_);
+}
+
 void LibraryPane::libraryChanged() {
     // A refill by genre would open the genre picker unasked: the first fill
     // goes by artist and title then, as "All" does.
@@ -356,13 +361,20 @@ void LibraryPane::deleteSelected() {
     shown_ = std::move(kept);
     model_->showRows(&shown_);
 
+    // Back to front, a run of neighbours at a time: "Select All" and "Remove"
+    // then move nothing, and no removal shifts a record still to be looked at.
     Library& library = services_.library;
-    for (size_t i = 0; i < library.count();) {
-        if (doomed.count(library.at(i)) != 0) {
-            library.removeAt(i, 1);
-        } else {
-            ++i;
+    for (size_t end = library.count(); end > 0;) {
+        if (doomed.count(library.at(end - 1)) == 0) {
+            --end;
+            continue;
         }
+        size_t begin = end - 1;
+        while (begin > 0 && doomed.count(library.at(begin - 1)) != 0) {
+            --begin;
+        }
+        library.removeAt(begin, end - begin);
+        end = begin;
     }
     services_.saver.saveDataFiles();
 }

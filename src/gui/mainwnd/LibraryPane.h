@@ -62,6 +62,10 @@ class LibraryPane : public QObject {
     // The selector for a letter: the field's distinct values starting with
     // it, one chosen and shown.
     void chooseValue(char letter);
+    // Before anything destroys library records (a scan, an availability
+    // check that removes, a restore): the list lets go of its rows, as the
+    // progress dialogs of such work repaint the window while it runs.
+    void libraryChanging();
     // After songs were added or removed: the first fill ("A" for a library of
     // 200 records or more, every record otherwise).
     void libraryChanged();

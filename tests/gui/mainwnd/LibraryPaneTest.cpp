@@ -37,6 +37,7 @@
 #include "gui/skin/SkinDialog.h"
 #include "gui/skin/SkinRecord.h"
 #include "skin/DefaultSkin.h"
+#include "support/SkinWidgetFixture.h"
 
 using namespace sonara;
 using namespace sonara::gui;
@@ -313,6 +314,11 @@ class LibraryPaneTest : public QObject {
         QCOMPARE(w.saver.saves, 1);
         QCOMPARE(w.column(0), QStringList({before[0], before[2], before[4]}));
         QCOMPARE(pane.selectedRecords().size(), size_t(0));
+
+        pane.selectAll(true);
+        pane.deleteSelected();
+        QCOMPARE(w.library.count(), size_t(0));
+        QCOMPARE(pane.model().rowCount(), 0);
     }
 
     void theFirstFillShowsLetterAFromTwoHundredRecords() {
@@ -332,6 +338,37 @@ class LibraryPaneTest : public QObject {
         w.addSongs({{"Zed", "Song"}});
         pane.libraryChanged();
         QCOMPARE(w.column(0), QStringList({"Alpha"}));
+    }
+
+    void theLetterBarCutsItsStripIntoCellsAndWorksWithoutIt() {
+        test::SkinWidgetFixture fixture;
+        LetterToolBar bar(fixture.context());
+        // No bitmap: the letters are written in cells of the default size.
+        QCOMPARE(bar.sizeForRows(2), QSize(14 * 11, 2 * 15));
+        bar.resize(bar.sizeForRows(2));
+        QVERIFY(!bar.grab().isNull());
+        QSignalSpy letters(&bar, &LetterToolBar::letterChosen);
+        QTest::mouseClick(&bar, Qt::LeftButton, {}, bar.cellRect(26).center());
+        QCOMPARE(letters.takeFirst().at(0).value<char>(), 'Z');
+        QCOMPARE(bar.cellRect(14).topLeft(), QPoint(0, 15));
+
+        fixture.skin().setBitmap(skin::kSearchToolbar, test::solidImage({270, 20}, Qt::gray));
+        QCOMPARE(bar.cellSize(), QSize(10, 20));
+        bar.resize(bar.sizeForRows(1));
+        QCOMPARE(bar.cellAt({265, 10}), 26);
+        // A press that ends on another cell chooses nothing.
+        QTest::mousePress(&bar, Qt::LeftButton, {}, bar.cellRect(1).center());
+        QTest::mouseRelease(&bar, Qt::LeftButton, {}, bar.cellRect(2).center());
+        QCOMPARE(letters.count(), 0);
+    }
+
+    void buttonsTheWindowRunsGoToItsCommands() {
+        World w;
+        w.makePane();
+        QTest::mouseClick(w.controls.find(ControlId::AddButton), Qt::LeftButton);
+        QTest::mouseClick(w.controls.find(ControlId::EditButton), Qt::LeftButton);
+        QCOMPARE(w.target.commands,
+                 (std::vector<Command>{Command::AddButton, Command::EditButton}));
     }
 
     void aRightClickOnASelectedRowAsksForTheMenu() {
