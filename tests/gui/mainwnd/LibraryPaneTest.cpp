@@ -90,6 +90,11 @@ struct Song {
     std::string title;
 };
 
+const std::vector<Song> kBand = {
+    {"Abba", "Waterloo"},    {"Beatles", "Cab Ride"}, {"beck", "Loser"},
+    {"The Beatles", "Help"}, {"Queen", "Abbey Road"},
+};
+
 // The application's side of the main window, in a temporary data folder,
 // with the skin the switcher writes and loads there.
 struct World {
@@ -160,6 +165,12 @@ struct World {
         pane = std::make_unique<LibraryPane>(window.get(), *services, target, controls);
         return *pane;
     }
+    // The band's songs, every one shown.
+    LibraryPane& bandPane() {
+        addSongs(kBand);
+        makePane().showLetter('*');
+        return *pane;
+    }
     template <typename T>
     T* control(ControlId id) const {
         return qobject_cast<T*>(controls.find(id));
@@ -180,11 +191,6 @@ struct World {
                                            QItemSelectionModel::Select | QItemSelectionModel::Rows);
         }
     }
-};
-
-const std::vector<Song> kBand = {
-    {"Abba", "Waterloo"},    {"Beatles", "Cab Ride"}, {"beck", "Loser"},
-    {"The Beatles", "Help"}, {"Queen", "Abbey Road"},
 };
 
 }  // namespace
@@ -275,9 +281,7 @@ class LibraryPaneTest : public QObject {
 
     void addToPlayListTakesTheSelectedRecords() {
         World w;
-        w.addSongs(kBand);
-        LibraryPane& pane = w.makePane();
-        pane.showLetter('*');
+        LibraryPane& pane = w.bandPane();
         w.selectRows({0, 2});
         QTest::mouseClick(w.controls.find(ControlId::AddToPlayListButton), Qt::LeftButton);
         const PlayList& list = w.playList->list();
@@ -298,9 +302,7 @@ class LibraryPaneTest : public QObject {
 
     void removeAsksAndNoKeepsTheRecords() {
         World w;
-        w.addSongs(kBand);
-        LibraryPane& pane = w.makePane();
-        pane.showLetter('*');
+        LibraryPane& pane = w.bandPane();
         w.selectRows({1, 3});
         QTest::mouseClick(w.controls.find(ControlId::RemoveButton), Qt::LeftButton);
         QCOMPARE(w.prompter.questions.back(), stringText(TextId::RemoveRecordQuestion));
@@ -373,9 +375,7 @@ class LibraryPaneTest : public QObject {
 
     void aRightClickOnASelectedRowAsksForTheMenu() {
         World w;
-        w.addSongs(kBand);
-        LibraryPane& pane = w.makePane();
-        pane.showLetter('*');
+        LibraryPane& pane = w.bandPane();
         QSignalSpy asked(&pane, &LibraryPane::contextMenuRequested);
         w.window->show();
         QVERIFY(QTest::qWaitForWindowExposed(w.window.get()));
