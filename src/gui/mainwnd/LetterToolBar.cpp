@@ -81,7 +81,7 @@ void LetterToolBar::paintEvent(QPaintEvent* /*event*/) {
     QPainter painter(this);
     const QSize size = cellSize();
     const bool plain = context_.skin.bitmap(skin::kSearchToolbar).width() < kCellCount;
-    const QImage& strip = plain ? keyed_ : keyedStrip();
+    const QImage* strip = plain ? nullptr : &keyedStrip();
     const QColor text = toQColor(context_.skin.fontInfo().staticEnabled);
     for (int cell = 0; cell < kCellCount; ++cell) {
         const QRect target = cellRect(cell);
@@ -91,7 +91,7 @@ void LetterToolBar::paintEvent(QPaintEvent* /*event*/) {
         } else {
             // A pressed cell sinks by one pixel, as a pressed key does.
             const QPoint shift = cell == pressed_ && cell == hot_ ? QPoint(1, 1) : QPoint();
-            painter.drawImage(target.topLeft() + shift, strip,
+            painter.drawImage(target.topLeft() + shift, *strip,
                               QRect(QPoint(cell * size.width(), 0), size));
         }
         if (cell == hot_) {

@@ -418,7 +418,13 @@ class LibraryPaneTest : public QObject {
             }
             const QByteArray folder = qgetenv("SONARA_LIBRARY_SHOTS");
             if (!folder.isEmpty()) {
+                QTest::mouseMove(pane.letterBar(), pane.letterBar()->cellRect(3).center());
                 w.window->grab().save(QString("%1/library-%2.png").arg(folder, skinName));
+                LibraryChoiceDialog selector(w.services->skin, "Artist Selector", "Artist",
+                                             {"Abba", "Beatles", "Beck"}, false, w.window.get());
+                selector.show();
+                QTRY_VERIFY(!selector.isAnimating());
+                selector.grab().save(QString("%1/selector-%2.png").arg(folder, skinName));
             }
         }
     }
