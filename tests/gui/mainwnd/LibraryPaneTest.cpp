@@ -1,9 +1,11 @@
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QtTest>
 #include <deque>
 #include <memory>
@@ -26,6 +28,7 @@
 #include "core/skin/SkinFiles.h"
 #include "gui/app/SkinSwitcher.h"
 #include "gui/controls/HistoryCombo.h"
+#include "gui/controls/ShowHideColumnsDialog.h"
 #include "gui/controls/SkinListCtrl.h"
 #include "gui/mainwnd/ControlMap.h"
 #include "gui/mainwnd/LetterToolBar.h"
@@ -34,6 +37,7 @@
 #include "gui/mainwnd/LibraryPane.h"
 #include "gui/mainwnd/LibrarySearchDialogs.h"
 #include "gui/mainwnd/MainServices.h"
+#include "gui/skin/SkinCaptionButton.h"
 #include "gui/skin/SkinDialog.h"
 #include "gui/skin/SkinRecord.h"
 #include "skin/DefaultSkin.h"
@@ -371,6 +375,24 @@ class LibraryPaneTest : public QObject {
         QTest::mouseClick(w.controls.find(ControlId::EditButton), Qt::LeftButton);
         QCOMPARE(w.target.commands,
                  (std::vector<Command>{Command::AddButton, Command::EditButton}));
+        QCOMPARE(w.control<SkinButton>(ControlId::AddToPlayListButton)->tipText(),
+                 QString("Add song to playlist"));
+    }
+
+    void showHideColumnsGivesTheListItsNewColumns() {
+        World w;
+        LibraryPane& pane = w.bandPane();
+        QCOMPARE(pane.model().columnCount(), 2);
+        QTimer::singleShot(0, [] {
+            auto* dialog = qobject_cast<ShowHideColumnsDialog*>(QApplication::activeModalWidget());
+            QVERIFY(dialog != nullptr);
+            dialog->lengthBox()->setChecked(true);
+            dialog->okButton()->click();
+        });
+        QVERIFY(pane.runCommand(Command::ShowHideColumns));
+        QCOMPARE(pane.model().columnCount(), 3);
+        QCOMPARE(pane.model().headerData(2, Qt::Horizontal).toString(), QString("Length"));
+        QCOMPARE(w.prefs->values().showLength, 1);
     }
 
     void aRightClickOnASelectedRowAsksForTheMenu() {
