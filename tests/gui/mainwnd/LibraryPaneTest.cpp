@@ -92,6 +92,7 @@ class CountingModel final : public LibraryListModel {
 struct Song {
     std::string artist;
     std::string title;
+    std::string genre = {};
 };
 
 const std::vector<Song> kBand = {
@@ -161,6 +162,7 @@ struct World {
             record->setFileName(name);
             record->setArtist(song.artist);
             record->setTitle(song.title);
+            record->setGenre(song.genre);
             library.insert(std::move(record));
             pathCache.addFile(path.toStdString());
         }
@@ -344,6 +346,25 @@ class LibraryPaneTest : public QObject {
         w.addSongs({{"Zed", "Song"}});
         pane.libraryChanged();
         QCOMPARE(w.column(0), QStringList({"Alpha"}));
+    }
+
+    void aGenreSearchInsistsOnAGenre() {
+        World w;
+        w.addSongs({{"Abba", "Waterloo", "Pop"}, {"Queen", "Innuendo", "Rock"}});
+        LibraryPane& pane = w.makePane();
+        w.control<QComboBox>(ControlId::SearchField)->setCurrentIndex(4);  // "Genre"
+        int shown = 0;
+        pane.dialogs().setRunner([&](LibraryChoiceDialog& dialog) {
+            // OK with nothing chosen first, then with "Rock".
+            if (++shown == 2) {
+                dialog.list()->findItems("Rock", Qt::MatchExactly).front()->setSelected(true);
+            }
+            return int(QDialog::Accepted);
+        });
+        pane.runSearch();
+        QCOMPARE(shown, 2);
+        QCOMPARE(w.prompter.messages, std::vector<std::string>{stringText(TextId::SelectOneGenre)});
+        QCOMPARE(w.column(0), QStringList({"Queen"}));
     }
 
     void theLetterBarCutsItsStripIntoCellsAndWorksWithoutIt() {
