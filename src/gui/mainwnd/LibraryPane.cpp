@@ -69,8 +69,8 @@ LibraryPane::LibraryPane(QWidget* window, MainServices& services, CommandTarget&
       history_(kSearchHistoryMax),
       search_(std::make_unique<LibrarySearch>(services.library, services.skin.prefs,
                                               services.prompter, *dialogs_, history_)) {
-    libraryLabel_ = new SkinLabel(services_.skin, templateText(ControlId::LibraryLabel), window_);
-    controls.place(ControlId::LibraryLabel, libraryLabel_);
+    controls.place(ControlId::LibraryLabel,
+                   new SkinLabel(services_.skin, templateText(ControlId::LibraryLabel), window_));
     createSearchBar(controls);
     createList(controls);
     createButtons(controls);
@@ -101,11 +101,7 @@ void LibraryPane::createSearchBar(ControlMap& controls) {
                                         static_cast<qsizetype>(kSearchHistorySection.size())));
     text_->setMaximum(kSearchHistoryMax);
     text_->load();
-    std::vector<std::string> stored_entries;
-    for (const QString& entry : text_->entries()) {
-        stored_entries.push_back(entry.toStdString());
-    }
-    history_.load(stored_entries);
+    history_.load(services_.skin.prefs.searchHistory(kSearchHistoryMax));
     placeCombo(controls, ControlId::SearchText, text_);
     applyComboColours(text_);
     connect(text_->lineEdit(), &QLineEdit::returnPressed, this, &LibraryPane::runSearch);

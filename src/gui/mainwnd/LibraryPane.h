@@ -32,7 +32,6 @@ class LetterToolBar;
 class LibraryListModel;
 class LibrarySearchDialogs;
 class SkinButton;
-class SkinLabel;
 class SkinListCtrl;
 struct MainServices;
 
@@ -135,7 +134,6 @@ class LibraryPane : public QObject {
     ViewMode view_ = ViewMode::Normal;
     std::function<std::optional<size_t>()> playListSelection_;
 
-    SkinLabel* libraryLabel_ = nullptr;
     QComboBox* field_ = nullptr;
     HistoryCombo* text_ = nullptr;
     SkinButton* go_ = nullptr;
