@@ -51,6 +51,15 @@ QString templateText(ControlId id) {
                               : QString();
 }
 
+// While a search runs through the library.
+class WaitCursor {
+  public:
+    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
+    WaitCursor(const WaitCursor&) = delete;
+    WaitCursor& operator=(const WaitCursor&) = delete;
+};
+
 // A combo box keeps its own height; the template's height is its drop-down.
 void placeCombo(ControlMap& controls, ControlId id, QComboBox* combo) {
     controls.place(id, combo);
@@ -247,9 +256,8 @@ void LibraryPane::searchFieldChanged() {
     }
 }
 
-void LibraryPane::takeRows(int outcome) {
-    const auto result = static_cast<SearchOutcome>(outcome);
-    if (result != SearchOutcome::Refilled && result != SearchOutcome::NothingFound) {
+void LibraryPane::takeRows(SearchOutcome outcome) {
+    if (outcome != SearchOutcome::Refilled && outcome != SearchOutcome::NothingFound) {
         return;
     }
     shown_ = search_->rows();
@@ -274,22 +282,28 @@ void LibraryPane::storeHistory() {
 
 void LibraryPane::runSearch() {
     const std::vector<std::string> before = history_.entries();
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    const SearchOutcome outcome =
-        search_->textSearch(currentField(), text_->currentText().toStdString());
-    QApplication::restoreOverrideCursor();
+    const SearchField field = currentField();
+    SearchOutcome outcome;
+    {
+        // The genre search opens its picker instead of searching at once.
+        std::optional<WaitCursor> wait;
+        if (field != SearchField::Genre) {
+            wait.emplace();
+        }
+        outcome = search_->textSearch(field, text_->currentText().toStdString());
+    }
     if (history_.entries() != before) {
         storeHistory();
     }
-    takeRows(static_cast<int>(outcome));
+    takeRows(outcome);
 }
 
 void LibraryPane::showLetter(char letter) {
-    takeRows(static_cast<int>(search_->letterFilter(currentField(), std::string(1, letter))));
+    takeRows(search_->letterFilter(currentField(), std::string(1, letter)));
 }
 
 void LibraryPane::chooseValue(char letter) {
-    takeRows(static_cast<int>(search_->chooseValue(currentField(), std::string(1, letter))));
+    takeRows(search_->chooseValue(currentField(), std::string(1, letter)));
 }
 
 void LibraryPane::libraryChanging() {
@@ -303,7 +317,7 @@ void LibraryPane::libraryChanged() {
     const SearchField field =
         currentField() == SearchField::Genre ? SearchField::All : currentField();
     const std::string letter(firstFillLetter(services_.library.count()));
-    takeRows(static_cast<int>(search_->letterFilter(field, letter)));
+    takeRows(search_->letterFilter(field, letter));
 }
 
 std::vector<LibraryRecord*> LibraryPane::selectedRecordPointers() const {

@@ -21,6 +21,7 @@ class QWidget;
 namespace sonara {
 class LibraryRecord;
 class LibrarySearch;
+enum class SearchOutcome;
 }  // namespace sonara
 
 namespace sonara::gui {
@@ -113,7 +114,7 @@ class LibraryPane : public QObject {
     SearchField currentField() const;
     void searchFieldChanged();
     // Shows the search's rows when `outcome` refilled them.
-    void takeRows(int outcome);
+    void takeRows(SearchOutcome outcome);
     void storeHistory();
     void placeLetterBar();
     void fitSearchRow();
