@@ -288,6 +288,9 @@ class LibraryPaneTest : public QObject {
     void addToPlayListTakesTheSelectedRecords() {
         World w;
         LibraryPane& pane = w.bandPane();
+        w.selectRows({3, 0});
+        // Library indices in list order: rows 0 and 3 are song0 and song4.
+        QCOMPARE(pane.selectedRecords(), (std::vector<size_t>{0, 4}));
         w.selectRows({0, 2});
         QTest::mouseClick(w.controls.find(ControlId::AddToPlayListButton), Qt::LeftButton);
         const PlayList& list = w.playList->list();
