@@ -275,6 +275,18 @@ const std::unordered_map<TextId, std::string>& table() {
         {TextId::MiniToolBarMaximise, "Maximize"},
         {TextId::MiniToolBarRestore, "Restore"},
         {TextId::MiniToolBarClose, "Close"},
+        {TextId::AddToPlayListTip, "Add song to playlist"},
+        {TextId::AddSongsTip, "Add songs to database"},
+        {TextId::DeleteSongTip, "Delete song from database"},
+        {TextId::EditSongTip, "Edit song title"},
+        {TextId::SearchSongTip, "Search for song in database"},
+        {TextId::RemoveRecordQuestion,
+         "Are you sure you want to remove this record from the Sonara library?"},
+        {TextId::ArtistColumn, "Artist"},
+        {TextId::AlbumColumn, "Album"},
+        {TextId::TitleColumn, "Title"},
+        {TextId::LengthColumn, "Length"},
+        {TextId::SelectGenreTitle, "Select Genre"},
     };
     return texts;
 }

@@ -248,6 +248,17 @@ enum class TextId {
     MiniToolBarMaximise = 60962,
     MiniToolBarRestore = 60963,
     MiniToolBarClose = 60964,
+    AddToPlayListTip = 60900,
+    AddSongsTip = 60901,
+    DeleteSongTip = 60902,
+    EditSongTip = 60903,
+    SearchSongTip = 60904,
+    RemoveRecordQuestion = 60905,
+    ArtistColumn = 60906,
+    AlbumColumn = 60907,
+    TitleColumn = 60908,
+    LengthColumn = 60909,
+    SelectGenreTitle = 60910,
 };
 
 // Every id above, for the check that each has a text and each text a name;
@@ -487,6 +498,17 @@ inline constexpr TextId kAllTextIds[] = {
     TextId::MiniToolBarMaximise,
     TextId::MiniToolBarRestore,
     TextId::MiniToolBarClose,
+    TextId::AddToPlayListTip,
+    TextId::AddSongsTip,
+    TextId::DeleteSongTip,
+    TextId::EditSongTip,
+    TextId::SearchSongTip,
+    TextId::RemoveRecordQuestion,
+    TextId::ArtistColumn,
+    TextId::AlbumColumn,
+    TextId::TitleColumn,
+    TextId::LengthColumn,
+    TextId::SelectGenreTitle,
 };
 
 }  // namespace sonara
