@@ -26,9 +26,11 @@ FileOpening::~FileOpening() = default;
 
 void FileOpening::open(const std::vector<std::string>& paths) {
     songs_.setOptions(songOpenerOptions(services_.skin.prefs));
-    for (const std::string& path : paths) {
-        openFile(path);
-    }
+    tasks_.aroundChange([&] {
+        for (const std::string& path : paths) {
+            openFile(path);
+        }
+    });
 }
 
 void FileOpening::drop(const std::vector<std::string>& paths) {
@@ -39,7 +41,7 @@ void FileOpening::drop(const std::vector<std::string>& paths) {
         const QFileInfo info(QString::fromStdString(path));
         items.push_back(DroppedItem{path, info.isDir()});
     }
-    openDropped(items, *this);
+    tasks_.aroundChange([&] { openDropped(items, *this); });
 }
 
 void FileOpening::applySkinPointer(const std::string& path) {

@@ -30,11 +30,12 @@ QString chooseFolder(QWidget* parent, const QString& start) {
 
 }  // namespace
 
-LibraryTasks::LibraryTasks(QWidget& window, MainServices& services,
-                           std::function<void()> libraryChanged)
+LibraryTasks::LibraryTasks(QWidget& window, MainServices& services, std::function<void()> changing,
+                           std::function<void()> changed)
     : window_(window),
       services_(services),
-      libraryChanged_(std::move(libraryChanged)),
+      changing_(std::move(changing)),
+      changed_(std::move(changed)),
       choosers_{chooseFiles, chooseFolder} {}
 
 LibraryTasks::~LibraryTasks() = default;
@@ -48,9 +49,7 @@ Drives& LibraryTasks::drives() {
 
 void LibraryTasks::saveAfterChange() {
     services_.saver.saveDataFiles();
-    if (libraryChanged_) {
-        libraryChanged_();
-    }
+    changed_();
 }
 
 void LibraryTasks::rememberFolder(const std::string& folder) {
@@ -79,6 +78,7 @@ void LibraryTasks::addByFile() {
     if (chosen.isEmpty()) {
         return;
     }
+    changing_();
     std::vector<std::string> files;
     for (const QString& file : chosen) {
         files.push_back(file.toStdString());
@@ -86,6 +86,8 @@ void LibraryTasks::addByFile() {
     rememberFolder(QFileInfo(chosen.front()).absolutePath().toStdString());
     if (addFiles(files) > 0) {
         saveAfterChange();
+    } else {
+        changed_();
     }
 }
 
@@ -102,6 +104,7 @@ void LibraryTasks::addByFolder() {
 bool LibraryTasks::addFolder(const std::string& folder) {
     LibraryScope scope{services_.library,       services_.sources, services_.pathCache,
                        services_.recordFactory, drives(),          services_.prompter};
+    changing_();
     FolderAddResult result;
     const bool promptForName = services_.skin.prefs.values().promptForCollectionName != 0;
     services_.prompter.runProgress(
@@ -116,13 +119,22 @@ bool LibraryTasks::addFolder(const std::string& folder) {
     }
     if (result.added > 0 && !result.cancelled) {
         saveAfterChange();
+    } else {
+        changed_();
     }
     return !result.cancelled;
+}
+
+void LibraryTasks::aroundChange(const std::function<void()>& work) {
+    changing_();
+    work();
+    changed_();
 }
 
 void LibraryTasks::updateLibrary() {
     LibraryScope scope{services_.library,       services_.sources, services_.pathCache,
                        services_.recordFactory, drives(),          services_.prompter};
+    changing_();
     const LibraryUpdateResult result = runLibraryUpdate(scope);
     saveAfterChange();
     for (const std::string& folder : result.unreachable) {

@@ -29,7 +29,10 @@ class LibraryTasks {
         std::function<QString(QWidget*, const QString& startFolder)> folder;
     };
 
-    LibraryTasks(QWidget& window, MainServices& services, std::function<void()> libraryChanged);
+    // `changing` runs before records may be added or removed, `changed`
+    // after: the lists hold record pointers.
+    LibraryTasks(QWidget& window, MainServices& services, std::function<void()> changing,
+                 std::function<void()> changed);
     ~LibraryTasks();
     void setChoosers(Choosers choosers) { choosers_ = std::move(choosers); }
 
@@ -41,6 +44,9 @@ class LibraryTasks {
     // Songs into the library, one by one; the number added.
     int addFiles(const std::vector<std::string>& files);
     void updateLibrary();
+    // Runs work that may add records some other way (opened songs), with
+    // the lists told before and after.
+    void aroundChange(const std::function<void()>& work);
     void checkAvailability();
 
     Drives& drives();
@@ -51,7 +57,8 @@ class LibraryTasks {
 
     QWidget& window_;
     MainServices& services_;
-    std::function<void()> libraryChanged_;
+    std::function<void()> changing_;
+    std::function<void()> changed_;
     Choosers choosers_;
     std::unique_ptr<Drives> drives_;
 };

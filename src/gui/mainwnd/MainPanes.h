@@ -44,7 +44,9 @@ class MainPanes : public QObject {
     void refreshFileDescription();
     // The lists' first fill when the window opens.
     void fill();
-    // After songs were added to or removed from the library.
+    // Around work that adds or removes library records: the list holds
+    // record pointers, and progress dialogs repaint while the work runs.
+    void libraryChanging();
     void libraryChanged();
     void skinChanged();
     // The window closes: the displays stop listening to the player.

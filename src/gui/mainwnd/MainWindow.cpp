@@ -79,7 +79,9 @@ MainWindow::MainWindow(MainServices& services, std::function<void(const std::str
                                          controls_);
     createOwnControls();
     commands_ = std::make_unique<MainCommands>(*this, *panes_);
-    tasks_ = std::make_unique<LibraryTasks>(*this, services_, [this] { panes_->libraryChanged(); });
+    tasks_ = std::make_unique<LibraryTasks>(
+        *this, services_, [this] { panes_->libraryChanging(); },
+        [this] { panes_->libraryChanged(); });
     files_ = std::make_unique<FileOpening>(*this, services_, *tasks_, std::move(applySkin));
 
     layout_.rebuild(clientRect());
