@@ -240,6 +240,11 @@ const std::unordered_map<TextId, std::string>& table() {
         {TextId::MenuTrayExit, "Exit"},
         {TextId::MenuDuplicatesInSources, "Sonara Sources"},
         {TextId::MenuDuplicatesByFolder, "By Folder (Recursive)"},
+        {TextId::TipPlay, "Play"},
+        {TextId::TipPrevious, "Previous"},
+        {TextId::TipNext, "Next"},
+        {TextId::TipStop, "Stop"},
+        {TextId::TipPause, "Pause"},
     };
     return texts;
 }

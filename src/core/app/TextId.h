@@ -215,6 +215,13 @@ enum class TextId {
     MenuTrayExit = 9231,
     MenuDuplicatesInSources = 9305,
     MenuDuplicatesByFolder = 9306,
+
+    // The transport buttons' tool tips.
+    TipPlay = 60940,
+    TipPrevious = 60941,
+    TipNext = 60942,
+    TipStop = 60943,
+    TipPause = 60944,
 };
 
 // Every id above, for the check that each has a text and each text a name;
@@ -424,6 +431,11 @@ inline constexpr TextId kAllTextIds[] = {
     TextId::MenuTrayExit,
     TextId::MenuDuplicatesInSources,
     TextId::MenuDuplicatesByFolder,
+    TextId::TipPlay,
+    TextId::TipPrevious,
+    TextId::TipNext,
+    TextId::TipStop,
+    TextId::TipPause,
 };
 
 }  // namespace sonara
