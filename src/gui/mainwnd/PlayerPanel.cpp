@@ -40,6 +40,13 @@ QString fromUtf8(const std::string& text) {
     return QString::fromStdString(text);
 }
 
+// The model blanks the title with a space; an empty one does not scroll its
+// separators past on its own.
+QString titleText(const std::string& title) {
+    const QString text = fromUtf8(title);
+    return text.trimmed().isEmpty() ? QString() : text;
+}
+
 }  // namespace
 
 class PlayerPanel::Listener final : public NowPlayingListener {
@@ -71,7 +78,7 @@ PlayerPanel::PlayerPanel(QWidget* window, MainServices& services, CommandTarget&
 
     NowPlaying& now = services.playList.nowPlaying();
     now.setListener(listener_.get());
-    title_->setText(fromUtf8(now.scrollingTitle()));
+    title_->setText(titleText(now.scrollingTitle()));
     if (services.player.isPlaying()) {
         refreshFileDescription();
         time_->refresh();
@@ -113,7 +120,7 @@ void PlayerPanel::setDisplay(const ViewDisplay& display) {
     time_->setDisplay(display);
     if (display.scrollingTitleFontSize) {
         skin::FontSpec font = services_.skin.skin.fontInfo().staticFont;
-        font.size = *display.scrollingTitleFontSize;
+        font.size = pixelsForPoints(*display.scrollingTitleFontSize);
         title_->setOwnFont(font);
     } else {
         title_->clearOwnFont();
@@ -185,7 +192,7 @@ void PlayerPanel::showCaption(const std::string& caption) {
 }
 
 void PlayerPanel::showTitle(const std::string& title) {
-    title_->setText(fromUtf8(title));
+    title_->setText(titleText(title));
 }
 
 void PlayerPanel::showTime(const TimeDisplay& time) {
@@ -204,7 +211,7 @@ void PlayerPanel::startSong(size_t row) {
 void PlayerPanel::resetDisplay() {
     NowPlaying& now = services_.playList.nowPlaying();
     if (services_.playList.list().empty()) {
-        title_->setText(QStringLiteral(" "));
+        title_->setText(QString());
     }
     time_->reset(now.timeText(view_));
     infoLine_->setText(fromUtf8(audio::idleInfoText(view_ == ViewMode::Player)));

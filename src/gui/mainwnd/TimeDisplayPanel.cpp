@@ -88,7 +88,7 @@ void TimeDisplayPanel::refresh() {
 void TimeDisplayPanel::setDisplay(const ViewDisplay& display) {
     skin::FontSpec font;
     font.face = display.timeFontFace;
-    font.size = display.timeFontSize;
+    font.size = pixelsForPoints(display.timeFontSize);
     font.bold = services_.skin.skin.fontInfo().staticFont.bold;
     time_->setOwnFont(font);
     if (display.idleTimeText && services_.playList.nowPlaying().idle()) {

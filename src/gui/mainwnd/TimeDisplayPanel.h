@@ -15,6 +15,13 @@ class SkinLabel;
 class SkinSlider;
 struct MainServices;
 
+// The views' display fonts are sized in points, as the template's own font
+// is; skin fonts are pixel heights. At the 96 dots an inch Qt's logical
+// pixels stand for.
+constexpr int pixelsForPoints(int points) {
+    return (points * 96 + 36) / 72;
+}
+
 // The time display with the seek bar and its two end labels: while a song
 // plays a timer hands the player's position to the now-playing model, whose
 // time notice comes back through show(). A click on the time display

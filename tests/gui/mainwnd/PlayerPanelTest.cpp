@@ -209,6 +209,12 @@ class PlayerPanelTest : public QObject {
         panel_->refreshFileDescription();
         QCOMPARE(panel_->secondTitleLine().text(), QString("Kbps    KHz"));
         QCOMPARE(panel_->timeDisplay().timeLabel().text(), QString("00:00"));
+
+        // An emptied list blanks the title, which then never scrolls.
+        fixture_->prefs().values().scrollTitle = 1;  // always
+        player_->current.sequence().clear();
+        QVERIFY(panel_->scrollingTitle().text().isEmpty());
+        QVERIFY(!panel_->scrollingTitle().isScrolling());
     }
 
     void theSequenceHaltingReachesTheWindowFromTheEventLoop() {
