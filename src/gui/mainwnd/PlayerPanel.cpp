@@ -75,6 +75,9 @@ PlayerPanel::PlayerPanel(QWidget* window, MainServices& services, CommandTarget&
     time_ = new TimeDisplayPanel(window, services, controls);
     makeButtons(window, commands, controls);
     volume_ = new VolumePanel(window, services, commands, controls);
+    // Their widgets stay the window's; the parts go with the panel.
+    time_->setParent(this);
+    volume_->setParent(this);
 
     NowPlaying& now = services.playList.nowPlaying();
     now.setListener(listener_.get());
@@ -193,6 +196,7 @@ void PlayerPanel::showCaption(const std::string& caption) {
 
 void PlayerPanel::showTitle(const std::string& title) {
     title_->setText(titleText(title));
+    emit titleChanged(title_->text());
 }
 
 void PlayerPanel::showTime(const TimeDisplay& time) {
@@ -212,9 +216,11 @@ void PlayerPanel::resetDisplay() {
     NowPlaying& now = services_.playList.nowPlaying();
     if (services_.playList.list().empty()) {
         title_->setText(QString());
+        emit titleChanged(QString());
     }
     time_->reset(now.timeText(view_));
     infoLine_->setText(fromUtf8(audio::idleInfoText(view_ == ViewMode::Player)));
+    emit displayReset();
 }
 
 void PlayerPanel::halt() {

@@ -81,6 +81,11 @@ class PlayerPanel : public QObject {
     void captionChanged(const QString& caption);
     // The entry of `row` was opened and is being started.
     void songStarted(int row);
+    // The scrolling title's text (empty when blanked).
+    void titleChanged(const QString& title);
+    // The display went back to idle: nothing plays (after a stop, a clear,
+    // the removal of the playing entry).
+    void displayReset();
     // The sequence stopped by itself: do what the Stop button does. Emitted
     // from the event loop, never inside the play list's own operation.
     void playbackHalted();

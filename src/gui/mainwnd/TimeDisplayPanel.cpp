@@ -80,9 +80,19 @@ void TimeDisplayPanel::refresh() {
         timer_.start();
     }
     const int positionMs = host.player().position();
-    services_.playList.list().setElapsed(positionMs / 1000);
-    services_.playList.nowPlaying().setTime(positionMs, host.player().length(),
-                                            services_.skin.prefs.values().playerTimeFormat == 1);
+    const int lengthMs = host.player().length();
+    const bool remaining = services_.skin.prefs.values().playerTimeFormat == 1;
+    NowPlaying& now = services_.playList.nowPlaying();
+    // The timer runs four times a second; the display and the totals
+    // change once.
+    const TimeDisplay next = timeDisplay(positionMs, lengthMs, remaining);
+    if (!now.idle() && now.time().text == next.text &&
+        now.time().positionSeconds == next.positionSeconds &&
+        now.time().lengthSeconds == next.lengthSeconds) {
+        return;
+    }
+    services_.playList.list().setElapsed(next.positionSeconds);
+    now.setTime(positionMs, lengthMs, remaining);
 }
 
 void TimeDisplayPanel::setDisplay(const ViewDisplay& display) {

@@ -180,12 +180,15 @@ class PlayerPanelTest : public QObject {
         panel_->setView(ViewMode::Normal);
         QSignalSpy captions(panel_, &PlayerPanel::captionChanged);
         QSignalSpy started(panel_, &PlayerPanel::songStarted);
+        QSignalSpy titles(panel_, &PlayerPanel::titleChanged);
+        QSignalSpy resets(panel_, &PlayerPanel::displayReset);
         QCOMPARE(panel_->secondTitleLine().text(), QString("Kbps    KHz    Digital"));
 
         playSong(20);
         QCOMPARE(panel_->scrollingTitle().text(), QString("Band - Tune"));
         QCOMPARE(captions.last().at(0).toString(), QString("Band - Tune - Sonara"));
         QCOMPARE(started.last().at(0).toInt(), 0);
+        QCOMPARE(titles.last().at(0).toString(), QString("Band - Tune"));
         // The description follows once the player plays; the time ticks.
         QVERIFY(waitFor(*player_, [&] {
             return panel_->timeDisplay().timeLabel().text().startsWith(" 00:0");
@@ -201,6 +204,7 @@ class PlayerPanelTest : public QObject {
         QCOMPARE(panel_->timeDisplay().seekBar().value(), 0);
         QCOMPARE(panel_->secondTitleLine().text(), QString("Kbps    KHz    Digital"));
         QCOMPARE(captions.last().at(0).toString(), QString("Sonara"));
+        QCOMPARE(resets.count(), 1);
         QVERIFY(waitFor(*player_, [&] { return !panel_->timeDisplay().ticking(); }));
 
         // The Player view words the line shortly and keeps its zeros.
@@ -215,6 +219,7 @@ class PlayerPanelTest : public QObject {
         player_->current.sequence().clear();
         QVERIFY(panel_->scrollingTitle().text().isEmpty());
         QVERIFY(!panel_->scrollingTitle().isScrolling());
+        QCOMPARE(titles.last().at(0).toString(), QString());
     }
 
     void theSequenceHaltingReachesTheWindowFromTheEventLoop() {
