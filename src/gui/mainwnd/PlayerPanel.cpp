@@ -159,6 +159,7 @@ void PlayerPanel::scrollTitlePreferenceChanged() {
 void PlayerPanel::setView(ViewMode view) {
     view_ = view;
     setPartyView(view == ViewMode::Party);
+    refreshFileDescription();
 }
 
 void PlayerPanel::setPartyView(bool party) {

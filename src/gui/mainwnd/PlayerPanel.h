@@ -55,8 +55,8 @@ class PlayerPanel : public QObject {
     void skinChanged();
     // "ScrollTitle" changed.
     void scrollTitlePreferenceChanged();
-    // The view the window shows now: the info line's wording, and Party
-    // view's lock-down (setPartyView).
+    // The view the window shows now: the info line worded for it, and
+    // Party view's lock-down (setPartyView).
     void setView(ViewMode view);
     // Party view: Stop, Pause, Previous and Next disabled, no seeking.
     void setPartyView(bool party);
