@@ -287,6 +287,11 @@ const std::unordered_map<TextId, std::string>& table() {
         {TextId::TitleColumn, "Title"},
         {TextId::LengthColumn, "Length"},
         {TextId::SelectGenreTitle, "Select Genre"},
+        {TextId::TipPlay, "Play"},
+        {TextId::TipPrevious, "Previous"},
+        {TextId::TipNext, "Next"},
+        {TextId::TipStop, "Stop"},
+        {TextId::TipPause, "Pause"},
     };
     return texts;
 }

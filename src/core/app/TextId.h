@@ -259,6 +259,13 @@ enum class TextId {
     TitleColumn = 60908,
     LengthColumn = 60909,
     SelectGenreTitle = 60910,
+
+    // The transport buttons' tool tips.
+    TipPlay = 60940,
+    TipPrevious = 60941,
+    TipNext = 60942,
+    TipStop = 60943,
+    TipPause = 60944,
 };
 
 // Every id above, for the check that each has a text and each text a name;
@@ -509,6 +516,11 @@ inline constexpr TextId kAllTextIds[] = {
     TextId::TitleColumn,
     TextId::LengthColumn,
     TextId::SelectGenreTitle,
+    TextId::TipPlay,
+    TextId::TipPrevious,
+    TextId::TipNext,
+    TextId::TipStop,
+    TextId::TipPause,
 };
 
 }  // namespace sonara
