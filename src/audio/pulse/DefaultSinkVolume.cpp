@@ -146,7 +146,12 @@ Result<std::unique_ptr<DefaultSinkVolume>> DefaultSinkVolume::open(ChangeHandler
     pa_context_set_subscribe_callback(connection.context(), &Watch::onEvent, volume->watch_.get());
     const auto mask =
         pa_subscription_mask_t(PA_SUBSCRIPTION_MASK_SINK | PA_SUBSCRIPTION_MASK_SERVER);
-    if (!connection.complete(pa_context_subscribe(connection.context(), mask, nullptr, nullptr))) {
+    // Without a callback nothing wakes the wait, which then runs to its
+    // timeout: every window open would take two seconds.
+    Acknowledgement ack{&connection};
+    if (!connection.complete(
+            pa_context_subscribe(connection.context(), mask, &onAcknowledged, &ack)) ||
+        !ack.success) {
         return Failure::failure("the sound server refused to report changes: " +
                                 connection.lastError());
     }

@@ -1,24 +1,31 @@
 #include "gui/mainwnd/MainPanes.h"
 
 #include "core/mainwnd/MenuPreparation.h"
+#include "core/playlist/CurrentPlayList.h"
 #include "core/settings/PreferenceStore.h"
 #include "gui/controls/SkinListCtrl.h"
 #include "gui/mainwnd/DisplayPanel.h"
 #include "gui/mainwnd/LibraryPane.h"
 #include "gui/mainwnd/MainWindow.h"
+#include "gui/mainwnd/PlayListModel.h"
 #include "gui/mainwnd/PlayListPane.h"
+#include "gui/mainwnd/PlayerPanel.h"
 
 namespace sonara::gui {
-
-// The panes arrive one by one; until then the window shows its own controls.
-class PlayerPanel {};
 
 MainPanes::MainPanes(MainWindow& window, MainServices& services, CommandTarget& commands,
                      ControlMap& controls)
     : window_(window),
       library_(std::make_unique<LibraryPane>(&window, services, commands, controls)),
       playList_(std::make_unique<PlayListPane>(&window, services, commands, controls)),
+      player_(std::make_unique<PlayerPanel>(&window, services, commands, controls)),
       displays_(std::make_unique<DisplayPanel>(&window, services, controls)) {
+    // The sequence stopped by itself: what the Stop button does, whatever
+    // the view (Party view refuses the button, not the end of the list).
+    connect(player_.get(), &PlayerPanel::playbackHalted, this,
+            [&services] { services.playList.sequence().stop(); });
+    connect(player_.get(), &PlayerPanel::songStarted, this,
+            [this](int row) { playList_->list()->scrollTo(playList_->model()->index(row, 0)); });
     library_->setPlayListSelection([this] { return playList_->firstSelectedRow(); });
     connect(library_.get(), &LibraryPane::contextMenuRequested, this,
             [this](QPoint at) { openRightClickMenu(RightClickTarget::LibraryRow, at); });
@@ -56,11 +63,18 @@ bool MainPanes::runCommand(Command) {
 void MainPanes::setView(ViewMode view, const ViewControlOptions& options) {
     library_->setViewMode(view);
     playList_->setView(view);
+    player_->setView(view);
     displays_->setShown(view, options);
 }
-void MainPanes::setSeekBarEnabled(bool) {}
-void MainPanes::setDisplay(const ViewDisplay&) {}
-void MainPanes::refreshFileDescription() {}
+void MainPanes::setSeekBarEnabled(bool enabled) {
+    player_->setSeekBarEnabled(enabled);
+}
+void MainPanes::setDisplay(const ViewDisplay& display) {
+    player_->setDisplay(display);
+}
+void MainPanes::refreshFileDescription() {
+    player_->refreshFileDescription();
+}
 void MainPanes::fill() {
     library_->libraryChanged();
 }
@@ -73,6 +87,7 @@ void MainPanes::libraryChanging() {
 void MainPanes::skinChanged() {
     library_->skinChanged();
     playList_->skinChanged();
+    player_->skinChanged();
     displays_->skinChanged();
 }
 void MainPanes::disconnectDisplays() {

@@ -24,6 +24,7 @@
 #include "gui/mainwnd/MainControls.h"
 #include "gui/mainwnd/MainPanes.h"
 #include "gui/mainwnd/MiniToolBar.h"
+#include "gui/mainwnd/PlayerPanel.h"
 #include "gui/mainwnd/SkinPopupMenu.h"
 
 namespace sonara::gui {
@@ -464,6 +465,16 @@ void MainWindow::contextMenuEvent(QContextMenuEvent* event) {
     if (const std::optional<Menu> menu = rightClickMenu(RightClickTarget::Background, context)) {
         openMenu(*menu, event->globalPos());
     }
+}
+
+void MainWindow::wheelEvent(QWheelEvent* event) {
+    // The wheel over the window's background: volume, or seeking with the
+    // middle button held.
+    const int notches = event->angleDelta().y() / 120;
+    if (notches != 0) {
+        panes_->player()->wheelTurned(notches, event->buttons().testFlag(Qt::MiddleButton));
+    }
+    event->accept();
 }
 
 void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
