@@ -240,6 +240,14 @@ const std::unordered_map<TextId, std::string>& table() {
         {TextId::MenuTrayExit, "Exit"},
         {TextId::MenuDuplicatesInSources, "Sonara Sources"},
         {TextId::MenuDuplicatesByFolder, "By Folder (Recursive)"},
+        {TextId::DataFileDamaged,
+         "%s is damaged. What was read before the damage was kept; the whole file was copied to "
+         "%s.damaged."},
+        {TextId::UnableToInitialize, "Sonara was unable to initialize."},
+        {TextId::ProgressFileName, "File name:"},
+        {TextId::ProgressFolder, "Folder:"},
+        {TextId::MediaNameTitle, "Specify Name for Removable Media"},
+        {TextId::MediaNameLabel, "Name:"},
     };
     return texts;
 }

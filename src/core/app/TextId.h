@@ -215,6 +215,13 @@ enum class TextId {
     MenuTrayExit = 9231,
     MenuDuplicatesInSources = 9305,
     MenuDuplicatesByFolder = 9306,
+    // The desktop program's start-up, damage reports and progress dialog.
+    DataFileDamaged = 60980,
+    UnableToInitialize = 60981,
+    ProgressFileName = 60982,
+    ProgressFolder = 60983,
+    MediaNameTitle = 60984,
+    MediaNameLabel = 60985,
 };
 
 // Every id above, for the check that each has a text and each text a name;
@@ -424,6 +431,12 @@ inline constexpr TextId kAllTextIds[] = {
     TextId::MenuTrayExit,
     TextId::MenuDuplicatesInSources,
     TextId::MenuDuplicatesByFolder,
+    TextId::DataFileDamaged,
+    TextId::UnableToInitialize,
+    TextId::ProgressFileName,
+    TextId::ProgressFolder,
+    TextId::MediaNameTitle,
+    TextId::MediaNameLabel,
 };
 
 }  // namespace sonara
