@@ -35,8 +35,8 @@ AppSession::~AppSession() {
 }
 
 Status AppSession::startUp() {
-    if (Status made = paths_.ensureFolders(); !made) {
-        return made;
+    if (const Status made = paths_.ensureFolders(); !made) {
+        return Status::failure(stringText(TextId::UnableToInitialize) + "\n" + made.error());
     }
     if (const Status loaded = prefs_.loadAll(); !loaded) {
         warn(loaded.error());  // the defaults stand in

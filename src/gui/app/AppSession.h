@@ -2,6 +2,7 @@
 
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "audio/Mpg123LengthProbe.h"
@@ -49,7 +50,8 @@ class AppSession final : public DataFileSaver {
     // library and the player. A damaged data file is reported through the
     // prompter and what was read before the damage is kept. Fails only when
     // the data folders cannot be made; a missing sound server is no failure
-    // (Play then reports the device). Call once, before anything else.
+    // (Play then reports the device). Call once, before anything else; the
+    // error begins with "Sonara was unable to initialize.".
     Status startUp();
 
     // What the main window borrows; valid after startUp() until destruction.
@@ -63,6 +65,11 @@ class AppSession final : public DataFileSaver {
     // The library, the current play list, the sources and the path cache,
     // after songs were added; failures are shown.
     void saveDataFiles() override;
+
+    // The files the program was started with, for the first window to open
+    // once it shows; every later call gets none.
+    void setCommandLine(std::vector<std::string> files) { commandLine_ = std::move(files); }
+    std::vector<std::string> takeCommandLine() { return std::exchange(commandLine_, {}); }
 
     const DataPaths& paths() const { return paths_; }
     PreferenceStore& prefs() { return prefs_; }
@@ -100,6 +107,7 @@ class AppSession final : public DataFileSaver {
     audio::PlayerHost player_;
     std::unique_ptr<audio::PlayListBinding> binding_;  // after the two it joins
     bool skinLoaded_ = false;
+    std::vector<std::string> commandLine_;
 };
 
 }  // namespace sonara::gui

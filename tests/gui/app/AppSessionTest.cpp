@@ -1,5 +1,6 @@
 // The application's state across a run: the opening order's damage reports,
 // the closing order's saves, and a start without a sound server.
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -114,6 +115,31 @@ class AppSessionTest : public QObject {
         QVERIFY(QFile::exists(QString::fromStdString(session.paths.preferences)));
         QVERIFY(QFile::exists(QString::fromStdString(session.paths.sources)));
         QVERIFY(QFile::exists(QString::fromStdString(session.paths.pathCache)));
+    }
+
+    void aFailedSaveIsShownAndTheOtherFilesAreStillSaved() {
+        Session session;
+        session.start();
+        // A folder where the library file should go: no file can replace it.
+        QVERIFY(QDir().mkpath(QString::fromStdString(session.paths.library)));
+        const Status closed = session.app->shutDown();
+        QVERIFY(!closed);
+        QVERIFY(session.told(session.paths.library));
+        QVERIFY(QFile::exists(QString::fromStdString(session.paths.currentPlayList)));
+        QVERIFY(QFile::exists(QString::fromStdString(session.paths.pathCache)));
+        QVERIFY(QFile::exists(QString::fromStdString(session.paths.preferences)));
+    }
+
+    void aDataFolderThatCannotBeMadeStopsTheStart() {
+        QTemporaryDir home;
+        QFile blocker(home.filePath("file"));
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+        AppSession app(DataPaths::resolve(home.filePath("file/sonara").toStdString()),
+                       skin::defaultSkin(), skin::bundledSkins());
+        const Status started = app.startUp();
+        QVERIFY(!started);
+        QVERIFY(started.error().starts_with("Sonara was unable to initialize."));
     }
 
     void withoutASoundServerItStartsAndPlayReportsTheDevice() {

@@ -19,9 +19,15 @@ shot() {
 [ "$(e2e_cli totals | grep -c .)" -gt 0 ] || e2e_fail "the library was not filled"
 e2e_cli list | grep -q "First Light" || e2e_fail "the library lacks the first song"
 
-# The program opens on the skin choice; Escape closes it and the program ends.
+# The program opens on the skin choice: the keys reach its list, and Escape
+# closes it, which ends the program.
 e2e_wait_title "Select Skin"
 shot start
+list_before=$(e2e_region 10 30 340 180)
+e2e_key Up
+sleep 0.3
+shot moved
+[ "$(e2e_region 10 30 340 180)" != "$list_before" ] || e2e_fail "Up did not move the selection"
 e2e_key Escape
 e2e_wait_exit 10
 
