@@ -142,6 +142,28 @@ class AppSessionTest : public QObject {
         QVERIFY(started.error().starts_with("Sonara was unable to initialize."));
     }
 
+    void aSongPlaysToItsEndThroughTheQtEventLoop() {
+        if (qEnvironmentVariableIsEmpty("PULSE_SERVER")) {
+            QSKIP("needs the private sound server of scripts/run-tests");
+        }
+        Session session;
+        session.start();
+        const QString song = session.home.filePath("Silence.mp3");
+        writeSilentMp3(song);
+        PlayListEntry entry;
+        entry.path = song.toStdString();
+        entry.title = "Silence";
+        entry.state = EntryState::Unplayed;
+        PlayList& list = session.app->playList().list();
+        list.append(entry);
+        audio::PlayerHost& player = session.app->player();
+        player.command(Command::TrayPlay);
+        QTRY_VERIFY_WITH_TIMEOUT(player.isPlaying(), 5000);
+        QTRY_VERIFY_WITH_TIMEOUT(!player.isPlaying(), 10000);
+        QVERIFY(list.at(0).state == EntryState::Played);
+        QVERIFY(session.app->shutDown().ok());
+    }
+
     void withoutASoundServerItStartsAndPlayReportsTheDevice() {
         const QByteArray server = qgetenv("PULSE_SERVER");
         qputenv("PULSE_SERVER", "unix:/nonexistent/sonara-test/native");
