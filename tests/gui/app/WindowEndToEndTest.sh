@@ -27,7 +27,12 @@ list_before=$(e2e_region 10 30 340 180)
 e2e_key Up
 sleep 0.3
 shot moved
-[ "$(e2e_region 10 30 340 180)" != "$list_before" ] || e2e_fail "Up did not move the selection"
+list_moved=$(e2e_region 10 30 340 180)
+[ "$list_moved" != "$list_before" ] || e2e_fail "Up did not move the selection"
+e2e_click 60 51
+list_changed() { [ "$(e2e_region 10 30 340 180)" != "$list_moved" ]; }
+e2e_wait_until 3 list_changed
+shot clicked
 e2e_key Escape
 e2e_wait_exit 10
 
