@@ -1,5 +1,6 @@
 #include "gui/app/AppSession.h"
 
+#include <cassert>
 #include <cstdio>
 
 #include "audio/engine/PlayListBinding.h"
@@ -81,6 +82,7 @@ void AppSession::reportDamage(const std::string& path) {
 }
 
 MainServices AppSession::services() {
+    assert(playList_ && "services() before startUp()");
     return MainServices{skinContext(), paths_,          dispatcher_, prompter_, library_, sources_,
                         pathCache_,    *recordFactory_, *playList_,  player_,   *this};
 }

@@ -1,5 +1,6 @@
 #include "gui/app/GuiPrompter.h"
 
+#include <QCoreApplication>
 #include <QInputDialog>
 #include <QMessageBox>
 
@@ -87,6 +88,7 @@ bool GuiPrompter::runProgress(const std::string& title, const std::string& text,
     ProgressDialog dialog(context_, QString::fromStdString(title), QString::fromStdString(text),
                           parent_);
     dialog.QDialog::show();
+    QCoreApplication::processEvents();  // drawn before the work begins
     const bool done = work(dialog);
     dialog.hide();
     return done && !dialog.cancelled();
