@@ -2,12 +2,12 @@
 
 #include <memory>
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "audio/Mpg123LengthProbe.h"
 #include "audio/engine/PlayerHost.h"
 #include "audio/pulse/PulseOutputFactory.h"
+#include "core/app/CommandLine.h"
 #include "core/app/DataFileSaver.h"
 #include "core/app/DataPaths.h"
 #include "core/library/Library.h"
@@ -66,10 +66,13 @@ class AppSession final : public DataFileSaver {
     // after songs were added; failures are shown.
     void saveDataFiles() override;
 
-    // The files the program was started with, for the first window to open
-    // once it shows; every later call gets none.
-    void setCommandLine(std::vector<std::string> files) { commandLine_ = std::move(files); }
-    std::vector<std::string> takeCommandLine() { return std::exchange(commandLine_, {}); }
+    // The files the program was started with (its FILE arguments), for the
+    // first window to open once it shows; every later call gets none.
+    void setCommandLine(const std::vector<std::string>& arguments,
+                        const std::string& workingFolder) {
+        commandLine_ = CommandLineFiles(arguments, workingFolder);
+    }
+    std::vector<std::string> takeCommandLine() { return commandLine_.take(); }
 
     const DataPaths& paths() const { return paths_; }
     PreferenceStore& prefs() { return prefs_; }
@@ -107,7 +110,7 @@ class AppSession final : public DataFileSaver {
     audio::PlayerHost player_;
     std::unique_ptr<audio::PlayListBinding> binding_;  // after the two it joins
     bool skinLoaded_ = false;
-    std::vector<std::string> commandLine_;
+    CommandLineFiles commandLine_{{}, {}};
 };
 
 }  // namespace sonara::gui
