@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The real program on a private X server, driven as a user would:
 #   tests/gui/app/WindowEndToEndTest.sh BUILD
-# Exit 77 (skipped) without Xvfb, xdotool or lame. Pictures of each step go to
+# Exit 77 (skipped) without the X tools it needs (scripts/install-deps). Pictures of each step go to
 # $E2E_SHOTS when it names a folder.
 if [ "${1:-}" != "--steps" ]; then
   root=$(cd "$(dirname "$0")/../../.." && pwd)
@@ -37,5 +37,11 @@ e2e_key Escape
 e2e_wait_exit 10
 
 [ -d "$E2E_HOME/Skins/Default" ] || e2e_fail "the shipped skins were not written"
+
+# A second start finds its files as the first left them.
+e2e_start
+e2e_wait_title "Select Skin"
+e2e_key Escape
+e2e_wait_exit 10
 e2e_cli list | grep -q "Third Rail" || e2e_fail "the library lost a song"
 echo "WindowEndToEnd: ok"
