@@ -248,6 +248,7 @@ const std::unordered_map<TextId, std::string>& table() {
         {TextId::ProgressFolder, "Folder:"},
         {TextId::MediaNameTitle, "Specify Name for Removable Media"},
         {TextId::MediaNameLabel, "Name:"},
+        {TextId::ProgressCancel, "Cancel"},
     };
     return texts;
 }

@@ -222,6 +222,7 @@ enum class TextId {
     ProgressFolder = 60983,
     MediaNameTitle = 60984,
     MediaNameLabel = 60985,
+    ProgressCancel = 60986,
 };
 
 // Every id above, for the check that each has a text and each text a name;
@@ -437,6 +438,7 @@ inline constexpr TextId kAllTextIds[] = {
     TextId::ProgressFolder,
     TextId::MediaNameTitle,
     TextId::MediaNameLabel,
+    TextId::ProgressCancel,
 };
 
 }  // namespace sonara

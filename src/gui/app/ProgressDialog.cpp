@@ -37,7 +37,7 @@ ProgressDialog::ProgressDialog(SkinContext& context, const QString& title, const
     fileName_->setMode(SkinLabel::kShrinkToFit);
     folder_->setMode(SkinLabel::kShrinkToFit);
     cancel_ = new SkinCaptionButton(context, this);
-    cancel_->setText("Cancel");
+    cancel_->setText(qText(TextId::ProgressCancel));
     cancel_->setSkin(skin::kLargeButton, std::nullopt, skin::kRowCancel);
 
     auto* layout = new QGridLayout(this);
