@@ -60,6 +60,9 @@ Status AppSession::startUp() {
         playList_->sequence().rebuildRandomPool();
     }
     binding_ = std::make_unique<audio::PlayListBinding>(player_, playList_->sequence());
+    services_.emplace(MainServices{skinContext(), paths_, dispatcher_, prompter_, library_,
+                                   sources_, pathCache_, *recordFactory_, *playList_, player_,
+                                   *this});
     return Status::success();
 }
 
@@ -81,10 +84,9 @@ void AppSession::reportDamage(const std::string& path) {
     prompter_.message(formatText(TextId::DataFileDamaged, path, path), Icon::Exclamation);
 }
 
-MainServices AppSession::services() {
-    assert(playList_ && "services() before startUp()");
-    return MainServices{skinContext(), paths_,          dispatcher_, prompter_, library_, sources_,
-                        pathCache_,    *recordFactory_, *playList_,  player_,   *this};
+MainServices& AppSession::services() {
+    assert(services_ && "services() before startUp()");
+    return *services_;
 }
 
 void AppSession::note(const Status& saved, Status& first) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -54,8 +55,9 @@ class AppSession final : public DataFileSaver {
     // error begins with "Sonara was unable to initialize.".
     Status startUp();
 
-    // What the main window borrows; valid after startUp() until destruction.
-    MainServices services();
+    // What the main window borrows (one set for every window of the run);
+    // valid after startUp() until destruction.
+    MainServices& services();
 
     // The closing order, once the window is gone: playback stopped, then the
     // current play list, the library, the sources, the path cache and the
@@ -109,6 +111,7 @@ class AppSession final : public DataFileSaver {
     audio::pulse::PulseOutputFactory outputs_;
     audio::PlayerHost player_;
     std::unique_ptr<audio::PlayListBinding> binding_;  // after the two it joins
+    std::optional<MainServices> services_;
     bool skinLoaded_ = false;
     CommandLineFiles commandLine_{{}, {}};
 };

@@ -171,7 +171,7 @@ class AppSessionTest : public QObject {
         session.start();
         const QString song = session.home.filePath("Silence.mp3");
         writeSilentMp3(song);
-        MainServices services = session.app->services();
+        MainServices& services = session.app->services();
         Status played = services.player.open(song.toStdString());
         if (played) {
             played = services.player.play();
