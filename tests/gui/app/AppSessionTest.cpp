@@ -159,8 +159,9 @@ class AppSessionTest : public QObject {
         audio::PlayerHost& player = session.app->player();
         player.command(Command::TrayPlay);
         QTRY_VERIFY_WITH_TIMEOUT(player.isPlaying(), 5000);
-        QTRY_VERIFY_WITH_TIMEOUT(!player.isPlaying(), 10000);
-        QVERIFY(list.at(0).state == EntryState::Played);
+        // The end arrives from the player's thread through the dispatcher.
+        QTRY_COMPARE_WITH_TIMEOUT(int(list.at(0).state), int(EntryState::Played), 10000);
+        QTRY_VERIFY_WITH_TIMEOUT(!player.isPlaying(), 5000);
         QVERIFY(session.app->shutDown().ok());
     }
 
