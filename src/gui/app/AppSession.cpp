@@ -31,9 +31,7 @@ AppSession::AppSession(DataPaths paths, const skin::BuiltInSkin& defaultSkin,
       prompter_(SkinContext{skin_, prefs_}),
       player_(dispatcher_, outputs_, prompter_) {}
 
-AppSession::~AppSession() {
-    binding_.reset();
-}
+AppSession::~AppSession() = default;
 
 Status AppSession::startUp() {
     if (const Status made = paths_.ensureFolders(); !made) {
