@@ -7,7 +7,7 @@ RELEASE_BUILD ?= build/release
 JOBS ?= $(shell nproc)
 FUZZ_SECONDS ?= 20
 
-.PHONY: all deps configure build run test unit-tests asan-tests fuzz fuzz-run layering bench format clean
+.PHONY: all deps configure build run e2e test unit-tests asan-tests fuzz fuzz-run layering bench format clean
 
 all: build
 
@@ -22,10 +22,18 @@ configure: deps $(BUILD)/build.ninja
 build: configure
 	cmake --build $(BUILD) -j $(JOBS)
 
-# Until the main window exists, `run` shows the user's library with the CLI.
+# The desktop program; without a display, the library as the CLI lists it.
 run: build
-	@$(BUILD)/src/cli/sonara-cli list
-	@$(BUILD)/src/cli/sonara-cli totals
+	@if [ -n "$${DISPLAY:-}$${WAYLAND_DISPLAY:-}" ]; then \
+	  $(BUILD)/src/gui/sonara; \
+	else \
+	  echo "run: no display (neither DISPLAY nor WAYLAND_DISPLAY is set); the library follows from sonara-cli"; \
+	  $(BUILD)/src/cli/sonara-cli list && $(BUILD)/src/cli/sonara-cli totals; \
+	fi
+
+# The real window driven on a private X server (also part of `make test`).
+e2e: build
+	tests/gui/app/WindowEndToEndTest.sh $(BUILD)
 
 unit-tests: build
 	scripts/run-tests $(BUILD)

@@ -292,6 +292,15 @@ const std::unordered_map<TextId, std::string>& table() {
         {TextId::TipNext, "Next"},
         {TextId::TipStop, "Stop"},
         {TextId::TipPause, "Pause"},
+        {TextId::DataFileDamaged,
+         "%s is damaged. What was read before the damage was kept; the whole file was copied to "
+         "%s.damaged."},
+        {TextId::UnableToInitialize, "Sonara was unable to initialize."},
+        {TextId::ProgressFileName, "File name:"},
+        {TextId::ProgressFolder, "Folder:"},
+        {TextId::MediaNameTitle, "Specify Name for Removable Media"},
+        {TextId::MediaNameLabel, "Name:"},
+        {TextId::ProgressCancel, "Cancel"},
     };
     return texts;
 }

@@ -266,6 +266,14 @@ enum class TextId {
     TipNext = 60942,
     TipStop = 60943,
     TipPause = 60944,
+    // The desktop program's start-up, damage reports and progress dialog.
+    DataFileDamaged = 60980,
+    UnableToInitialize = 60981,
+    ProgressFileName = 60982,
+    ProgressFolder = 60983,
+    MediaNameTitle = 60984,
+    MediaNameLabel = 60985,
+    ProgressCancel = 60986,
 };
 
 // Every id above, for the check that each has a text and each text a name;
@@ -521,6 +529,13 @@ inline constexpr TextId kAllTextIds[] = {
     TextId::TipNext,
     TextId::TipStop,
     TextId::TipPause,
+    TextId::DataFileDamaged,
+    TextId::UnableToInitialize,
+    TextId::ProgressFileName,
+    TextId::ProgressFolder,
+    TextId::MediaNameTitle,
+    TextId::MediaNameLabel,
+    TextId::ProgressCancel,
 };
 
 }  // namespace sonara
