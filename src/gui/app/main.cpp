@@ -1,20 +1,31 @@
 // sonara: the desktop program.
 #include <QApplication>
 #include <QCommandLineParser>
-#include <QMessageBox>
+#include <QDir>
+#include <QTimer>
 #include <cstdio>
 
 #include "core/app/DataPaths.h"
-#include "core/settings/PreferenceStore.h"
+#include "core/app/StringTable.h"
+#include "core/mainwnd/ViewMode.h"
+#include "gui/app/AppSession.h"
 #include "gui/app/SkinGallery.h"
-#include "gui/app/SkinSwitcher.h"
-#include "gui/dialogs/SelectSkinDialog.h"
-#include "gui/skin/SkinRecord.h"
+#include "gui/app/WindowPicture.h"
+#include "gui/mainwnd/MainWindow.h"
 #include "skin/DefaultSkin.h"
+
+namespace {
+
+void complain(const std::string& text) {
+    std::fprintf(stderr, "sonara: %s\n", text.c_str());
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName("Sonara");
+    QApplication::setQuitOnLastWindowClosed(false);
 
     QCommandLineParser parser;
     parser.setApplicationDescription("Sonara, a music library and MP3 jukebox.");
@@ -23,55 +34,96 @@ int main(int argc, char** argv) {
     const QCommandLineOption galleryOption(
         "skin-gallery", "Render every skinned control of the current skin to OUT.png and exit.",
         "OUT.png");
+    const QCommandLineOption screenshotOption(
+        "screenshot", "Start as usual, render the main window to OUT.png and exit as Exit does.",
+        "OUT.png");
+    const QCommandLineOption viewOption("view",
+                                        "With --screenshot: switch to view N (0 to 7) first.", "N");
     parser.addOption(homeOption);
     parser.addOption(galleryOption);
-    parser.addPositionalArgument("files", "Skin files (.snx) to apply.", "[FILE...]");
+    parser.addOption(screenshotOption);
+    parser.addOption(viewOption);
+    parser.addPositionalArgument("files", "Songs, play lists (.m3u, .snl) or skins (.snx) to open.",
+                                 "[FILE...]");
     parser.process(app);
 
-    const sonara::DataPaths paths =
-        sonara::DataPaths::resolve(parser.value(homeOption).toStdString());
-    if (const sonara::Status made = paths.ensureFolders(); !made) {
-        std::fprintf(stderr, "sonara: %s\n", made.error().c_str());
+    std::optional<sonara::ViewMode> shownView;
+    if (parser.isSet(viewOption)) {
+        bool number = false;
+        const int view = parser.value(viewOption).toInt(&number);
+        shownView = number ? sonara::viewModeFromNumber(view) : std::nullopt;
+        if (!shownView) {
+            complain("--view takes a view number from 0 to 7");
+            return 2;
+        }
+    }
+
+    sonara::gui::AppSession session(
+        sonara::DataPaths::resolve(parser.value(homeOption).toStdString()),
+        sonara::skin::defaultSkin(), sonara::skin::bundledSkins());
+    const bool picture = parser.isSet(screenshotOption) || parser.isSet(galleryOption);
+    if (picture) {
+        // Nobody is there to answer: messages go to the terminal, and every
+        // question gets the answer that changes nothing.
+        session.prompter().setScript([](const sonara::gui::PromptRequest& request) {
+            complain(request.text);
+            return request.buttons == sonara::Buttons::Ok ? sonara::Answer::Ok
+                                                          : sonara::Answer::Cancel;
+        });
+    }
+    std::vector<std::string> arguments;
+    for (const QString& file : parser.positionalArguments()) {
+        arguments.push_back(file.toStdString());
+    }
+    session.setCommandLine(arguments, QDir::currentPath().toStdString());
+    if (const sonara::Status started = session.startUp(); !started) {
+        complain(started.error());
         return 1;
-    }
-    sonara::PreferenceStore prefs(paths.preferences, paths.programFolder, paths.homeFolder);
-    if (const sonara::Status loaded = prefs.loadAll(); !loaded) {
-        std::fprintf(stderr, "sonara: %s\n", loaded.error().c_str());
-    }
-    sonara::gui::SkinRecord skin;
-    sonara::gui::SkinContext context{skin, prefs};
-    sonara::gui::SkinSwitcher switcher(context, sonara::skin::defaultSkin(),
-                                       sonara::skin::bundledSkins());
-    if (!switcher.startUp()) {
-        std::fprintf(stderr, "sonara: the skin could not be loaded; drawing without it\n");
     }
 
     if (parser.isSet(galleryOption)) {
+        sonara::gui::SkinContext context = session.skinContext();
         const QString out = parser.value(galleryOption);
         const QImage gallery = sonara::gui::renderSkinGallery(context);
         if (gallery.isNull() || !gallery.save(out, "PNG")) {
-            std::fprintf(stderr, "sonara: unable to write %s\n", out.toLocal8Bit().constData());
+            complain("unable to write " + out.toStdString());
             return 1;
         }
         return 0;
     }
 
-    bool opened = false;
-    for (const QString& file : parser.positionalArguments()) {
-        if (!file.endsWith(".snx", Qt::CaseInsensitive)) {
-            continue;
-        }
-        opened = true;
-        if (const sonara::Status applied = switcher.openPointerFile(file.toStdString(), nullptr);
+    sonara::gui::MainWindow window(session.services(), [&](const std::string& path) {
+        if (const sonara::Status applied = session.skinSwitcher().openPointerFile(path, &window);
             !applied) {
-            QMessageBox::warning(nullptr, "Sonara", QString::fromStdString(applied.error()));
+            session.prompter().message(applied.error(), sonara::Icon::Exclamation);
         }
+    });
+    session.prompter().setParentWindow(&window);
+    QObject::connect(&window, &sonara::gui::MainWindow::exitRequested, &app, [&] {
+        window.hide();
+        QApplication::quit();
+    });
+    window.show();
+    window.open(session.takeCommandLine());
+
+    int result = 0;
+    if (parser.isSet(screenshotOption)) {
+        const QString out = parser.value(screenshotOption);
+        QTimer::singleShot(0, &window, [&] {
+            if (shownView) {
+                window.setView(*shownView);
+            }
+            if (!sonara::gui::saveWindowPicture(window, out)) {
+                complain(sonara::formatText(sonara::TextId::ScreenshotFailed, out.toStdString()));
+                result = 1;
+            }
+            window.runCommand(sonara::Command::Exit);
+        });
     }
-    if (opened) {
-        return 0;
+    const int loop = QApplication::exec();
+    const sonara::Status closed = session.shutDown();
+    if (!closed) {
+        complain(closed.error());
     }
-    // Until the main window exists, the program opens on the skin choice.
-    sonara::gui::SelectSkinDialog dialog(context, switcher, nullptr);
-    dialog.exec();
-    return 0;
+    return result != 0 ? result : (loop != 0 ? loop : (closed ? 0 : 1));
 }

@@ -228,8 +228,10 @@ void MainWindow::placeForView() {
     inputs.ownerMode = ownerMode();
     inputs.stored = services_.skin.prefs.windowPlacement(switcher_.placementKey());
     inputs.alwaysOnTop = viewStaysOnTop(view(), values);
-    const Rect seekBar = MainTemplate::pixelRect(ControlId::SeekBar);
-    inputs.playerControlsWidth = seekBar.right() + seekBar.left;
+    // The player view's controls are laid out from the left edge, a gap on
+    // either side of the seek bar.
+    constexpr int kGap = 8;
+    inputs.playerControlsWidth = MainTemplate::pixelRect(ControlId::SeekBar).width + 2 * kGap;
     inputs.largeSpectrumShown = values.visualLargeSpectrum != 0;
     inputs.largeSpectrumHeight = MainTemplate::pixelRect(ControlId::LargeSpectrum).height;
     const Rect bar = MainTemplate::pixelRect(ControlId::MiniToolbar);
@@ -240,6 +242,8 @@ void MainWindow::placeForView() {
     }
     inputs.screens = WindowPlacer::screenAreas();
     const WindowPlacementPlan plan = planWindowPlacement(view(), inputs);
+    // The fixed views are smaller than the skin's minimum: lift it first.
+    applyMinimumSize();
     placer_.apply(plan, defaultGeometry_, resizable_);
     if (view() == ViewMode::Toolbar) {
         // Only the mini tool bar shows: it sits at the window's origin.
@@ -247,7 +251,6 @@ void MainWindow::placeForView() {
             miniBar->move(0, 0);
         }
     }
-    applyMinimumSize();
 }
 
 void MainWindow::applyMinimumSize() {
