@@ -149,6 +149,24 @@ QImage smallStrip(const Palette& palette) {
     return canvas.finish(palette.transparent);
 }
 
+namespace {
+
+// A key is the button face in its up state, large enough for a fingertip.
+QImage keyFace(const Palette& palette, int width) {
+    constexpr int kKeyHeight = 32;
+    KeyedCanvas canvas(width, kKeyHeight, palette.matte);
+    drawFace(canvas, QRect(0, 0, width, kKeyHeight), palette.faces[kUp], 5);
+    return canvas.finish(palette.transparent);
+}
+
+}  // namespace
+
+// Ten keys and their gaps fit the library list of the template's width.
+QImage keySmall(const Palette& palette) { return keyFace(palette, 28); }
+QImage keyMedium(const Palette& palette) { return keyFace(palette, 42); }
+QImage keyLarge(const Palette& palette) { return keyFace(palette, 56); }
+QImage keySpaceBar(const Palette& palette) { return keyFace(palette, 168); }
+
 QImage tile(const Palette& palette) {
     QImage image(64, 64, QImage::Format_RGB888);
     for (int y = 0; y < image.height(); ++y) {

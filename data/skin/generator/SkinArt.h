@@ -38,6 +38,12 @@ QImage volumeSlider(const Palette& palette);
 QImage volumePicture(const Palette& palette);
 QImage miniToolBar(const Palette& palette);
 QImage searchToolbar(const Palette& palette);
+// The touch-screen keyboard's key faces; the keyboard writes the
+// characters on them.
+QImage keySmall(const Palette& palette);
+QImage keyMedium(const Palette& palette);
+QImage keyLarge(const Palette& palette);
+QImage keySpaceBar(const Palette& palette);
 
 // The hot rectangles of MiniToolBar.bmp, left to right, with the action the
 // main window gives each: previous 11, play 12, pause 13, stop 14, next 15,

@@ -49,7 +49,7 @@ SkinOutput drawSkin(const Palette& palette, const std::string& fontInfo, const Q
     SkinOutput out;
     out.name = palette.name;
     out.symbol = symbol;
-    const std::array<std::pair<int, std::function<QImage(const Palette&)>>, 11> kPictures = {{
+    const std::array<std::pair<int, std::function<QImage(const Palette&)>>, 15> kPictures = {{
         {skin::kLargeButton, largeStrip},
         {skin::kLogo, logo},
         {skin::kMediumButton, mediumStrip},
@@ -61,6 +61,10 @@ SkinOutput drawSkin(const Palette& palette, const std::string& fontInfo, const Q
         {skin::kVol, volumeSlider},
         {skin::kVolPic, volumePicture},
         {skin::kLogoSmall, logoSmall},
+        {skin::kKeySmall, keySmall},
+        {skin::kKeyMedium, keyMedium},
+        {skin::kKeyLarge, keyLarge},
+        {skin::kKeySpacebar, keySpaceBar},
     }};
     for (const auto& [index, draw] : kPictures) {
         out.images[size_t(index)] = draw(palette);

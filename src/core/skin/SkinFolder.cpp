@@ -118,6 +118,13 @@ void extractBuiltInFile(const BuiltInSkin& builtIn, int index, const std::string
     if (index < 0 || index >= kFileCount || !fileInfo(index).hasBuiltIn) {
         return;
     }
+    writeShippedFile(builtIn, index, folder);
+}
+
+void writeShippedFile(const BuiltInSkin& builtIn, int index, const std::string& folder) {
+    if (index < 0 || index >= kFileCount) {
+        return;
+    }
     const std::string_view bytes = builtIn.file(index);
     const std::string_view name = fileInfo(index).name;
     if (bytes.empty() || findFile(folder, name)) {

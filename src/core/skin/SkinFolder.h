@@ -26,6 +26,9 @@ std::vector<std::string> listSkins(const std::string& skinsFolder);
 // Writes the built-in copy of `index` into `folder` unless the file exists
 // or there is no copy. Errors are swallowed; the caller checks the result.
 void extractBuiltInFile(const BuiltInSkin& builtIn, int index, const std::string& folder);
+// The same for a skin the program ships whole: every file it carries, the
+// optional ones (the touch-screen keys) included.
+void writeShippedFile(const BuiltInSkin& builtIn, int index, const std::string& folder);
 
 // Restores every missing required file from the built-in copies. False when
 // one is still missing afterwards.

@@ -29,7 +29,7 @@ void SkinSwitcher::writeShippedSkins() {
             continue;
         }
         for (int index = 0; index < skin::kFileCount; ++index) {
-            skin::extractBuiltInFile(skin.files, index, folder);
+            skin::writeShippedFile(skin.files, index, folder);
         }
     }
 }

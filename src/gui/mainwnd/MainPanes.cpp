@@ -3,8 +3,10 @@
 #include "core/mainwnd/MenuPreparation.h"
 #include "core/playlist/CurrentPlayList.h"
 #include "core/settings/PreferenceStore.h"
+#include "gui/controls/SkinKeyboard.h"
 #include "gui/controls/SkinListCtrl.h"
 #include "gui/mainwnd/DisplayPanel.h"
+#include "gui/mainwnd/LetterToolBar.h"
 #include "gui/mainwnd/LibraryPane.h"
 #include "gui/mainwnd/MainWindow.h"
 #include "gui/mainwnd/PlayListModel.h"
@@ -22,6 +24,12 @@ MainPanes::MainPanes(MainWindow& window, MainServices& services, CommandTarget& 
       displays_(std::make_unique<DisplayPanel>(&window, services, controls)) {
     // The sequence stopped by itself: what the Stop button does, whatever
     // the view (Party view refuses the button, not the end of the list).
+    keyboard_ = new SkinKeyboard(services.skin, &window);
+    keyboard_->hide();
+    connect(keyboard_, &SkinKeyboard::keyPressedLeft, this,
+            [this](QChar key) { library_->showLetter(key.toLatin1()); });
+    connect(keyboard_, &SkinKeyboard::keyPressedRight, this,
+            [this](QChar key) { library_->chooseValue(key.toLatin1()); });
     connect(player_.get(), &PlayerPanel::playbackHalted, this,
             [&services] { services.playList.sequence().stop(); });
     connect(player_.get(), &PlayerPanel::songStarted, this,
@@ -90,6 +98,27 @@ void MainPanes::skinChanged() {
     player_->skinChanged();
     displays_->skinChanged();
 }
+void MainPanes::afterLayout(ViewMode view) {
+    const bool touch = view == ViewMode::TouchScreen;
+    keyboard_->setVisible(touch);
+    if (!touch) {
+        return;
+    }
+    if (QWidget* letters = library_->letterBar()) {
+        letters->hide();
+    }
+    constexpr int kGap = 4;
+    QTreeView* list = library_->list();
+    const QWidget* label = window_.controls().find(ControlId::LibraryLabel);
+    const int top = label != nullptr ? label->geometry().bottom() + kGap : list->y();
+    const QSize size = keyboard_->sizeHint();
+    keyboard_->setGeometry(list->x(), top, std::min(size.width(), list->width()), size.height());
+    keyboard_->raise();
+    QRect listArea = list->geometry();
+    listArea.setTop(keyboard_->geometry().bottom() + kGap);
+    list->setGeometry(listArea);
+}
+
 void MainPanes::disconnectDisplays() {
     displays_->disconnect();
 }

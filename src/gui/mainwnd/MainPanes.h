@@ -20,6 +20,7 @@ class LibraryPane;
 class PlayListPane;
 class PlayerPanel;
 class DisplayPanel;
+class SkinKeyboard;
 
 // The window's panes behind one narrow face: the library with its search
 // bar, the play list with its totals, the player controls and the displays.
@@ -49,6 +50,9 @@ class MainPanes : public QObject {
     void libraryChanging();
     void libraryChanged();
     void skinChanged();
+    // After the layout moved the controls: the touch-screen view puts its
+    // keyboard over the search bar it hides, the library list below it.
+    void afterLayout(ViewMode view);
     // The window closes: the displays stop listening to the player.
     void disconnectDisplays();
 
@@ -65,6 +69,7 @@ class MainPanes : public QObject {
     std::unique_ptr<PlayListPane> playList_;
     std::unique_ptr<PlayerPanel> player_;
     std::unique_ptr<DisplayPanel> displays_;
+    SkinKeyboard* keyboard_ = nullptr;  // the touch-screen view's letter bar
 };
 
 }  // namespace sonara::gui

@@ -266,6 +266,7 @@ void MainWindow::relayout() {
     placeForView();
     layout_.setWorkSpacePercent(workSpace_.percent());
     layout_.applyView(view(), services_.skin.prefs.values().visualSmallSpectrum != 0, clientRect());
+    panes_->afterLayout(view());
     if (view() == ViewMode::Toolbar) {
         if (QWidget* miniBar = controls_.find(ControlId::MiniToolbar)) {
             miniBar->move(0, 0);
