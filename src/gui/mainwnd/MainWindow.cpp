@@ -267,12 +267,46 @@ void MainWindow::relayout() {
     layout_.setWorkSpacePercent(workSpace_.percent());
     layout_.applyView(view(), services_.skin.prefs.values().visualSmallSpectrum != 0, clientRect());
     panes_->afterLayout(view());
+    if (view() == ViewMode::Player) {
+        fitPlayerView();
+    }
     if (view() == ViewMode::Toolbar) {
         if (QWidget* miniBar = controls_.find(ControlId::MiniToolbar)) {
             miniBar->move(0, 0);
         }
     }
     update();
+}
+
+void MainWindow::fitPlayerView() {
+    // The player view's rules put the seek bar and the volume slider on one
+    // row and the large spectrum over the transport buttons; with the skin's
+    // controls at their sizes that hides both. The seek bar ends before the
+    // volume icon, the spectrum goes below the buttons, and the window grows
+    // to hold what it shows.
+    constexpr int kGap = 6;
+    QWidget* seekBar = controls_.find(ControlId::SeekBar);
+    QWidget* icon = controls_.find(ControlId::VolumeIcon);
+    QWidget* play = controls_.find(ControlId::PlayButton);
+    QWidget* spectrum = controls_.find(ControlId::LargeSpectrum);
+    if (seekBar == nullptr || icon == nullptr || play == nullptr || spectrum == nullptr) {
+        return;
+    }
+    if (!icon->isHidden() && seekBar->geometry().intersects(icon->geometry())) {
+        QRect bar = seekBar->geometry();
+        bar.setRight(icon->x() - kGap);
+        seekBar->setGeometry(bar);
+    }
+    int bottom = play->geometry().bottom() + kGap;
+    if (!spectrum->isHidden()) {
+        QRect area = spectrum->geometry();
+        area.moveTop(bottom);
+        spectrum->setGeometry(area);
+        bottom = area.bottom() + kGap;
+    }
+    if (bottom + 1 > height()) {
+        resize(width(), bottom + 1);
+    }
 }
 
 // --- the view port ----------------------------------------------------------

@@ -127,6 +127,7 @@ class MainWindow final : public SkinDialog,
     // The window edges under `pos` that a press there would size.
     Qt::Edges edgesAt(QPoint pos) const;
     void applyMinimumSize();
+    void fitPlayerView();
 
     MainServices& services_;
     ControlMap controls_;
