@@ -82,7 +82,8 @@ std::string daylightFontInfoText() {
     setColour(file, "GraphicSliders", "TransColor", 255, 0, 255);
 
     setColour(file, "PopupMenus", "RGB Enabled Color", 30, 38, 52);
-    setColour(file, "PopupMenus", "RGB Disabled Color", 140, 148, 160);
+    // Menus draw the highlighted item in this colour: the skin's accent.
+    setColour(file, "PopupMenus", "RGB Disabled Color", 0, 102, 204);
     setFont(file, "PopupMenus", "DejaVu Sans", 11, false);
 
     VisualisationSettings visualisation = VisualisationSettings::builtIn();

@@ -1,8 +1,10 @@
 #include "gui/mainwnd/MainPanes.h"
 
+#include <QHeaderView>
 #include "core/mainwnd/MenuPreparation.h"
 #include "core/playlist/CurrentPlayList.h"
 #include "core/settings/PreferenceStore.h"
+
 #include "gui/controls/SkinKeyboard.h"
 #include "gui/controls/SkinListCtrl.h"
 #include "gui/mainwnd/DisplayPanel.h"
