@@ -11,7 +11,9 @@
 #include "gui/app/AppSession.h"
 #include "gui/app/SkinGallery.h"
 #include "gui/app/WindowPicture.h"
+#include "gui/dialogs/SelectSkinDialog.h"
 #include "gui/mainwnd/MainWindow.h"
+#include "gui/skin/SkinEvents.h"
 #include "skin/DefaultSkin.h"
 
 namespace {
@@ -92,12 +94,23 @@ int main(int argc, char** argv) {
         return 0;
     }
 
-    sonara::gui::MainWindow window(session.services(), [&](const std::string& path) {
-        if (const sonara::Status applied = session.skinSwitcher().openPointerFile(path, &window);
+    sonara::gui::MainWindow* shown = nullptr;
+    sonara::gui::MainWindow::SkinHooks skinHooks;
+    skinHooks.applySkinPointer = [&](const std::string& path) {
+        if (const sonara::Status applied = session.skinSwitcher().openPointerFile(path, shown);
             !applied) {
             session.prompter().message(applied.error(), sonara::Icon::Exclamation);
         }
-    });
+    };
+    skinHooks.chooseSkin = [&] {
+        sonara::gui::SkinContext context = session.skinContext();
+        sonara::gui::SelectSkinDialog dialog(context, session.skinSwitcher(), shown);
+        dialog.exec();
+        // The dialog tells only itself of the skin it applied.
+        sonara::gui::notifySkinChanged(shown);
+    };
+    sonara::gui::MainWindow window(session.services(), std::move(skinHooks));
+    shown = &window;
     session.prompter().setParentWindow(&window);
     QObject::connect(&window, &sonara::gui::MainWindow::exitRequested, &app, [&] {
         window.hide();

@@ -178,6 +178,11 @@ void MainCommands::run(Command command) {
         case Command::Exit:
             exitProgram();
             return;
+        case Command::Skins:
+            if (!window_.chooseSkin()) {
+                comesLater(command);
+            }
+            return;
         case Command::TrayShow:
             window_.showNormal();
             window_.raise();

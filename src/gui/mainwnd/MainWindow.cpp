@@ -59,8 +59,7 @@ KeyFocus focusOf(const MainWindow& window, const QWidget* focused) {
 
 }  // namespace
 
-MainWindow::MainWindow(MainServices& services, std::function<void(const std::string&)> applySkin,
-                       QWidget* parent)
+MainWindow::MainWindow(MainServices& services, SkinHooks skinHooks, QWidget* parent)
     : SkinDialog(services.skin, parent, true),
       services_(services),
       layout_(*this),
@@ -83,7 +82,8 @@ MainWindow::MainWindow(MainServices& services, std::function<void(const std::str
     tasks_ = std::make_unique<LibraryTasks>(
         *this, services_, [this] { panes_->libraryChanging(); },
         [this] { panes_->libraryChanged(); });
-    files_ = std::make_unique<FileOpening>(*this, services_, *tasks_, std::move(applySkin));
+    skinHooks_ = std::move(skinHooks);
+    files_ = std::make_unique<FileOpening>(*this, services_, *tasks_, skinHooks_.applySkinPointer);
 
     layout_.rebuild(clientRect());
     layout_.setWorkSpacePercent(workSpace_.percent());
@@ -151,6 +151,14 @@ void MainWindow::enterOwnerMode() {
 
 void MainWindow::runCommand(Command command) {
     commands_->run(command);
+}
+
+bool MainWindow::chooseSkin() {
+    if (!skinHooks_.chooseSkin) {
+        return false;
+    }
+    skinHooks_.chooseSkin();
+    return true;
 }
 
 void MainWindow::openMenu(const Menu& menu, QPoint globalPos) {

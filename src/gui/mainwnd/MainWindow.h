@@ -41,10 +41,15 @@ class MainWindow final : public SkinDialog,
                          private CommandTarget {
     Q_OBJECT
   public:
-    // `applySkin` makes an opened ".snx" file's skin current (the
-    // application owns the skin switcher).
-    explicit MainWindow(MainServices& services,
-                        std::function<void(const std::string&)> applySkin = {},
+    // What the application does for the window with what it owns (the
+    // skin switcher): make an opened ".snx" file's skin current, and let the
+    // user pick a skin.
+    struct SkinHooks {
+        std::function<void(const std::string&)> applySkinPointer;
+        std::function<void()> chooseSkin;
+    };
+
+    explicit MainWindow(MainServices& services, SkinHooks skinHooks = {},
                         QWidget* parent = nullptr);
     ~MainWindow() override;
 
@@ -69,6 +74,8 @@ class MainWindow final : public SkinDialog,
     void toggleMaximised();
 
     MainServices& services() { return services_; }
+    // "Skins...": false when the application gave no way to choose.
+    bool chooseSkin();
     const ControlMap& controls() const { return controls_; }
     MainPanes& panes() { return *panes_; }
     LibraryTasks& libraryTasks() { return *tasks_; }
@@ -145,6 +152,7 @@ class MainWindow final : public SkinDialog,
     QString caption_;
     ColumnFractions libraryColumns_;
     ColumnFractions playListColumns_;
+    SkinHooks skinHooks_;
     QRect defaultGeometry_;
     bool resizable_ = true;
     bool opened_ = false;
