@@ -5,7 +5,7 @@ ASAN_BUILD ?= build/asan
 FUZZ_BUILD ?= build/fuzz
 RELEASE_BUILD ?= build/release
 JOBS ?= $(shell nproc)
-FUZZ_SECONDS ?= 20
+FUZZ_SECONDS ?= 12
 
 .PHONY: all deps configure build run e2e test unit-tests asan-tests fuzz fuzz-run layering bench format clean
 

@@ -2,7 +2,9 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QIcon>
 #include <QMimeData>
+#include <QPixmap>
 #include <QScreen>
 #include <QWindow>
 
@@ -70,6 +72,7 @@ MainWindow::MainWindow(MainServices& services, SkinHooks skinHooks, QWidget* par
     setObjectName("SonaraMainWindow");
     setBackgroundIndex(skin::kTile);
     setAcceptDrops(true);
+    applyWindowIcon();
     caption_ = QString::fromStdString(CaptionTicker::initialCaption());
     setWindowTitle(caption_);
     const Rect client = MainTemplate::clientPixels();
@@ -95,6 +98,16 @@ MainWindow::MainWindow(MainServices& services, SkinHooks skinHooks, QWidget* par
 MainWindow::~MainWindow() {
     qApp->removeEventFilter(this);
     panes_->disconnectDisplays();
+}
+
+void MainWindow::applyWindowIcon() {
+    // The skin's logo starts with its round badge: the badge is the icon.
+    const QImage& logo = services_.skin.skin.bitmap(skin::kLogo);
+    if (logo.isNull()) {
+        return;
+    }
+    const int side = std::min(logo.width(), logo.height());
+    setWindowIcon(QIcon(QPixmap::fromImage(logo.copy(0, 0, side, side))));
 }
 
 void MainWindow::createOwnControls() {
@@ -548,6 +561,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 
 void MainWindow::skinChanged() {
     panes_->skinChanged();
+    applyWindowIcon();
     // The tables are captured again from the template's arrangement, with
     // the sizes the skin gives the controls now.
     controls_.forEach([](ControlId id, QWidget* widget) {

@@ -126,6 +126,7 @@ class MainWindow final : public SkinDialog,
     void setDisplay(const ViewDisplay& display) override;
 
     void createOwnControls();
+    void applyWindowIcon();
     void showControlsForView();
     void placeForView();
     Rect clientRect() const;
