@@ -9,6 +9,7 @@
 #include "core/mainwnd/ViewTable.h"
 #include "core/playlist/CurrentPlayList.h"
 #include "core/settings/PreferenceStore.h"
+#include "gui/mainwnd/LibraryTasks.h"
 #include "gui/mainwnd/MainPanes.h"
 #include "gui/mainwnd/MainWindow.h"
 
@@ -177,6 +178,18 @@ void MainCommands::run(Command command) {
             return;
         case Command::Exit:
             exitProgram();
+            return;
+        case Command::AddByFile:
+            window_.libraryTasks().addByFile();
+            return;
+        case Command::AddByFolder:
+            window_.libraryTasks().addByFolder();
+            return;
+        case Command::UpdateLibrary:
+            window_.libraryTasks().updateLibrary();
+            return;
+        case Command::CheckAvailability:
+            window_.libraryTasks().checkAvailability();
             return;
         case Command::TrayShow:
             window_.showNormal();
