@@ -353,6 +353,36 @@ class MainWindowTest : public QObject {
         }));
     }
 
+    void theMainMenuKeepsItsButtonDisabledWhileItIsOpen() {
+        WindowSession session;
+        session.start();
+        QWidget* button = session.control(ControlId::MenuButton);
+        std::optional<bool> enabledWhileOpen;
+        QTimer::singleShot(30, [&] {
+            enabledWhileOpen = button->isEnabled();
+            if (QWidget* popup = QApplication::activePopupWidget()) {
+                popup->close();
+            }
+        });
+        session.window->runCommand(Command::MenuButton);
+        QCOMPARE(enabledWhileOpen, std::optional<bool>(false));
+        QVERIFY(button->isEnabled());
+    }
+
+    void theWorkSpaceCommandsShareViewSixBetweenTheLists() {
+        WindowSession session;
+        session.start([](Preferences& values) { values.plPercentage = 30; });
+        session.window->setView(ViewMode::LibraryAndPlaylist);
+        QWidget* list = session.control(ControlId::PlayList);
+        const int small = list->height();
+        session.window->runCommand(Command::WorkSpace80);
+        QCOMPARE(session.app->prefs().values().plPercentage, 80);
+        QVERIFY2(list->height() > small,
+                 qPrintable(QString("%1 -> %2").arg(small).arg(list->height())));
+        session.window->runCommand(Command::WorkSpaceBumpDown);
+        QCOMPARE(session.app->prefs().values().plPercentage, 75);
+    }
+
     void theViewsMenuChecksTheCurrentView() {
         WindowSession session;
         session.start();
@@ -394,6 +424,24 @@ class MainWindowTest : public QObject {
         QTRY_COMPARE(session.currentRow(), std::optional<size_t>(1));
         QTest::keyClick(pane.list(), Qt::Key_Down, Qt::ControlModifier);
         QTRY_COMPARE(session.currentRow(), std::optional<size_t>(2));
+    }
+
+    void partyViewPlaysButRefusesStopAndPause() {
+        if (qEnvironmentVariableIsEmpty("PULSE_SERVER")) {
+            QSKIP("needs the private sound server of scripts/run-tests");
+        }
+        WindowSession session;
+        session.start();
+        session.queueSongs(2);
+        session.window->setView(ViewMode::Party);
+        session.window->runCommand(Command::PlayButton);
+        audio::PlayerHost& player = session.app->player();
+        QTRY_VERIFY(player.isPlaying());
+        session.window->runCommand(Command::PauseButton);
+        session.window->runCommand(Command::StopButton);
+        QTest::qWait(50);
+        QVERIFY(player.isPlaying());
+        QVERIFY(!player.isPaused());
     }
 
     void f5UpdatesTheLibrary() {
