@@ -31,6 +31,7 @@
 #include "gui/mainwnd/MainWindow.h"
 #include "gui/mainwnd/PlayListPane.h"
 #include "skin/DefaultSkin.h"
+#include "support/MenuSearch.h"
 #include "support/Mp3Fixture.h"
 
 using namespace sonara;
@@ -130,18 +131,6 @@ bool opensAMenu(const std::function<void()>& action) {
     action();
     QTest::qWait(60);
     return opened;
-}
-
-const MenuItem* findItem(const std::vector<MenuItem>& items, Command command) {
-    for (const MenuItem& item : items) {
-        if (item.kind == MenuItemKind::Normal && item.command == command) {
-            return &item;
-        }
-        if (const MenuItem* inner = findItem(item.items, command)) {
-            return inner;
-        }
-    }
-    return nullptr;
 }
 
 // Counts the key presses that reach a widget.
@@ -389,7 +378,7 @@ class MainWindowTest : public QObject {
         const auto checked = [&](Command item) {
             const std::optional<Menu> menu =
                 session.window->commands().menuForButton(Command::MenuButton);
-            const MenuItem* found = menu ? findItem(menu->items, item) : nullptr;
+            const MenuItem* found = menu ? testing::findMenuItem(menu->items, item) : nullptr;
             return found != nullptr && found->checked;
         };
         QVERIFY(checked(Command::ViewNormal));
