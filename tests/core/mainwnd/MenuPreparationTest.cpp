@@ -5,6 +5,7 @@
 
 #include "core/mainwnd/MenuPreparation.h"
 #include "core/mainwnd/MenuResources.h"
+#include "support/MenuSearch.h"
 
 namespace sonara {
 namespace {
@@ -36,15 +37,7 @@ std::vector<std::string> texts(const std::vector<MenuItem>& items) {
 }
 
 const MenuItem* find(const std::vector<MenuItem>& items, Command command) {
-    for (const MenuItem& item : items) {
-        if (item.kind == MenuItemKind::Normal && item.command == command) {
-            return &item;
-        }
-        if (const MenuItem* inner = find(item.items, command)) {
-            return inner;
-        }
-    }
-    return nullptr;
+    return testing::findMenuItem(items, command);
 }
 
 void expectTidy(const std::vector<MenuItem>& items, const std::string& where) {
