@@ -49,16 +49,16 @@ void MainPanes::openRightClickMenu(RightClickTarget target, QPoint globalPos) {
 MainPanes::~MainPanes() = default;
 
 QTreeView* MainPanes::libraryList() const {
-    return nullptr;
+    return library_->list();
 }
 QTreeView* MainPanes::playList() const {
-    return nullptr;
+    return playList_->list();
 }
 std::optional<size_t> MainPanes::firstSelectedPlayListRow() const {
-    return std::nullopt;
+    return playList_->firstSelectedRow();
 }
-bool MainPanes::runCommand(Command) {
-    return false;
+bool MainPanes::runCommand(Command command) {
+    return library_->runCommand(command) || playList_->runCommand(command);
 }
 void MainPanes::setView(ViewMode view, const ViewControlOptions& options) {
     library_->setViewMode(view);
