@@ -29,7 +29,10 @@ play=(299 70)
 stop=(335 70)
 next=(353 70)
 library_first_row=(60 99)  # the first row under the list's header
+library_second_row=(11 104 212 8)
 library_third_row=(11 112 212 8)
+go=(210 79)
+menu_button=(12 8)
 play_list_rows=(250 136 210 16)
 time_display=(254 46 204 8)
 
@@ -94,10 +97,10 @@ wait_region_changes 5 "$rows" "${play_list_rows[@]}"
 shot added
 
 # Play: the caption rotates the playing title and the time display runs.
-time_before=$(region_units "${time_display[@]}")
 click_units "${play[@]}"
 e2e_wait_title "First Light"
-wait_region_changes 10 "$time_before" "${time_display[@]}"
+time_playing=$(region_units "${time_display[@]}")
+wait_region_changes 5 "$time_playing" "${time_display[@]}"
 shot playing
 click_units "${next[@]}"
 e2e_wait_title "Second Wind"
@@ -134,5 +137,26 @@ grep -q "First Light" <<<"$playlist" || e2e_fail "the play list lost First Light
 grep -q "Second Wind" <<<"$playlist" || e2e_fail "the play list lost Second Wind: $playlist"
 grep -q "Third Rail" <<<"$playlist" && e2e_fail "the play list holds a song not added: $playlist"
 [ "$(e2e_cli prefs get LastView)" = 0 ] || e2e_fail "LastView is $(e2e_cli prefs get LastView), not 0"
+
+# A second start: the Go button searches, and the main menu's Exit ends it.
+e2e_start
+main_window=$E2E_WINDOW
+second_row=$(region_units "${library_second_row[@]}")
+click_units "${search_text[@]}"
+e2e_key End shift+Home BackSpace
+e2e_type "Beta"
+click_units "${go[@]}"
+wait_region_changes 5 "$second_row" "${library_second_row[@]}"
+has_note && e2e_fail "Go opened a message instead of searching"
+shot go
+click_units "${menu_button[@]}"
+e2e_wait_until 5 has_note
+menu=$(other_window)
+menu_height=$(geometry "$menu" | cut -dx -f2)
+xdotool mousemove --window "$menu" 20 $((menu_height - 8))
+sleep 0.1
+xdotool click 1
+e2e_wait_exit 10
+[ "$(e2e_cli prefs get LastView)" = 0 ] || e2e_fail "LastView is not 0 after the second run"
 e2e_cli list | grep -q "Third Rail" || e2e_fail "the library lost a song"
 echo "WindowEndToEnd: ok"
