@@ -60,9 +60,9 @@ main_window_sized() {
   done
   return 1
 }
-# A message box of sonara: titled with the bare program name, unlike the
-# main window, whose caption is padded, and tool tips, which have none.
-other_window() {
+# A message box or menu of sonara: titled with the bare program name, unlike
+# the main window, whose caption is padded, and tool tips, which have none.
+popup_window() {
   local id
   for id in $(xdotool search --onlyvisible --pid "$E2E_PID" 2>/dev/null); do
     [ "$id" != "$main_window" ] && [ "$(xdotool getwindowname "$id" 2>/dev/null)" = Sonara ] &&
@@ -70,7 +70,7 @@ other_window() {
   done
   return 1
 }
-has_note() { other_window >/dev/null; }
+has_popup() { popup_window >/dev/null; }
 
 main_window=$E2E_WINDOW
 e2e_wait_title "Sonara"
@@ -83,7 +83,7 @@ click_units "${search_text[@]}"
 e2e_type "Alpha"
 e2e_key Return
 wait_region_changes 5 "$third_row" "${library_third_row[@]}"
-has_note && e2e_fail "the search opened a message instead of searching"
+has_popup && e2e_fail "the search opened a message instead of searching"
 shot searched
 
 # Both rows go to the play list.
@@ -111,21 +111,26 @@ shot stopped
 
 # Party view tells about itself first, then fills the screen; Ctrl+N returns.
 e2e_key ctrl+p
-e2e_wait_until 5 has_note
-# Enter on the note closes it; asked again while the note still shows, as
-# the window under the pointer may have taken the keyboard back.
+e2e_wait_until 5 has_popup
+# Enter closes the note; pressed again while it shows, as a note that has
+# only just opened may not have the keyboard yet.
 note_closed() {
   local note
-  note=$(other_window) || return 0
+  note=$(popup_window) || return 0
   E2E_WINDOW=$note e2e_key Return 2>/dev/null || true
   sleep 0.3
-  ! has_note
+  ! has_popup
 }
 e2e_wait_until 5 note_closed
-e2e_wait_until 5 main_window_sized 1280x1024
+screen=$(xdotool getdisplaygeometry | tr ' ' x)
+e2e_wait_until 5 main_window_sized "$screen"
 shot party
+# Each view is written down as it opens (Party is 1, the main view 0).
+last_view_is() { grep -qx "LastView=$1" "$E2E_HOME/Sonara.ini"; }
+e2e_wait_until 5 last_view_is 1
 e2e_key ctrl+n
 e2e_wait_until 5 main_window_sized "$normal_size"
+e2e_wait_until 5 last_view_is 0
 shot normal
 
 # The mini tool bar's close button, at its right end, ends the program.
@@ -136,7 +141,7 @@ playlist=$(e2e_cli playlist show)
 grep -q "First Light" <<<"$playlist" || e2e_fail "the play list lost First Light: $playlist"
 grep -q "Second Wind" <<<"$playlist" || e2e_fail "the play list lost Second Wind: $playlist"
 grep -q "Third Rail" <<<"$playlist" && e2e_fail "the play list holds a song not added: $playlist"
-[ "$(e2e_cli prefs get LastView)" = 0 ] || e2e_fail "LastView is $(e2e_cli prefs get LastView), not 0"
+last_view_is 0 || e2e_fail "LastView is $(e2e_cli prefs get LastView) after the exit, not 0"
 
 # A second start: the Go button searches, and the main menu's Exit ends it.
 e2e_start
@@ -147,16 +152,16 @@ e2e_key End shift+Home BackSpace
 e2e_type "Beta"
 click_units "${go[@]}"
 wait_region_changes 5 "$second_row" "${library_second_row[@]}"
-has_note && e2e_fail "Go opened a message instead of searching"
+has_popup && e2e_fail "Go opened a message instead of searching"
 shot go
 click_units "${menu_button[@]}"
-e2e_wait_until 5 has_note
-menu=$(other_window)
+e2e_wait_until 5 has_popup
+menu=$(popup_window)
 menu_height=$(geometry "$menu" | cut -dx -f2)
 xdotool mousemove --window "$menu" 20 $((menu_height - 8))
 sleep 0.1
 xdotool click 1
 e2e_wait_exit 10
-[ "$(e2e_cli prefs get LastView)" = 0 ] || e2e_fail "LastView is not 0 after the second run"
+last_view_is 0 || e2e_fail "LastView is not 0 after the second run"
 e2e_cli list | grep -q "Third Rail" || e2e_fail "the library lost a song"
 echo "WindowEndToEnd: ok"
