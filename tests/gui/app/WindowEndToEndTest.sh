@@ -8,7 +8,7 @@ if [ "${1:-}" != "--steps" ]; then
   exec "$root/scripts/e2e-window" "${1:?usage: $0 BUILD}" "$0" --steps
 fi
 
-# Sourced by scripts/e2e-window from here on, with sonara's first window open.
+# Sourced by scripts/e2e-window from here on, with sonara's main window open.
 shot() {
   if [ -n "${E2E_SHOTS:-}" ]; then
     mkdir -p "$E2E_SHOTS"
@@ -16,32 +16,152 @@ shot() {
   fi
 }
 
-[ "$(e2e_cli totals | grep -c .)" -gt 0 ] || e2e_fail "the library was not filled"
 e2e_cli list | grep -q "First Light" || e2e_fail "the library lacks the first song"
 
-# The program opens on the skin choice: the keys reach its list, and Escape
-# closes it, which ends the program.
-e2e_wait_title "Select Skin"
+# Where a control sits in the window: its rectangle in the window's layout
+# units (1.5 pixels across, 1.625 down), as the template places it.
+units_x() { echo $(((${1} * 3 + 1) / 2)); }
+units_y() { echo $(((${1} * 13 + 4) / 8)); }
+click_units() { e2e_click "$(units_x "$1")" "$(units_y "$2")"; }
+search_text=(145 78)  # the search text's middle
+add_to_play_list=(237 124)
+play=(299 70)
+stop=(335 70)
+next=(353 70)
+library_first_row=(60 99)  # the first row under the list's header
+library_second_row=(11 104 212 8)
+library_third_row=(11 112 212 8)
+go=(210 79)
+menu_button=(12 8)
+play_list_rows=(250 136 210 16)
+time_display=(254 46 204 8)
+
+region_units() {
+  e2e_region "$(units_x "$1")" "$(units_y "$2")" "$(units_x "$3")" "$(units_y "$4")"
+}
+# Waits up to S seconds for a region to differ from the checksum it had.
+wait_region_changes() {
+  local seconds=$1 before=$2
+  shift 2
+  changed() { [ "$(region_units "$@")" != "$before" ]; }
+  e2e_wait_until "$seconds" changed "$@"
+}
+geometry() { xdotool getwindowgeometry "$1" 2>/dev/null | sed -n 's/ *Geometry: //p'; }
+# A view that changes the window's flags gets a new native window: the main
+# window is found again, by its size.
+main_window_sized() {
+  local id
+  for id in $(xdotool search --onlyvisible --pid "$E2E_PID" 2>/dev/null); do
+    if [ "$(geometry "$id")" = "$1" ] && [ "$(xdotool getwindowname "$id" 2>/dev/null)" != Sonara ]; then
+      main_window=$id
+      E2E_WINDOW=$id
+      return 0
+    fi
+  done
+  return 1
+}
+# A message box or menu of sonara: titled with the bare program name, unlike
+# the main window, whose caption is padded, and tool tips, which have none.
+popup_window() {
+  local id
+  for id in $(xdotool search --onlyvisible --pid "$E2E_PID" 2>/dev/null); do
+    [ "$id" != "$main_window" ] && [ "$(xdotool getwindowname "$id" 2>/dev/null)" = Sonara ] &&
+      { echo "$id"; return 0; }
+  done
+  return 1
+}
+has_popup() { popup_window >/dev/null; }
+
+main_window=$E2E_WINDOW
+e2e_wait_title "Sonara"
+normal_size=$(geometry "$E2E_WINDOW")
 shot start
-list_before=$(e2e_region 10 30 340 180)
-e2e_key Up
-sleep 0.3
-shot moved
-list_moved=$(e2e_region 10 30 340 180)
-[ "$list_moved" != "$list_before" ] || e2e_fail "Up did not move the selection"
-e2e_click 60 51
-list_changed() { [ "$(e2e_region 10 30 340 180)" != "$list_moved" ]; }
-e2e_wait_until 3 list_changed
-shot clicked
-e2e_key Escape
+
+# A search by artist leaves the two songs of Alpha Band: the third row empties.
+third_row=$(region_units "${library_third_row[@]}")
+click_units "${search_text[@]}"
+e2e_type "Alpha"
+e2e_key Return
+wait_region_changes 5 "$third_row" "${library_third_row[@]}"
+has_popup && e2e_fail "the search opened a message instead of searching"
+shot searched
+
+# Both rows go to the play list.
+rows=$(region_units "${play_list_rows[@]}")
+click_units "${library_first_row[@]}"
+xdotool keydown shift
+click_units "${library_first_row[0]}" $((library_first_row[1] + 9))
+xdotool keyup shift
+click_units "${add_to_play_list[@]}"
+wait_region_changes 5 "$rows" "${play_list_rows[@]}"
+shot added
+
+# Play: the caption rotates the playing title and the time display runs.
+click_units "${play[@]}"
+e2e_wait_title "First Light"
+time_playing=$(region_units "${time_display[@]}")
+wait_region_changes 5 "$time_playing" "${time_display[@]}"
+shot playing
+click_units "${next[@]}"
+e2e_wait_title "Second Wind"
+click_units "${stop[@]}"
+stopped() { [[ ! $(e2e_title) =~ Wind|Light ]]; }
+e2e_wait_until 5 stopped
+shot stopped
+
+# Party view tells about itself first, then fills the screen; Ctrl+N returns.
+e2e_key ctrl+p
+e2e_wait_until 5 has_popup
+# Enter closes the note; pressed again while it shows, as a note that has
+# only just opened may not have the keyboard yet.
+note_closed() {
+  local note
+  note=$(popup_window) || return 0
+  E2E_WINDOW=$note e2e_key Return 2>/dev/null || true
+  sleep 0.3
+  ! has_popup
+}
+e2e_wait_until 5 note_closed
+screen=$(xdotool getdisplaygeometry | tr ' ' x)
+e2e_wait_until 5 main_window_sized "$screen"
+shot party
+# Each view is written down as it opens (Party is 1, the main view 0).
+last_view_is() { grep -qx "LastView=$1" "$E2E_HOME/Sonara.ini"; }
+e2e_wait_until 5 last_view_is 1
+e2e_key ctrl+n
+e2e_wait_until 5 main_window_sized "$normal_size"
+e2e_wait_until 5 last_view_is 0
+shot normal
+
+# The mini tool bar's close button, at its right end, ends the program.
+e2e_click $(($(units_x 466) - 7)) 10
 e2e_wait_exit 10
 
-[ -d "$E2E_HOME/Skins/Default" ] || e2e_fail "the shipped skins were not written"
+playlist=$(e2e_cli playlist show)
+grep -q "First Light" <<<"$playlist" || e2e_fail "the play list lost First Light: $playlist"
+grep -q "Second Wind" <<<"$playlist" || e2e_fail "the play list lost Second Wind: $playlist"
+grep -q "Third Rail" <<<"$playlist" && e2e_fail "the play list holds a song not added: $playlist"
+last_view_is 0 || e2e_fail "LastView is $(e2e_cli prefs get LastView) after the exit, not 0"
 
-# A second start finds its files as the first left them.
+# A second start: the Go button searches, and the main menu's Exit ends it.
 e2e_start
-e2e_wait_title "Select Skin"
-e2e_key Escape
+main_window=$E2E_WINDOW
+second_row=$(region_units "${library_second_row[@]}")
+click_units "${search_text[@]}"
+e2e_key End shift+Home BackSpace
+e2e_type "Beta"
+click_units "${go[@]}"
+wait_region_changes 5 "$second_row" "${library_second_row[@]}"
+has_popup && e2e_fail "Go opened a message instead of searching"
+shot go
+click_units "${menu_button[@]}"
+e2e_wait_until 5 has_popup
+menu=$(popup_window)
+menu_height=$(geometry "$menu" | cut -dx -f2)
+xdotool mousemove --window "$menu" 20 $((menu_height - 8))
+sleep 0.1
+xdotool click 1
 e2e_wait_exit 10
+last_view_is 0 || e2e_fail "LastView is not 0 after the second run"
 e2e_cli list | grep -q "Third Rail" || e2e_fail "the library lost a song"
 echo "WindowEndToEnd: ok"
