@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMimeData>
 #include <QProcess>
@@ -25,6 +26,7 @@
 #include "core/settings/PreferenceStore.h"
 #include "core/settings/WindowPlacement.h"
 #include "gui/app/AppSession.h"
+#include "gui/controls/HistoryCombo.h"
 #include "gui/controls/SkinListCtrl.h"
 #include "gui/mainwnd/MainCommands.h"
 #include "gui/mainwnd/MainPanes.h"
@@ -437,6 +439,47 @@ class MainWindowTest : public QObject {
         QTest::qWait(50);
         QVERIFY(player.isPlaying());
         QVERIFY(!player.isPaused());
+    }
+
+    // The window's keys reach the panes where they are typed: Enter in the
+    // search text searches (not "comes later"), Delete in the library list
+    // asks once and removes the selected song.
+    void enterSearchesAndDeleteRemovesWhereTheyAreTyped() {
+        WindowSession session;
+        session.start();
+        Library& library = session.app->services().library;
+        for (const auto& [artist, title] :
+             {std::pair{"Alpha Band", "First Light"}, std::pair{"Alpha Band", "Second Wind"},
+              std::pair{"Beta Group", "Third Rail"}}) {
+            auto made = std::make_unique<LibraryRecord>();
+            made->setFileName(std::string(artist) + " - " + title + ".mp3");
+            made->setArtist(artist);
+            made->setTitle(title);
+            library.append(std::move(made));
+        }
+        session.window->panes().libraryChanged();
+        session.window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(session.window.get()));
+        QTreeView* list = session.window->panes().libraryList();
+        QCOMPARE(list->model()->rowCount(), 3);
+
+        auto* text = qobject_cast<HistoryCombo*>(session.control(ControlId::SearchText));
+        QVERIFY(text != nullptr);
+        text->lineEdit()->setFocus();
+        text->lineEdit()->setText("Alpha");
+        QTest::keyClick(text->lineEdit(), Qt::Key_Return);
+        QCOMPARE(list->model()->rowCount(), 2);
+        QVERIFY2(session.seen.empty(),
+                 session.seen.empty() ? "" : session.seen.front().text.c_str());
+
+        list->setFocus();
+        list->selectionModel()->select(
+            list->model()->index(0, 0),
+            QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+        QTest::keyClick(list, Qt::Key_Delete);
+        QCOMPARE(session.seen.size(), size_t{1});
+        QCOMPARE(list->model()->rowCount(), 1);
+        QCOMPARE(library.count(), size_t{2});
     }
 
     void f5UpdatesTheLibrary() {
