@@ -45,7 +45,8 @@ class BuiltInSkinTest : public QObject {
             {kLogo, {156, 42}},         {kMediumButton, {135, 352}}, {kMiniToolBar, {226, 16}},
             {kPlayProgress, {345, 13}}, {kSearchToolbar, {297, 15}}, {kSmallButton, {95, 19}},
             {kTile, {64, 64}},          {kVol, {115, 13}},           {kVolPic, {13, 13}},
-            {kLogoSmall, {60, 14}},
+            {kLogoSmall, {60, 14}},     {kKeySmall, {28, 32}},       {kKeyMedium, {42, 32}},
+            {kKeyLarge, {56, 32}},      {kKeySpacebar, {168, 32}},
         };
         const std::vector<BundledSkin> skins = bundledSkins();
         QCOMPARE(skins.size(), size_t(2));
@@ -53,7 +54,10 @@ class BuiltInSkinTest : public QObject {
         QCOMPARE(&skins[0].files, &defaultSkin());
         for (const BundledSkin& bundled : skins) {
             for (int index = 0; index < kFileCount; ++index) {
-                const bool builtIn = fileInfo(index).hasBuiltIn;
+                // The shipped skins carry the touch-screen keys beside the
+                // files every skin must have.
+                const bool keyFace = index >= kKeyLarge && index <= kKeySpacebar;
+                const bool builtIn = fileInfo(index).hasBuiltIn || keyFace;
                 QCOMPARE(bundled.files.file(index).empty(), !builtIn);
                 if (!builtIn || index == kFontInfo) {
                     continue;
