@@ -13,8 +13,10 @@ namespace sonara::gui::main_controls {
 
 namespace {
 
-// Below this the lists have no room for a column of text.
-constexpr QSize kSmallestLists(520, 360);
+// Narrower than the template, the controls of fixed width that the rules
+// centre on the lists (the titles, the seek bar, the library label) leave
+// the window; lower than this the lists have no room for rows.
+constexpr int kSmallestHeight = 360;
 
 }  // namespace
 
@@ -62,8 +64,9 @@ void createPlaceholders(QWidget& window, ControlMap& controls) {
 QSize minimumClientSize(const SkinRecord& skin) {
     const QImage& logo = skin.bitmap(skin::kLogo);
     const QImage& miniBar = skin.bitmap(skin::kMiniToolBar);
-    const int width = std::max(kSmallestLists.width(), logo.width() + miniBar.width() + 40);
-    return {width, kSmallestLists.height()};
+    const int width =
+        std::max(MainTemplate::clientPixels().width, logo.width() + miniBar.width() + 40);
+    return {width, kSmallestHeight};
 }
 
 }  // namespace sonara::gui::main_controls

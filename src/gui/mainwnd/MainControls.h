@@ -24,7 +24,8 @@ void createMenuButton(QWidget& window, SkinContext& context, ControlMap& control
 // template rectangle. Call after every pane has made its controls.
 void createPlaceholders(QWidget& window, ControlMap& controls);
 // The smallest client size the resizable views allow with this skin: the
-// skin's images and the mini tool bar must fit beside the lists.
+// template's width (the skin's images and the mini tool bar beside each
+// other, if wider), and room for a few rows.
 QSize minimumClientSize(const SkinRecord& skin);
 
 }  // namespace main_controls

@@ -200,18 +200,28 @@ class MainWindowTest : public QObject {
     void everyShownControlLiesInsideTheWindow_data() {
         QTest::addColumn<int>("view");
         QTest::addColumn<bool>("largeSpectrum");
+        QTest::addColumn<bool>("smallest");
         for (int view : {0, 1, 3, 5, 6, 7}) {
-            QTest::addRow("view %d", view) << view << true;
+            QTest::addRow("view %d", view) << view << true << false;
         }
-        QTest::addRow("player view") << 2 << false;
-        QTest::addRow("player view with the large spectrum") << 2 << true;
+        // The resizable views at the smallest size the skin allows.
+        for (int view : {0, 3, 5, 6, 7}) {
+            QTest::addRow("view %d at its smallest", view) << view << true << true;
+        }
+        QTest::addRow("player view") << 2 << false << false;
+        QTest::addRow("player view with the large spectrum") << 2 << true << false;
     }
     void everyShownControlLiesInsideTheWindow() {
         QFETCH(int, view);
         QFETCH(bool, largeSpectrum);
+        QFETCH(bool, smallest);
         WindowSession session;
         session.start([&](Preferences& values) { values.visualLargeSpectrum = largeSpectrum; });
         session.window->setView(*viewModeFromNumber(view));
+        if (smallest) {
+            session.window->resize(session.window->minimumSize());
+            QCoreApplication::processEvents();
+        }
         const QRect inside = session.window->rect();
         QStringList outside;
         session.window->controls().forEach([&](ControlId id, QWidget* widget) {
@@ -257,7 +267,7 @@ class MainWindowTest : public QObject {
     void aViewsPlacementIsSavedOnLeavingAndRestoredOnComingBack() {
         WindowSession session;
         session.start();
-        const QRect normal(40, 30, 700, 500);
+        const QRect normal(40, 30, 720, 500);
         session.window->setGeometry(normal);
         QCoreApplication::processEvents();
         session.window->setView(ViewMode::Playlist);
@@ -275,12 +285,12 @@ class MainWindowTest : public QObject {
     void aPlacementOffEveryScreenComesBackOntoTheScreen() {
         WindowSession session;
         session.writePreferenceText(std::string(placementKey::kNormalView),
-                                    formatWindowPlacement({0, 1, 0, 0, 9000, 7000, 9700, 7500}));
+                                    formatWindowPlacement({0, 1, 0, 0, 9000, 7000, 9720, 7500}));
         session.start();
         const QRect screen = session.window->screen()->availableGeometry();
         QVERIFY2(screen.contains(session.window->geometry()),
                  qPrintable(QString("%1,%2").arg(session.window->x()).arg(session.window->y())));
-        QCOMPARE(session.window->size(), QSize(700, 500));
+        QCOMPARE(session.window->size(), QSize(720, 500));
     }
 
     void aStoredPlacementThatIsNotEightNumbersIsIgnored() {
