@@ -47,9 +47,11 @@ double cpuMilliseconds() {
     return ms(usage.ru_utime) + ms(usage.ru_stime);
 }
 
+}  // namespace
+
 // A song with audio in it when the encoder is at hand (silent frames decode
 // faster than music), else the fixtures' silent frames.
-std::string makeSong(const testing::TempDir& dir) {
+std::string makeBenchSong(const testing::TempDir& dir) {
     const std::string mp3 = dir.file("song.mp3");
     const std::string wav = dir.file("song.wav");
     testing::writeBytes(wav, testing::makeWav(44100, 2, kSongSeconds));
@@ -72,8 +74,6 @@ std::string makeSong(const testing::TempDir& dir) {
     return mp3;
 }
 
-}  // namespace
-
 void runPlaybackBench(ResultTable& table) {
     audio::pulse::PulseOutputFactory outputs;
     if (outputs.deviceName(0).empty()) {
@@ -82,7 +82,7 @@ void runPlaybackBench(ResultTable& table) {
         return;
     }
     testing::TempDir dir;
-    const std::string song = makeSong(dir);
+    const std::string song = makeBenchSong(dir);
     EventQueue queue;
     PreferenceStore prefs(dir.file("Sonara.ini"), dir.path().string());
     (void)prefs.loadAll();  // a fresh folder: the defaults
