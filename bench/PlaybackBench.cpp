@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "ResultTable.h"
+#include "Stopwatch.h"
 #include "audio/analysis/CMMLevelX.h"
 #include "audio/analysis/CMMSpectrumX.h"
 #include "audio/analysis/VisualisationApply.h"
@@ -37,15 +38,6 @@ class QuietPrompter final : public Prompter {
     void message(const std::string& text, Icon) override { std::printf("%s\n", text.c_str()); }
     Answer ask(const std::string&, Buttons, Icon) override { return Answer::No; }
 };
-
-double cpuMilliseconds() {
-    struct rusage usage {};
-    ::getrusage(RUSAGE_SELF, &usage);
-    auto ms = [](const timeval& t) {
-        return double(t.tv_sec) * 1000.0 + double(t.tv_usec) / 1000.0;
-    };
-    return ms(usage.ru_utime) + ms(usage.ru_stime);
-}
 
 }  // namespace
 

@@ -1,10 +1,5 @@
 #include "WindowBench.h"
 
-#include <signal.h>
-#include <sys/resource.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
 #include <QApplication>
 #include <QDir>
 #include <QEventLoop>
@@ -19,8 +14,8 @@
 #include <filesystem>
 #include <memory>
 #include <string>
-#include <thread>
 
+#include "ChildPeak.h"
 #include "PlaybackBench.h"
 #include "ResultTable.h"
 #include "SearchBench.h"
@@ -63,15 +58,6 @@ constexpr int kChildTimeoutSeconds = 120;
 
 double since(Clock::time_point start) {
     return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
-}
-
-double cpuMilliseconds() {
-    struct rusage usage {};
-    ::getrusage(RUSAGE_SELF, &usage);
-    auto ms = [](const timeval& t) {
-        return double(t.tv_sec) * 1000.0 + double(t.tv_usec) / 1000.0;
-    };
-    return ms(usage.ru_utime) + ms(usage.ru_stime);
 }
 
 class SilentPrompter final : public Prompter {
@@ -238,46 +224,11 @@ std::optional<double> playingCpuPercent(audio::PlayerHost& player, const std::st
     return 100.0 * cpu / wall;
 }
 
-struct ChildRun {
-    bool ok = false;
-    double peakMb = 0;
-    double wallMs = 0;
-};
-
-// The real program rendering its window to a picture and exiting; its peak
-// resident set from the kernel's account of the reaped child.
+// The real program rendering its window to a picture and exiting.
 ChildRun runScreenshot(const std::string& home, const std::string& picture) {
-    ChildRun run;
-    const auto start = Clock::now();
-    const pid_t child = ::fork();
-    if (child == 0) {
-        ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
-        ::execl(SONARA_PROGRAM_PATH, SONARA_PROGRAM_PATH, "--home", home.c_str(), "--screenshot",
-                picture.c_str(), "-platform", "offscreen", static_cast<char*>(nullptr));
-        ::_exit(127);
-    }
-    if (child < 0) {
-        return run;
-    }
-    int status = 0;
-    struct rusage usage {};
-    pid_t reaped = 0;
-    while ((reaped = ::wait4(child, &status, WNOHANG, &usage)) == 0) {
-        if (since(start) > kChildTimeoutSeconds * 1000.0) {
-            std::printf("window bench: sonara --screenshot did not exit; stopped\n");
-            ::kill(child, SIGKILL);
-            reaped = ::wait4(child, &status, 0, &usage);
-            return run;
-        }
-        std::this_thread::sleep_for(std::chrono::milliseconds(5));
-    }
-    run.wallMs = since(start);
-    run.ok = reaped == child && WIFEXITED(status) && WEXITSTATUS(status) == 0;
-    run.peakMb = double(usage.ru_maxrss) / 1024.0;  // kilobytes on Linux
-    if (!run.ok) {
-        std::printf("window bench: sonara --screenshot failed (status %d)\n", status);
-    }
-    return run;
+    return runAndMeasure(
+        {SONARA_PROGRAM_PATH, "--home", home, "--screenshot", picture, "-platform", "offscreen"},
+        kChildTimeoutSeconds);
 }
 
 // The lower of two runs' figures; a failed run counts as none.
@@ -285,7 +236,8 @@ ChildRun best(const ChildRun& a, const ChildRun& b) {
     if (!a.ok || !b.ok) {
         return a.ok ? a : b;
     }
-    return {true, std::min(a.peakMb, b.peakMb), std::min(a.wallMs, b.wallMs)};
+    return {true, std::min(a.peakMb, b.peakMb), std::min(a.maxRssMb, b.maxRssMb),
+            std::min(a.wallMs, b.wallMs)};
 }
 
 // The first start stands apart: it alone pays Qt's first use (fonts).
@@ -344,23 +296,18 @@ void runWindowBench(int records, ResultTable& table) {
     StartFigures full;
     OpenWindow emptyWindow;
     OpenWindow fullWindow;
+    // Each start's window stays open until the next; the last stays for the
+    // figures below.
+    auto start = [](const testing::TempDir& home, OpenWindow& open, StartFigures& figures,
+                    int run) {
+        open.close();
+        open = openWindow(home.path().string());
+        figures.note(run, open.startMs);
+        return open.window != nullptr;
+    };
     for (int run = 0; run < kStartRuns; ++run) {
-        const bool last = run + 1 == kStartRuns;
-        emptyWindow = openWindow(emptyHome.path().string());
-        if (!emptyWindow.window) {
+        if (!start(emptyHome, emptyWindow, empty, run) || !start(fullHome, fullWindow, full, run)) {
             return;
-        }
-        empty.note(run, emptyWindow.startMs);
-        if (!last) {
-            emptyWindow.close();
-        }
-        fullWindow = openWindow(fullHome.path().string());
-        if (!fullWindow.window) {
-            return;
-        }
-        full.note(run, fullWindow.startMs);
-        if (!last) {
-            fullWindow.close();
         }
     }
     // The empty library's first-run prompt is queued on the window: let the
@@ -525,6 +472,8 @@ void runWindowBench(int records, ResultTable& table) {
     if (emptyRun.ok && fullRun.ok) {
         addRow(table, "sonara --screenshot peak RSS, " + n + " records", fullRun.peakMb,
                emptyRun.peakMb, "the same, empty library", {}, 120.0, "MB");
+        addRow(table, "  its ru_maxrss (holds the bench's own size)", fullRun.maxRssMb,
+               emptyRun.maxRssMb, "the same, empty library", {}, {}, "MB");
         addRow(table, "sonara --screenshot, exec to exit, " + n + " records", fullRun.wallMs,
                emptyRun.wallMs, "the same, empty library", {}, {});
     }
