@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "ResultTable.h"
+#include "Stopwatch.h"
 #include "audio/analysis/CMMLevelX.h"
 #include "audio/analysis/CMMSpectrumX.h"
 #include "audio/analysis/VisualisationApply.h"
@@ -38,18 +39,11 @@ class QuietPrompter final : public Prompter {
     Answer ask(const std::string&, Buttons, Icon) override { return Answer::No; }
 };
 
-double cpuMilliseconds() {
-    struct rusage usage {};
-    ::getrusage(RUSAGE_SELF, &usage);
-    auto ms = [](const timeval& t) {
-        return double(t.tv_sec) * 1000.0 + double(t.tv_usec) / 1000.0;
-    };
-    return ms(usage.ru_utime) + ms(usage.ru_stime);
-}
+}  // namespace
 
 // A song with audio in it when the encoder is at hand (silent frames decode
 // faster than music), else the fixtures' silent frames.
-std::string makeSong(const testing::TempDir& dir) {
+std::string makeBenchSong(const testing::TempDir& dir) {
     const std::string mp3 = dir.file("song.mp3");
     const std::string wav = dir.file("song.wav");
     testing::writeBytes(wav, testing::makeWav(44100, 2, kSongSeconds));
@@ -72,8 +66,6 @@ std::string makeSong(const testing::TempDir& dir) {
     return mp3;
 }
 
-}  // namespace
-
 void runPlaybackBench(ResultTable& table) {
     audio::pulse::PulseOutputFactory outputs;
     if (outputs.deviceName(0).empty()) {
@@ -82,7 +74,7 @@ void runPlaybackBench(ResultTable& table) {
         return;
     }
     testing::TempDir dir;
-    const std::string song = makeSong(dir);
+    const std::string song = makeBenchSong(dir);
     EventQueue queue;
     PreferenceStore prefs(dir.file("Sonara.ini"), dir.path().string());
     (void)prefs.loadAll();  // a fresh folder: the defaults

@@ -28,6 +28,22 @@ namespace {
 
 constexpr int kRuns = 15;
 
+const char* const kWords[] = {
+    "love",  "night", "blue",   "fire",  "heart",  "rain",  "road",   "summer", "dream", "city",
+    "light", "time",  "river",  "girl",  "world",  "dance", "shadow", "stone",  "gold",  "wind",
+    "moon",  "home",  "sky",    "fever", "ocean",  "train", "angel",  "ghost",  "queen", "storm",
+    "baby",  "sun",   "silver", "crazy", "lonely", "wild",  "sweet",  "black",  "magic", "paper"};
+constexpr size_t kWordCount = std::size(kWords);
+
+std::string phrase(std::mt19937& random, int words) {
+    std::string text;
+    for (int i = 0; i < words; ++i) {
+        text += (i ? " " : "");
+        text += kWords[random() % kWordCount];
+    }
+    return text;
+}
+
 class SilentPrompter final : public Prompter {
   public:
     void message(const std::string&, Icon) override {}
@@ -56,21 +72,28 @@ class CancellingDialogs final : public SearchDialogs {
     NoProgress progress;
 };
 
-const char* const kWords[] = {
-    "love",  "night", "blue",   "fire",  "heart",  "rain",  "road",   "summer", "dream", "city",
-    "light", "time",  "river",  "girl",  "world",  "dance", "shadow", "stone",  "gold",  "wind",
-    "moon",  "home",  "sky",    "fever", "ocean",  "train", "angel",  "ghost",  "queen", "storm",
-    "baby",  "sun",   "silver", "crazy", "lonely", "wild",  "sweet",  "black",  "magic", "paper"};
-constexpr size_t kWordCount = std::size(kWords);
-
-std::string phrase(std::mt19937& random, int words) {
-    std::string text;
-    for (int i = 0; i < words; ++i) {
-        text += (i ? " " : "");
-        text += kWords[random() % kWordCount];
+// What reading the stored texts costs at the least: the C library's
+// case-blind substring test over the stored title, artist and album that
+// each record shows.
+size_t plainTextScan(const Library& library, const char* needle) {
+    size_t hits = 0;
+    std::string buffer;
+    for (size_t i = 0; i < library.count(); ++i) {
+        const LibraryRecord& r = *library.at(i);
+        const bool tagged = r.hasTagTitleAndArtist();
+        for (std::string_view t : {tagged ? r.tagTitle() : r.title(),
+                                   tagged ? r.tagArtist() : r.artist(), r.tagAlbum()}) {
+            buffer.assign(t);
+            if (strcasestr(buffer.c_str(), needle) != nullptr) {
+                ++hits;
+                break;
+            }
+        }
     }
-    return text;
+    return hits;
 }
+
+}  // namespace
 
 // About 6,000 artists over every first letter; six songs in ten tagged (the
 // list shows tag values), the rest shown by their file-name values, a third
@@ -108,29 +131,6 @@ void fillLibrary(Library& library, int count) {
         library.append(std::move(r));
     }
 }
-
-// What reading the stored texts costs at the least: the C library's
-// case-blind substring test over the stored title, artist and album that
-// each record shows.
-size_t plainTextScan(const Library& library, const char* needle) {
-    size_t hits = 0;
-    std::string buffer;
-    for (size_t i = 0; i < library.count(); ++i) {
-        const LibraryRecord& r = *library.at(i);
-        const bool tagged = r.hasTagTitleAndArtist();
-        for (std::string_view t : {tagged ? r.tagTitle() : r.title(),
-                                   tagged ? r.tagArtist() : r.artist(), r.tagAlbum()}) {
-            buffer.assign(t);
-            if (strcasestr(buffer.c_str(), needle) != nullptr) {
-                ++hits;
-                break;
-            }
-        }
-    }
-    return hits;
-}
-
-}  // namespace
 
 void runSearchBench(int records, ResultTable& table) {
     testing::TempDir dir;

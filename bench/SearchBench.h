@@ -2,7 +2,16 @@
 
 #include "ResultTable.h"
 
+namespace sonara {
+class Library;
+}
+
 namespace sonara::bench {
+
+// Appends `count` generated records: about 6,000 artists over every first
+// letter, six in ten tagged, the rest with file-name values a third of which
+// hold underscores or brackets. The same seed each call: the same records.
+void fillLibrary(Library& library, int count);
 
 // The library list's search, letter filter and artist selector over a
 // library of `records` records, each beside a plain pass over the same

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <sys/resource.h>
+
 #include <algorithm>
 #include <chrono>
 
@@ -17,6 +19,16 @@ double bestMilliseconds(int runs, Work&& work) {
         best = std::min(best, std::chrono::duration<double, std::milli>(stop - start).count());
     }
     return best;
+}
+
+// The process's CPU time so far, user and system, in milliseconds.
+inline double cpuMilliseconds() {
+    struct rusage usage {};
+    ::getrusage(RUSAGE_SELF, &usage);
+    auto ms = [](const timeval& t) {
+        return double(t.tv_sec) * 1000.0 + double(t.tv_usec) / 1000.0;
+    };
+    return ms(usage.ru_utime) + ms(usage.ru_stime);
 }
 
 // Keeps results alive so that the compiler cannot drop the work.

@@ -1,8 +1,9 @@
-// sonara-bench: the library scan, library file, visualisation, playback and skin figures, each
-// beside its baseline measured in the same run. Generates its corpus in a temporary folder and
-// removes it afterwards. Exit status 1 when a target is missed.
+// sonara-bench: the library scan, library file, visualisation, playback, skin and main window
+// figures, each beside its baseline measured in the same run. Generates its corpus in a temporary
+// folder and removes it afterwards. Exit status 1 when a target is missed.
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 
 #include "AnalysisBench.h"
 #include "BenchCorpus.h"
@@ -17,8 +18,17 @@
 #include "SearchBench.h"
 #include "SkinBench.h"
 #include "UpdateBench.h"
+#include "WindowBench.h"
 
 int main(int argc, char** argv) {
+    // "sonara-bench window [RECORDS]": the main window's figures alone.
+    if (argc > 1 && std::strcmp(argv[1], "window") == 0) {
+        const int records = argc > 2 ? std::atoi(argv[2]) : 100000;
+        sonara::bench::ResultTable table;
+        sonara::bench::runWindowBench(records, table);
+        std::printf("\n");
+        return table.print() ? 0 : 1;
+    }
     const int songs = argc > 1 ? std::atoi(argv[1]) : 5000;
     const int records = argc > 2 ? std::atoi(argv[2]) : 100000;
     sonara::bench::ResultTable table;
@@ -37,6 +47,7 @@ int main(int argc, char** argv) {
     sonara::bench::runConvertBench(table);
     sonara::bench::runPlaybackBench(table);
     sonara::bench::runSkinBench(table);
+    sonara::bench::runWindowBench(records, table);
     std::printf("\n");
     return table.print() ? 0 : 1;
 }
