@@ -1,5 +1,7 @@
 #include "gui/mainwnd/MainPanes.h"
 
+#include <QTimer>
+
 #include <QHeaderView>
 #include "core/mainwnd/MenuPreparation.h"
 #include "core/playlist/CurrentPlayList.h"
@@ -86,7 +88,9 @@ void MainPanes::refreshFileDescription() {
     player_->refreshFileDescription();
 }
 void MainPanes::fill() {
-    library_->libraryChanged();
+    // Posted, as the window's first fill always was: the window paints
+    // first, the library's rows follow.
+    QTimer::singleShot(0, this, [this] { library_->libraryChanged(); });
 }
 void MainPanes::libraryChanged() {
     library_->libraryChanged();
