@@ -2,6 +2,7 @@
 
 #include <cassert>
 #include <cstdio>
+#include <future>
 
 #include "audio/engine/PlayListBinding.h"
 #include "audio/engine/PlayerSettings.h"
@@ -37,6 +38,11 @@ Status AppSession::startUp() {
     if (const Status made = paths_.ensureFolders(); !made) {
         return Status::failure(stringText(TextId::UnableToInitialize) + "\n" + made.error());
     }
+    // The library is the one big file: it is read on a second core while
+    // the preferences, the player and the skin start. Nothing else touches
+    // the library until the read is taken below.
+    std::future<LoadOutcome> libraryRead = std::async(
+        std::launch::async, [this] { return library_file::load(paths_.library, library_); });
     if (const Status loaded = prefs_.loadAll(); !loaded) {
         warn(loaded.error());  // the defaults stand in
     }
@@ -52,7 +58,7 @@ Status AppSession::startUp() {
     playList_ = std::make_unique<CurrentPlayList>(PlayListAdder::Environment{
         prompter_, *recordFactory_, pathCache_, sources_, *this, paths_.currentPlayList});
     playList_->applyPreferences(prefs_);
-    loadDataFiles();
+    loadDataFiles(libraryRead);
     playList_->sequence().setLibrary(&library_);
     if (playList_->sequence().options().randomAdd) {
         playList_->sequence().rebuildRandomPool();
@@ -64,10 +70,7 @@ Status AppSession::startUp() {
     return Status::success();
 }
 
-void AppSession::loadDataFiles() {
-    if (library_file::load(paths_.library, library_) == LoadOutcome::Damaged) {
-        reportDamage(paths_.library);
-    }
+void AppSession::loadDataFiles(std::future<LoadOutcome>& libraryRead) {
     if (sources_file::load(paths_.sources, sources_) == LoadOutcome::Damaged) {
         reportDamage(paths_.sources);
     }
@@ -75,6 +78,10 @@ void AppSession::loadDataFiles() {
     (void)path_cache_file::load(paths_.pathCache, pathCache_, prompter_);
     if (playList_->adder().loadCurrent() == LoadOutcome::Damaged) {
         reportDamage(paths_.currentPlayList);
+    }
+    // None of the files above needs the library: its read is taken last.
+    if (libraryRead.get() == LoadOutcome::Damaged) {
+        reportDamage(paths_.library);
     }
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <future>
 #include <memory>
 #include <optional>
 #include <string>
@@ -11,6 +12,7 @@
 #include "core/app/CommandLine.h"
 #include "core/app/DataFileSaver.h"
 #include "core/app/DataPaths.h"
+#include "core/io/DataFile.h"
 #include "core/library/Library.h"
 #include "core/library/PathCache.h"
 #include "core/library/SourcesList.h"
@@ -90,7 +92,9 @@ class AppSession final : public DataFileSaver {
     bool skinLoaded() const { return skinLoaded_; }
 
   private:
-    void loadDataFiles();
+    // The library is being read on another thread; its outcome is taken
+    // once the other files are in.
+    void loadDataFiles(std::future<LoadOutcome>& libraryRead);
     void reportDamage(const std::string& path);
     // Shows a failed save; keeps the first failure in `first`.
     void note(const Status& saved, Status& first);
