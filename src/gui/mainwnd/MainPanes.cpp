@@ -69,6 +69,9 @@ QTreeView* MainPanes::playList() const {
 std::optional<size_t> MainPanes::firstSelectedPlayListRow() const {
     return playList_->firstSelectedRow();
 }
+int MainPanes::workSpacePercent() const {
+    return playList_->workSpacePercent();
+}
 bool MainPanes::runCommand(Command command) {
     return library_->runCommand(command) || playList_->runCommand(command);
 }

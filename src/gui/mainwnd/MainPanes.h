@@ -35,6 +35,7 @@ class MainPanes : public QObject {
     QTreeView* libraryList() const;
     QTreeView* playList() const;
     std::optional<size_t> firstSelectedPlayListRow() const;
+    int workSpacePercent() const;
 
     // A command a pane runs itself; false for any other.
     bool runCommand(Command command);

@@ -66,8 +66,7 @@ MainWindow::MainWindow(MainServices& services, SkinHooks skinHooks, QWidget* par
       services_(services),
       layout_(*this),
       placer_(*this),
-      switcher_(*this, services.skin.prefs.values(), startupView(services.skin.prefs.values())),
-      workSpace_(*this, services.skin.prefs.values()) {
+      switcher_(*this, services.skin.prefs.values(), startupView(services.skin.prefs.values())) {
     setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
     setObjectName("SonaraMainWindow");
     setBackgroundIndex(skin::kTile);
@@ -89,7 +88,7 @@ MainWindow::MainWindow(MainServices& services, SkinHooks skinHooks, QWidget* par
     files_ = std::make_unique<FileOpening>(*this, services_, *tasks_, skinHooks_.applySkinPointer);
 
     layout_.rebuild(clientRect());
-    layout_.setWorkSpacePercent(workSpace_.percent());
+    layout_.setWorkSpacePercent(panes_->workSpacePercent());
     captionTimer_.setInterval(kCaptionTickMs);
     connect(&captionTimer_, &QTimer::timeout, this, &MainWindow::tickCaption);
     qApp->installEventFilter(this);
@@ -266,12 +265,6 @@ void MainWindow::placeForView() {
     // The fixed views are smaller than the skin's minimum: lift it first.
     applyMinimumSize();
     placer_.apply(plan, defaultGeometry_, resizable_);
-    if (view() == ViewMode::Toolbar) {
-        // Only the mini tool bar shows: it sits at the window's origin.
-        if (QWidget* miniBar = controls_.find(ControlId::MiniToolbar)) {
-            miniBar->move(0, 0);
-        }
-    }
 }
 
 void MainWindow::applyMinimumSize() {
@@ -285,13 +278,14 @@ void MainWindow::applyMinimumSize() {
 void MainWindow::relayout() {
     showControlsForView();
     placeForView();
-    layout_.setWorkSpacePercent(workSpace_.percent());
+    layout_.setWorkSpacePercent(panes_->workSpacePercent());
     layout_.applyView(view(), services_.skin.prefs.values().visualSmallSpectrum != 0, clientRect());
     panes_->afterLayout(view());
     if (view() == ViewMode::Player) {
         fitPlayerView();
     }
     if (view() == ViewMode::Toolbar) {
+        // Only the mini tool bar shows: it sits at the window's origin.
         if (QWidget* miniBar = controls_.find(ControlId::MiniToolbar)) {
             miniBar->move(0, 0);
         }

@@ -12,7 +12,6 @@
 #include "core/mainwnd/LayoutTarget.h"
 #include "core/mainwnd/MenuItem.h"
 #include "core/mainwnd/ViewSwitcher.h"
-#include "core/mainwnd/WorkSpace.h"
 #include "gui/mainwnd/ColumnFractions.h"
 #include "gui/mainwnd/ControlMap.h"
 #include "gui/mainwnd/MainKeyboard.h"
@@ -37,7 +36,6 @@ class MainPanes;
 class MainWindow final : public SkinDialog,
                          private LayoutTarget,
                          private ViewPort,
-                         private WorkSpacePort,
                          private CommandTarget {
     Q_OBJECT
   public:
@@ -81,7 +79,6 @@ class MainWindow final : public SkinDialog,
     LibraryTasks& libraryTasks() { return *tasks_; }
     MainCommands& commands() { return *commands_; }
     const LayoutEngine& layoutEngine() const { return layout_; }
-    PlayListWorkSpace& workSpace() { return workSpace_; }
     bool isResizable() const { return resizable_; }
     const QString& caption() const { return caption_; }
 
@@ -146,7 +143,6 @@ class MainWindow final : public SkinDialog,
     LayoutEngine layout_;
     WindowPlacer placer_;
     ViewSwitcher switcher_;
-    PlayListWorkSpace workSpace_;
     MainKeyboard keyboard_;
     CaptionTicker ticker_;
     QTimer captionTimer_;

@@ -67,6 +67,8 @@ class PlayListPane : public QObject, private PlayListFileChooser, private WorkSp
     const TotalsFrame& totals() const { return *totals_; }
     // For tests: dialogs instead of the standard ones (null: back to those).
     void setFileChooser(PlayListFileChooser* chooser) { chooser_ = chooser; }
+    // View 6's play-list share, in percent, kept within its range.
+    int workSpacePercent() const { return workSpace_.percent(); }
 
   signals:
     void contextMenuRequested(QPoint globalPos);
