@@ -79,6 +79,21 @@ enum LargeRow : int {
 // The captions of those rows, as drawn into the built-in strip.
 const std::array<std::string_view, kLargeCaptionRows>& largeRowCaptions();
 
+// Medium-strip rows of the main window's buttons.
+enum MediumRow : int {
+    kMediumRowPrevious = 2,
+    kMediumRowPlay = 3,
+    kMediumRowPause = 4,
+    kMediumRowStop = 5,
+    kMediumRowNext = 6,
+    kMediumRowFile = 7,
+    kMediumRowAddToPlayList = 8,
+    kMediumRowRemove = 9,
+    kMediumRowWorkSpace = 10,
+    kMediumRowMoveUp = 11,
+    kMediumRowMoveDown = 12,
+};
+
 // Button state columns of every strip.
 enum StateColumn : int { kUp = 0, kDown = 1, kFocus = 2, kMouseOver = 3, kDisabled = 4 };
 

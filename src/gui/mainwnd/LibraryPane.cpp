@@ -36,8 +36,6 @@ namespace sonara::gui {
 
 namespace {
 
-// The medium strip's row with the "add to play list" symbol.
-constexpr int kMediumRowAddToPlayList = 8;
 // The letter bar stands right of the search field, in two rows.
 constexpr int kLetterBarRows = 2;
 constexpr int kLetterBarGap = 8;
@@ -184,7 +182,7 @@ void LibraryPane::createButtons(ControlMap& controls) {
 
     SkinButton* toPlayList =
         makeButton(controls, ControlId::AddToPlayListButton, skin::kMediumButton,
-                   kMediumRowAddToPlayList, TextId::AddToPlayListTip);
+                   skin::kMediumRowAddToPlayList, TextId::AddToPlayListTip);
     connect(toPlayList, &QAbstractButton::clicked, this, &LibraryPane::addSelectedToPlayList);
 }
 

@@ -26,13 +26,6 @@ namespace sonara::gui {
 
 namespace {
 
-// The medium strip's rows of the play list's buttons.
-constexpr int kFileRow = 7;
-constexpr int kRemoveRow = 9;
-constexpr int kWorkSpaceRow = 10;
-constexpr int kMoveUpRow = 11;
-constexpr int kMoveDownRow = 12;
-
 // Where the columns start before a layout was saved: the title takes what
 // is left of the template's list width.
 constexpr int kArtistWidth = 96;
@@ -95,13 +88,16 @@ PlayListPane::PlayListPane(QWidget* window, MainServices& services, CommandTarge
         emit playRequested();
     });
 
-    makeButton(ControlId::RemoveFromPlayListButton, kRemoveRow, TextId::RemoveFromPlayListTip,
-               Command::RemoveFromPlayListButton);
+    makeButton(ControlId::RemoveFromPlayListButton, skin::kMediumRowRemove,
+               TextId::RemoveFromPlayListTip, Command::RemoveFromPlayListButton);
     controls_.place(ControlId::MoveLabel, new SkinLabel(skin, text(TextId::MoveLabel), window));
-    makeButton(ControlId::UpButton, kMoveUpRow, TextId::MoveUpTip, Command::MoveUpButton);
-    makeButton(ControlId::DownButton, kMoveDownRow, TextId::MoveDownTip, Command::MoveDownButton);
-    makeButton(ControlId::FileButton, kFileRow, TextId::FileButtonTip, Command::FileButton);
-    makeButton(ControlId::WorkSpaceButton, kWorkSpaceRow, TextId::WorkSpaceButtonTip,
+    makeButton(ControlId::UpButton, skin::kMediumRowMoveUp, TextId::MoveUpTip,
+               Command::MoveUpButton);
+    makeButton(ControlId::DownButton, skin::kMediumRowMoveDown, TextId::MoveDownTip,
+               Command::MoveDownButton);
+    makeButton(ControlId::FileButton, skin::kMediumRowFile, TextId::FileButtonTip,
+               Command::FileButton);
+    makeButton(ControlId::WorkSpaceButton, skin::kMediumRowWorkSpace, TextId::WorkSpaceButtonTip,
                Command::WorkSpaceButton);
 
     totals_ = new TotalsFrame(window, skin, controls_);

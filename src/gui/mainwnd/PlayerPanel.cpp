@@ -29,11 +29,12 @@ struct TransportButton {
 };
 
 constexpr std::array<TransportButton, 5> kTransport = {{
-    {ControlId::PreviousButton, Command::PreviousButton, 2, TextId::TipPrevious, true},
-    {ControlId::PlayButton, Command::PlayButton, 3, TextId::TipPlay, false},
-    {ControlId::PauseButton, Command::PauseButton, 4, TextId::TipPause, true},
-    {ControlId::StopButton, Command::StopButton, 5, TextId::TipStop, true},
-    {ControlId::NextButton, Command::NextButton, 6, TextId::TipNext, true},
+    {ControlId::PreviousButton, Command::PreviousButton, skin::kMediumRowPrevious,
+     TextId::TipPrevious, true},
+    {ControlId::PlayButton, Command::PlayButton, skin::kMediumRowPlay, TextId::TipPlay, false},
+    {ControlId::PauseButton, Command::PauseButton, skin::kMediumRowPause, TextId::TipPause, true},
+    {ControlId::StopButton, Command::StopButton, skin::kMediumRowStop, TextId::TipStop, true},
+    {ControlId::NextButton, Command::NextButton, skin::kMediumRowNext, TextId::TipNext, true},
 }};
 
 QString fromUtf8(const std::string& text) {
