@@ -1,5 +1,7 @@
 #include "gui/mainwnd/MainCommands.h"
 
+#include "gui/mainwnd/DesktopActions.h"
+
 #include "audio/engine/PlayerHost.h"
 #include "core/app/Prompter.h"
 #include "core/app/StringTable.h"
@@ -63,7 +65,11 @@ void MainCommands::togglePause() {
     window_.services().player.togglePause();
 }
 
-void MainCommands::playFile(const std::string&) {
+void MainCommands::playFile(const std::string& path) {
+    if (DesktopActions* desktop = window_.services().desktop) {
+        desktop->playInOutsidePlayer(path);
+        return;
+    }
     comesLater(Command::PlayInExternalPlayer);
 }
 
@@ -130,7 +136,13 @@ void MainCommands::runMiniToolBarAction(MiniToolBarAction action) {
         return;
     }
     switch (action) {
-        case MiniToolBarAction::HideToTray:  // minimised until the tray exists
+        case MiniToolBarAction::HideToTray:
+            if (DesktopActions* desktop = window_.services().desktop) {
+                desktop->hideToTray();
+                return;
+            }
+            window_.minimiseWindow();
+            return;
         case MiniToolBarAction::Minimise:
             window_.minimiseWindow();
             return;
@@ -195,6 +207,15 @@ void MainCommands::run(Command command) {
             if (!window_.chooseSkin()) {
                 comesLater(command);
             }
+            return;
+        case Command::Help:
+        case Command::About:
+        case Command::TrayAbout:
+            if (DesktopActions* desktop = window_.services().desktop) {
+                command == Command::Help ? desktop->showHelp() : desktop->showAbout();
+                return;
+            }
+            comesLater(command);
             return;
         case Command::TrayShow:
             window_.showNormal();

@@ -20,6 +20,8 @@ class PlayerHost;
 
 namespace sonara::gui {
 
+class DesktopActions;
+
 // Where a pane sends the commands its buttons, keys and menus give: the
 // window runs them (one enum for menus, keys and buttons).
 class CommandTarget {
@@ -42,6 +44,9 @@ struct MainServices {
     CurrentPlayList& playList;
     audio::PlayerHost& player;
     DataFileSaver& saver;  // saves the data files after songs were added
+    // The tray, help, About and the outside player; none in tests that build
+    // a window alone.
+    DesktopActions* desktop = nullptr;
 };
 
 }  // namespace sonara::gui

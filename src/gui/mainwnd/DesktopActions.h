@@ -1,0 +1,23 @@
+#pragma once
+
+#include <string>
+
+namespace sonara::gui {
+
+// What the window leaves to the application because it outlives the window:
+// the tray, the help pages, the About box and the outside player.
+// User-interface thread only.
+class DesktopActions {
+  public:
+    virtual ~DesktopActions() = default;
+    // Hides the window to the tray; where the desktop has no tray the
+    // window is minimised instead, so it is never out of reach.
+    virtual void hideToTray() = 0;
+    virtual void showHelp() = 0;
+    virtual void showAbout() = 0;
+    // Hands `path` to the user's own MP3 player (the "Play in" item); false
+    // when nothing was handed over (the reason was shown).
+    virtual bool playInOutsidePlayer(const std::string& path) = 0;
+};
+
+}  // namespace sonara::gui
