@@ -301,6 +301,18 @@ const std::unordered_map<TextId, std::string>& table() {
         {TextId::MediaNameTitle, "Specify Name for Removable Media"},
         {TextId::MediaNameLabel, "Name:"},
         {TextId::ProgressCancel, "Cancel"},
+        {TextId::InstanceRefused, "Sonara will not use %s to find its running window: %s."},
+        {TextId::InstanceIsSymlink, "it is a symbolic link"},
+        {TextId::InstanceNotFolder, "it is not a folder"},
+        {TextId::InstanceOtherOwner, "it belongs to another user"},
+        {TextId::InstanceOpenToOthers, "other users may open it"},
+        {TextId::InstanceNotSocket, "it is not a socket"},
+        {TextId::InstanceSystemError, "it could not be made or read (%s)"},
+        {TextId::InstanceNoAnswer,
+         "The running Sonara of this data folder did not take the files within %s seconds."},
+        {TextId::InstanceLockBusy,
+         "Another start of Sonara held %s for too long; try again when it has started."},
+        {TextId::InstanceListenFailed, "Sonara could not listen on %s: %s."},
     };
     return texts;
 }

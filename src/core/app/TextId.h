@@ -274,6 +274,17 @@ enum class TextId {
     MediaNameTitle = 60984,
     MediaNameLabel = 60985,
     ProgressCancel = 60986,
+    // One running program per data folder: its socket folder and channel.
+    InstanceRefused = 61020,
+    InstanceIsSymlink = 61021,
+    InstanceNotFolder = 61022,
+    InstanceOtherOwner = 61023,
+    InstanceOpenToOthers = 61024,
+    InstanceNotSocket = 61025,
+    InstanceSystemError = 61026,
+    InstanceNoAnswer = 61027,
+    InstanceLockBusy = 61028,
+    InstanceListenFailed = 61029,
 };
 
 // Every id above, for the check that each has a text and each text a name;
@@ -536,6 +547,16 @@ inline constexpr TextId kAllTextIds[] = {
     TextId::MediaNameTitle,
     TextId::MediaNameLabel,
     TextId::ProgressCancel,
+    TextId::InstanceRefused,
+    TextId::InstanceIsSymlink,
+    TextId::InstanceNotFolder,
+    TextId::InstanceOtherOwner,
+    TextId::InstanceOpenToOthers,
+    TextId::InstanceNotSocket,
+    TextId::InstanceSystemError,
+    TextId::InstanceNoAnswer,
+    TextId::InstanceLockBusy,
+    TextId::InstanceListenFailed,
 };
 
 }  // namespace sonara
