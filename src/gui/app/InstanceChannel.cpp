@@ -5,7 +5,6 @@
 #include <QDir>
 #include <QLocalServer>
 #include <QLocalSocket>
-#include <QPointer>
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -76,8 +75,7 @@ double monotonicMs() {
 // What one connected start has sent so far.
 struct InstanceChannel::Peer {
     QByteArray pending;
-    bool reading = false;  // a command runs: a nested event loop must not run the next
-    int commands = 0;
+    std::vector<std::string> commands;  // run once the start's last line came
 };
 
 InstanceChannel::InstanceChannel(QObject* parent)
@@ -204,41 +202,51 @@ void InstanceChannel::acceptPending() {
 }
 
 void InstanceChannel::read(QLocalSocket* socket, const std::shared_ptr<Peer>& peer) {
-    // A command may open a window or a message, whose event loop may run
-    // this again or even delete the socket.
-    const std::shared_ptr<Peer> keep = peer;
-    QPointer<QLocalSocket> alive(socket);
-    keep->pending.append(socket->readAll());
-    if (keep->reading) {
+    peer->pending.append(socket->readAll());
+    while (true) {
+        const qsizetype end = peer->pending.indexOf('\n');
+        if (end < 0) {
+            if (peer->pending.size() > kMaxLine) {
+                socket->abort();
+            }
+            break;
+        }
+        const QByteArray line = peer->pending.left(end);
+        peer->pending.remove(0, end + 1);
+        if (!line.isEmpty()) {
+            peer->commands.push_back(unescapeLine(line));
+            continue;
+        }
+        // Answered before the commands run: one may ask the user something,
+        // and the start that sent it must not wait for that.
+        socket->write(kAnswer);
+        socket->disconnectFromServer();
+        queued_.insert(queued_.end(), peer->commands.begin(), peer->commands.end());
+        peer->commands.clear();
+        runQueued();
+        break;
+    }
+}
+
+void InstanceChannel::runQueued() {
+    // A command may open a window or a message whose event loop takes the
+    // next start's commands: they run after these, from this loop.
+    if (running_) {
         return;
     }
-    keep->reading = true;
-    while (alive) {
-        const qsizetype end = keep->pending.indexOf('\n');
-        if (end < 0) {
-            if (keep->pending.size() > kMaxLine) {
-                alive->abort();
-            }
-            break;
-        }
-        const QByteArray line = keep->pending.left(end);
-        keep->pending.remove(0, end + 1);
-        if (line.isEmpty()) {
-            if (trace_) {
-                std::fprintf(stderr, "sonara: instance: %d command(s) taken at %.3f ms\n",
-                             keep->commands, monotonicMs());
-            }
-            alive->write(kAnswer);
-            alive->disconnectFromServer();
-            break;
-        }
-        ++keep->commands;
-        emit commandReceived(unescapeLine(line));
-        if (alive) {
-            keep->pending.append(alive->readAll());
-        }
+    running_ = true;
+    int ran = 0;
+    while (!queued_.empty()) {
+        const std::string command = std::move(queued_.front());
+        queued_.pop_front();
+        ++ran;
+        emit commandReceived(command);
     }
-    keep->reading = false;
+    running_ = false;
+    if (trace_) {
+        std::fprintf(stderr, "sonara: instance: %d command(s) run at %.3f ms\n", ran,
+                     monotonicMs());
+    }
 }
 
 }  // namespace sonara::gui

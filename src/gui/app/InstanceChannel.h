@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <deque>
 #include <memory>
 #include <optional>
 #include <string>
@@ -20,8 +21,9 @@ namespace sonara::gui {
 //
 // The wire: one command per line (UTF-8; "\" and a line break inside a
 // command travel as "\\" and "\n"), then an empty line; the listening
-// program answers "ok" once it has run every command, so a forwarding start
-// never ends before its files are taken.
+// program answers "ok" once it holds every command, so a forwarding start
+// never ends before its files are taken, then runs them in the order
+// received (commandReceived).
 //
 // User-interface thread of the program (the listening side needs its event
 // loop); claim() blocks for as long as the running program takes to answer.
@@ -71,10 +73,13 @@ class InstanceChannel : public QObject {
     Sent forward(QLocalSocket& socket, const std::vector<std::string>& commands) const;
     void acceptPending();
     void read(QLocalSocket* socket, const std::shared_ptr<Peer>& peer);
+    void runQueued();
 
     std::unique_ptr<QLocalServer> server_;
     std::optional<platform::InstanceLock> retiredLock_;
     std::string lockPath_;
+    std::deque<std::string> queued_;
+    bool running_ = false;
     bool serving_ = false;
     bool trace_ = false;
 };

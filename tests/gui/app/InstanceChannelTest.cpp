@@ -100,6 +100,31 @@ class InstanceChannelTest : public QObject {
         QCOMPARE(other.claim(dataB_, {}).role, Role::Primary);
     }
 
+    void aCommandThatWaitsOnTheUserHoldsUpNoStart() {
+        InstanceChannel primary;
+        QCOMPARE(primary.claim(dataA_, {}).role, Role::Primary);
+        primary.serve();
+        std::vector<std::string> received;
+        std::future<InstanceChannel::Claim> third;
+        connect(&primary, &InstanceChannel::commandReceived, this, [&](const std::string& command) {
+            received.push_back(command);
+            if (command == makeOpenCommand("/m/asks.mp3")) {
+                // As a message box would: an event loop until others came.
+                third = startElsewhere(dataA_, {makeOpenCommand("/m/third.mp3")});
+                QTRY_VERIFY(ready(third));
+            }
+        });
+        auto second =
+            startElsewhere(dataA_, {makeOpenCommand("/m/asks.mp3"), makeOpenCommand("/m/b.mp3")});
+        QTRY_VERIFY(ready(second));
+        QCOMPARE(second.get().role, Role::Forwarded);
+        QTRY_COMPARE(received.size(), size_t(3));
+        QCOMPARE(third.get().role, Role::Forwarded);
+        QCOMPARE(received, (std::vector<std::string>{makeOpenCommand("/m/asks.mp3"),
+                                                     makeOpenCommand("/m/b.mp3"),
+                                                     makeOpenCommand("/m/third.mp3")}));
+    }
+
     void manyStartsAtOnceAreAllTaken() {
         InstanceChannel primary;
         QCOMPARE(primary.claim(dataA_, {}).role, Role::Primary);
