@@ -26,9 +26,34 @@ third="$E2E_MUSIC/Beta Group - Third Rail.mp3"
 # ends at once with status 0; so does one with none, which shows the window.
 (cd "$E2E_MUSIC" && timeout 10 "$sonara" --home "$E2E_HOME" "$first" "Beta Group - Third Rail.mp3" \
   >>"$E2E_LOG" 2>&1) || e2e_fail "the second start did not end with 0"
+main_window=$E2E_WINDOW
+# Another data folder is another program: it starts beside the first, its
+# window on top; a start without files raises the first's window over it.
+"$sonara" --home "$E2E_HOME-other" >>"$E2E_LOG" 2>&1 &
+other=$!
+other_window=
+other_shown() {
+  other_window=$(xdotool search --onlyvisible --pid "$other" 2>/dev/null | head -n1)
+  [ -n "$other_window" ]
+}
+e2e_wait_until 20 other_shown
+# Without a window manager, focus requests lose to ours; the stacking order
+# tells. The sign of the difference of the windows' places in it, whichever
+# way xwininfo lists them.
+stacking() {
+  local tree main other_at
+  tree=$(xwininfo -root -children)
+  main=$(grep -n "$(printf '0x%x' "$main_window") " <<<"$tree" | cut -d: -f1)
+  other_at=$(grep -n "$(printf '0x%x' "$other_window") " <<<"$tree" | cut -d: -f1)
+  [ -n "$main" ] && [ -n "$other_at" ] && [ "$main" -lt "$other_at" ] && echo before || echo after
+}
+other_on_top=$(stacking)
 timeout 10 "$sonara" --home "$E2E_HOME" >>"$E2E_LOG" 2>&1 || e2e_fail "a start without files failed"
+raised() { [ "$(stacking)" != "$other_on_top" ]; }
+e2e_wait_until 5 raised
+kill -TERM "$other"
+wait "$other" || e2e_fail "the other data folder's program did not end as Exit does"
 kill -0 "$E2E_PID" || e2e_fail "the running program ended"
-xdotool search --onlyvisible --pid "$E2E_PID" >/dev/null || e2e_fail "its window is gone"
 close_window
 e2e_wait_exit 10
 in_play_list "$first" "$third"
