@@ -220,6 +220,7 @@ void InstanceChannel::read(QLocalSocket* socket, const std::shared_ptr<Peer>& pe
         // Answered before the commands run: one may ask the user something,
         // and the start that sent it must not wait for that.
         socket->write(kAnswer);
+        socket->flush();  // now, not after the commands ran
         socket->disconnectFromServer();
         queued_.insert(queued_.end(), peer->commands.begin(), peer->commands.end());
         peer->commands.clear();
