@@ -202,14 +202,19 @@ class InstanceChannelTest : public QObject {
     void aStartDuringTheExitWaitsAndThenRunsItself() {
         auto primary = std::make_unique<InstanceChannel>();
         QCOMPARE(primary->claim(dataA_, {}).role, Role::Primary);
-        primary->serve();
+        // One start connected but unanswered as the exit begins, one after.
+        auto connected = startElsewhere(dataA_, {makeOpenCommand("/m/a.mp3")});
+        QTest::qWait(100);
         primary->retire();
-        auto next = startElsewhere(dataA_, {makeShowCommand()});
+        auto later = startElsewhere(dataA_, {makeShowCommand()});
         QTest::qWait(150);
-        QVERIFY(!ready(next));  // the exiting program still saves its files
+        QVERIFY(!ready(connected));  // the exiting program still saves its files
+        QVERIFY(!ready(later));
         primary.reset();
-        QTRY_VERIFY(ready(next));
-        QCOMPARE(next.get().role, Role::Primary);
+        QTRY_VERIFY(ready(connected) && ready(later));
+        // Each decided again: neither was refused nor told it was taken.
+        QCOMPARE(connected.get().role, Role::Primary);
+        QCOMPARE(later.get().role, Role::Primary);
     }
 };
 
