@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include <QDir>
+#include <QFileInfo>
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <algorithm>
@@ -86,8 +87,14 @@ InstanceChannel::~InstanceChannel() = default;
 InstanceChannel::Claim InstanceChannel::claim(const std::string& dataFolder,
                                               const std::vector<std::string>& commands) {
     const uid_t uid = ::geteuid();
-    const std::string folder = platform::instanceFolderPath(
-        qEnvironmentVariable("XDG_RUNTIME_DIR").toStdString(), QDir::tempPath().toStdString(), uid);
+    // A runtime folder named but gone (a session ended under a shell that
+    // still names it) must not keep the program from starting.
+    QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    if (!runtime.isEmpty() && !QFileInfo(runtime).isDir()) {
+        runtime.clear();
+    }
+    const std::string folder =
+        platform::instanceFolderPath(runtime.toStdString(), QDir::tempPath().toStdString(), uid);
     if (const Status safe = platform::ensureOwnerOnlyFolder(folder, uid); !safe) {
         return refusedWith(safe.error());
     }

@@ -199,6 +199,17 @@ class InstanceChannelTest : public QObject {
         QVERIFY(QFileInfo(QString::fromStdString(socketOf(dataA_))).isSymLink());
     }
 
+    void aRuntimeFolderThatIsGoneGivesWayToTheTemporaryFolder() {
+        qputenv("XDG_RUNTIME_DIR", scratch_->filePath("gone").toUtf8());
+        qputenv("TMPDIR", scratch_->path().toUtf8());
+        InstanceChannel primary;
+        const InstanceChannel::Claim claim = primary.claim(dataA_, {});
+        qunsetenv("TMPDIR");
+        QCOMPARE(claim.role, Role::Primary);
+        const QString folder = scratch_->filePath("sonara-" + QString::number(::geteuid()));
+        QVERIFY(QFileInfo(folder + "/" + QString::fromStdString(instanceName(dataA_))).exists());
+    }
+
     void aStartDuringTheExitWaitsAndThenRunsItself() {
         auto primary = std::make_unique<InstanceChannel>();
         QCOMPARE(primary->claim(dataA_, {}).role, Role::Primary);
