@@ -31,22 +31,6 @@ std::vector<uint8_t> bytesOf(Write write) {
     return bytes;
 }
 
-// The button a tray or media-key command stands for, for the lock-down.
-Command buttonFor(Command command) {
-    switch (command) {
-        case Command::TrayPrevious:
-            return Command::PreviousButton;
-        case Command::TrayPause:
-            return Command::PauseButton;
-        case Command::TrayStop:
-            return Command::StopButton;
-        case Command::TrayNext:
-            return Command::NextButton;
-        default:
-            return command;
-    }
-}
-
 }  // namespace
 
 Application::Application(AppSession& session, QObject* parent)
@@ -195,7 +179,7 @@ void Application::runCommand(Command command) {
         window_->runCommand(command);
         return;
     }
-    if (!isCommandAllowed(buttonFor(command), currentView())) {
+    if (!isCommandAllowed(command, currentView())) {
         return;
     }
     session_.player().command(command);
