@@ -301,6 +301,15 @@ const std::unordered_map<TextId, std::string>& table() {
         {TextId::MediaNameTitle, "Specify Name for Removable Media"},
         {TextId::MediaNameLabel, "Name:"},
         {TextId::ProgressCancel, "Cancel"},
+        {TextId::PlayerInfoReadOnly,
+         "Player information cannot be accessed! \n\n Make sure PLAYERS.CFG is not marked read "
+         "only."},
+        {TextId::OutsidePlayerOpenFailed,
+         "Error opening file. \n\nMake sure the file is still available and try again."},
+        {TextId::NoPlayerAvailable, "(none available)"},
+        {TextId::ActionWordOpen, "Open"},
+        {TextId::ActionWordPlay, "Play"},
+        {TextId::ActionWordEnqueue, "Enque"},
     };
     return texts;
 }

@@ -274,6 +274,13 @@ enum class TextId {
     MediaNameTitle = 60984,
     MediaNameLabel = 60985,
     ProgressCancel = 60986,
+    // The outside player and the player table.
+    PlayerInfoReadOnly = 7174,  // has a number of its own
+    OutsidePlayerOpenFailed = 61060,
+    NoPlayerAvailable = 61061,
+    ActionWordOpen = 61062,
+    ActionWordPlay = 61063,
+    ActionWordEnqueue = 61064,
 };
 
 // Every id above, for the check that each has a text and each text a name;
@@ -536,6 +543,12 @@ inline constexpr TextId kAllTextIds[] = {
     TextId::MediaNameTitle,
     TextId::MediaNameLabel,
     TextId::ProgressCancel,
+    TextId::PlayerInfoReadOnly,
+    TextId::OutsidePlayerOpenFailed,
+    TextId::NoPlayerAvailable,
+    TextId::ActionWordOpen,
+    TextId::ActionWordPlay,
+    TextId::ActionWordEnqueue,
 };
 
 }  // namespace sonara
