@@ -78,7 +78,8 @@ std::optional<DesktopEntry> parseEntry(std::string_view text) {
 void addCandidates(std::string_view id, const std::string& prefix,
                    std::vector<std::string>& candidates) {
     candidates.push_back(prefix + std::string(id));
-    for (size_t dash = id.find('-'); dash != std::string_view::npos; dash = id.find('-', dash + 1)) {
+    for (size_t dash = id.find('-'); dash != std::string_view::npos;
+         dash = id.find('-', dash + 1)) {
         addCandidates(id.substr(dash + 1), prefix + std::string(id.substr(0, dash)) + "/",
                       candidates);
     }

@@ -78,7 +78,7 @@ MimeAppsList MimeAppsList::fromText(std::string_view text) {
     while (from < text.size()) {
         const size_t end = text.find('\n', from);
         std::string_view line =
-                text.substr(from, end == std::string_view::npos ? std::string_view::npos : end - from);
+            text.substr(from, end == std::string_view::npos ? std::string_view::npos : end - from);
         Line parsed;
         if (!line.empty() && line.back() == '\r') {
             parsed.crlf = true;

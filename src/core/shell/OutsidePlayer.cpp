@@ -77,8 +77,8 @@ bool OutsidePlayer::isCurrentPlayerKnown() const {
 
 bool OutsidePlayer::verbAvailable(size_t position) const {
     const std::string player = associations_.isDefaultPlayer()
-                                       ? associations_.savedPlayer()
-                                       : associations_.defaultFor(kMp3Type).value_or("");
+                                   ? associations_.savedPlayer()
+                                   : associations_.defaultFor(kMp3Type).value_or("");
     const PlayerTable players = table();
     const auto row = player.empty() ? std::nullopt : players.findByMp3Type(player);
     return row && players.hasVerb(*row, position);
@@ -103,8 +103,8 @@ int OutsidePlayer::supportedAction(const PlayerTable& table, std::optional<size_
 
 int OutsidePlayer::supportedAction(int playerAction) const {
     const std::string player = associations_.isDefaultPlayer()
-                                       ? associations_.savedPlayer()
-                                       : associations_.defaultFor(kMp3Type).value_or("");
+                                   ? associations_.savedPlayer()
+                                   : associations_.defaultFor(kMp3Type).value_or("");
     const PlayerTable players = table();
     return supportedAction(players, player.empty() ? std::nullopt : players.findByMp3Type(player),
                            playerAction);
@@ -117,9 +117,9 @@ ExternalPlayerLabels OutsidePlayer::menuLabels(int playerAction) const {
     labels.canAppendPlayList = verbAvailable(PlayerAppendListVerb);
     const std::optional<std::string> listOwner = associations_.defaultFor(kM3uType);
     const std::optional<DesktopEntry> listEntry =
-            listOwner ? findDesktopEntry(associations_.paths(), *listOwner) : std::nullopt;
+        listOwner ? findDesktopEntry(associations_.paths(), *listOwner) : std::nullopt;
     labels.canSetPlayList =
-            verbAvailable(PlayerSetListVerb) || (listEntry && !listEntry->exec.empty());
+        verbAvailable(PlayerSetListVerb) || (listEntry && !listEntry->exec.empty());
     return labels;
 }
 
@@ -134,7 +134,7 @@ bool OutsidePlayer::launch(const std::string& commandLine, const std::string& pa
 
 bool OutsidePlayer::openWithEntry(const std::string& desktopId, const std::string& path) {
     const std::optional<DesktopEntry> entry =
-            desktopId.empty() ? std::nullopt : findDesktopEntry(associations_.paths(), desktopId);
+        desktopId.empty() ? std::nullopt : findDesktopEntry(associations_.paths(), desktopId);
     if (entry && !entry->exec.empty()) {
         return launch(entry->exec, path);
     }
@@ -172,8 +172,7 @@ bool OutsidePlayer::openFile(const std::string& path, int playerAction) {
 bool OutsidePlayer::openPlayList(const std::string& path, size_t position) {
     const std::string owner = associations_.defaultFor(kM3uType).value_or("");
     const PlayerTable players = table();
-    const std::optional<size_t> row =
-            owner.empty() ? std::nullopt : players.findByM3uType(owner);
+    const std::optional<size_t> row = owner.empty() ? std::nullopt : players.findByM3uType(owner);
     if (!row || !players.hasVerb(*row, position)) {
         return openWithEntry(owner, path);
     }

@@ -16,14 +16,14 @@ namespace {
 // Each player's options as its own manual documents them; a verb the
 // manual does not give is "na".
 constexpr std::string_view kDefaultTable =
-        "[Players]\r\n"
-        "Player1=Audacious,audacious.desktop,na,audacious -E %f,audacious -e %f,"
-        "audacious.desktop,audacious -E %f,audacious -e %f\r\n"
-        "Player2=Rhythmbox,org.gnome.Rhythmbox3.desktop,rhythmbox-client %f,"
-        "rhythmbox-client --play-uri=%u,rhythmbox-client --enqueue %f,na,na,na\r\n"
-        "Player3=Qmmp,qmmp.desktop,qmmp %f,na,qmmp -e %f,qmmp.desktop,qmmp %f,qmmp -e %f\r\n"
-        "Player4=mpv,mpv.desktop,na,mpv %f,na,mpv.desktop,mpv %f,na\r\n"
-        "Player5=VLC media player,vlc.desktop,na,vlc %f,na,na,na,na\r\n";
+    "[Players]\r\n"
+    "Player1=Audacious,audacious.desktop,na,audacious -E %f,audacious -e %f,"
+    "audacious.desktop,audacious -E %f,audacious -e %f\r\n"
+    "Player2=Rhythmbox,org.gnome.Rhythmbox3.desktop,rhythmbox-client %f,"
+    "rhythmbox-client --play-uri=%u,rhythmbox-client --enqueue %f,na,na,na\r\n"
+    "Player3=Qmmp,qmmp.desktop,qmmp %f,na,qmmp -e %f,qmmp.desktop,qmmp %f,qmmp -e %f\r\n"
+    "Player4=mpv,mpv.desktop,na,mpv %f,na,mpv.desktop,mpv %f,na\r\n"
+    "Player5=VLC media player,vlc.desktop,na,vlc %f,na,na,na,na\r\n";
 
 }  // namespace
 
@@ -57,9 +57,8 @@ PlayerTable PlayerTable::parse(std::string_view fileText) {
         size_t start = 0;
         while (true) {
             const size_t comma = row.find(',', start);
-            fields.emplace_back(row.substr(start, comma == std::string_view::npos
-                                                          ? std::string_view::npos
-                                                          : comma - start));
+            fields.emplace_back(row.substr(
+                start, comma == std::string_view::npos ? std::string_view::npos : comma - start));
             if (comma == std::string_view::npos) {
                 break;
             }

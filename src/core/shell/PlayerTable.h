@@ -12,12 +12,12 @@ class Prompter;
 
 // Field positions of a "Players.CFG" row.
 enum PlayerField : size_t {
-    PlayerName = 0,       // shown to the user
-    PlayerMp3Type = 1,    // the desktop id that opens MP3 files
-    PlayerOpenVerb = 2,   // opens an MP3 file without playing it
-    PlayerPlayVerb = 3,   // plays an MP3 file at once
+    PlayerName = 0,      // shown to the user
+    PlayerMp3Type = 1,   // the desktop id that opens MP3 files
+    PlayerOpenVerb = 2,  // opens an MP3 file without playing it
+    PlayerPlayVerb = 3,  // plays an MP3 file at once
     PlayerEnqueueVerb = 4,
-    PlayerM3uType = 5,    // the desktop id that opens M3U play lists
+    PlayerM3uType = 5,         // the desktop id that opens M3U play lists
     PlayerSetListVerb = 6,     // plays an M3U list in place of the player's own
     PlayerAppendListVerb = 7,  // adds an M3U list to the player's own
 };

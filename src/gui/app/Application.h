@@ -11,6 +11,7 @@
 #include "core/app/BackgroundSaver.h"
 #include "core/app/OpenCommand.h"
 #include "core/mainwnd/ViewMode.h"
+#include "gui/app/ShellIntegration.h"
 #include "gui/mainwnd/DesktopActions.h"
 #include "gui/mainwnd/MainServices.h"
 
@@ -68,6 +69,7 @@ class Application final : public QObject, public CommandTarget, public DesktopAc
     void showHelp() override;
     void showAbout() override;
     bool playInOutsidePlayer(const std::string& path) override;
+    ExternalPlayerLabels outsidePlayerLabels() const override;
 
   signals:
     void hostTick();
@@ -91,6 +93,8 @@ class Application final : public QObject, public CommandTarget, public DesktopAc
     QTimer hostTimer_;
     QTimer saveTimer_;
     std::unique_ptr<BackgroundSaver> saver_;
+    // The file types and the user's own MP3 player; made in start().
+    std::unique_ptr<ShellIntegration> desktopShell_;
     std::set<std::string> reportedFailures_;
     bool trayShown_ = false;
     bool exiting_ = false;

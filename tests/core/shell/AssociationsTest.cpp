@@ -14,13 +14,13 @@ using testing::ShellFixture;
 TEST(Associations, TakeOverRemembersTheOwnerAndGiveBackRestoresIt) {
     ShellFixture desk;
     desk.writeUserList(
-            "# my own choices\r\n"
-            "[Default Applications]\r\n"
-            "text/plain=gedit.desktop;\r\n"
-            "audio/mpeg=vlc.desktop;audacious.desktop;\r\n"
-            "\r\n"
-            "[Other Group]\r\n"
-            "key = value");
+        "# my own choices\r\n"
+        "[Default Applications]\r\n"
+        "text/plain=gedit.desktop;\r\n"
+        "audio/mpeg=vlc.desktop;audacious.desktop;\r\n"
+        "\r\n"
+        "[Other Group]\r\n"
+        "key = value");
     Associations associations(desk.paths);
     EXPECT_FALSE(associations.isDefaultPlayer());
 
@@ -125,7 +125,7 @@ TEST(Associations, StartAndPreferenceRules) {
 
 TEST(MimeAppsList, ANewKeyJoinsItsGroupBeforeTheBlankLineAndAnEmptyListRemovesIt) {
     MimeAppsList list = MimeAppsList::fromText(
-            "[Default Applications]\na=x.desktop\n\n[Added Associations]\nb=y.desktop;\n");
+        "[Default Applications]\na=x.desktop\n\n[Added Associations]\nb=y.desktop;\n");
     list.setIds(kDefaultApplications, "c", {"z.desktop"});
     list.setIds(kAddedAssociations, "b", {});
     EXPECT_EQ(list.toText(),

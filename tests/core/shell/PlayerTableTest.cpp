@@ -16,11 +16,11 @@ using Argv = std::vector<std::string>;
 
 TEST(PlayerTable, RowsFollowTheFileRules) {
     const PlayerTable table = PlayerTable::parse(
-            "[Other]\nPlayer1=Not,a.desktop\n"
-            "[players]\n"
-            "; a comment\n"
-            "First=Foo,foo.desktop,,NA,foo -e %f,foo.desktop\r\n"
-            "x=Bar, bar.desktop,a=b,c\n");
+        "[Other]\nPlayer1=Not,a.desktop\n"
+        "[players]\n"
+        "; a comment\n"
+        "First=Foo,foo.desktop,,NA,foo -e %f,foo.desktop\r\n"
+        "x=Bar, bar.desktop,a=b,c\n");
     ASSERT_EQ(table.size(), 2u);
     EXPECT_EQ(table.field(0, PlayerName), "Foo");
     EXPECT_FALSE(table.hasVerb(0, PlayerOpenVerb));  // empty
@@ -68,20 +68,20 @@ TEST(LaunchCommand, EveryDefaultVerbGivesThePathAsOneArgument) {
     }
     const std::string uri = "file:///music/My%20%22Best%22%20%24HOME%3Brm%20-rf.mp3";
     EXPECT_EQ(built, (std::vector<Argv>{
-                             {"audacious", "-E", path},
-                             {"audacious", "-e", path},
-                             {"audacious", "-E", path},
-                             {"audacious", "-e", path},
-                             {"rhythmbox-client", path},
-                             {"rhythmbox-client", "--play-uri=" + uri},
-                             {"rhythmbox-client", "--enqueue", path},
-                             {"qmmp", path},
-                             {"qmmp", "-e", path},
-                             {"qmmp", path},
-                             {"qmmp", "-e", path},
-                             {"mpv", path},
-                             {"mpv", path},
-                             {"vlc", path},
+                         {"audacious", "-E", path},
+                         {"audacious", "-e", path},
+                         {"audacious", "-E", path},
+                         {"audacious", "-e", path},
+                         {"rhythmbox-client", path},
+                         {"rhythmbox-client", "--play-uri=" + uri},
+                         {"rhythmbox-client", "--enqueue", path},
+                         {"qmmp", path},
+                         {"qmmp", "-e", path},
+                         {"qmmp", path},
+                         {"qmmp", "-e", path},
+                         {"mpv", path},
+                         {"mpv", path},
+                         {"vlc", path},
                      }));
 }
 
