@@ -107,6 +107,19 @@ void ownType(Edit& edit, std::string_view type) {
     edit.list().setIds(kDefaultApplications, type, first(kSonaraDesktopId, ids));
 }
 
+// Opens the lists, runs `change` and writes what it changed.
+template <typename Change>
+Status editLists(const ShellPaths& paths, Change change) {
+    Edit edit(paths);
+    if (Status status = edit.open(); !status) {
+        return status;
+    }
+    if (Status status = change(edit); !status) {
+        return status;
+    }
+    return edit.commit();
+}
+
 }  // namespace
 
 std::optional<std::string> Associations::defaultFor(std::string_view type) const {
@@ -128,42 +141,36 @@ bool Associations::isDefaultPlayer() const {
 }
 
 Status Associations::registerTypes(bool associate) {
-    Edit edit(paths_);
-    if (Status status = edit.open(); !status) {
-        return status;
-    }
-    for (const std::string_view type : {kMp3Type, kM3uType}) {
-        if (Status status = takeOver(*this, edit, type); !status) {
-            return status;
+    return editLists(paths_, [&](Edit& edit) {
+        for (const std::string_view type : {kMp3Type, kM3uType}) {
+            if (Status status = takeOver(*this, edit, type); !status) {
+                return status;
+            }
         }
-    }
-    if (associate) {
-        for (const std::string_view type : {kMp3Type, kM3uType, kPlayListType, kSkinType}) {
-            addAssociation(edit, type);
+        if (associate) {
+            for (const std::string_view type : {kMp3Type, kM3uType, kPlayListType, kSkinType}) {
+                addAssociation(edit, type);
+            }
+            ownType(edit, kPlayListType);
+            ownType(edit, kSkinType);
         }
-        ownType(edit, kPlayListType);
-        ownType(edit, kSkinType);
-    }
-    return edit.commit();
+        return Status::success();
+    });
 }
 
 Status Associations::giveBack() {
-    Edit edit(paths_);
-    if (Status status = edit.open(); !status) {
-        return status;
-    }
-    giveBackType(edit, kMp3Type);
-    giveBackType(edit, kM3uType);
-    return edit.commit();
+    return editLists(paths_, [](Edit& edit) {
+        giveBackType(edit, kMp3Type);
+        giveBackType(edit, kM3uType);
+        return Status::success();
+    });
 }
 
 Status Associations::registerSkinType() {
-    Edit edit(paths_);
-    if (Status status = edit.open(); !status) {
-        return status;
-    }
-    ownType(edit, kSkinType);
-    return edit.commit();
+    return editLists(paths_, [](Edit& edit) {
+        ownType(edit, kSkinType);
+        return Status::success();
+    });
 }
 
 std::string Associations::savedPlayer() const {

@@ -42,22 +42,16 @@ std::optional<DesktopEntry> parseEntry(std::string_view text) {
     DesktopEntry entry;
     bool inMain = false;
     bool found = false;
-    size_t from = 0;
-    while (from < text.size()) {
-        size_t end = text.find('\n', from);
-        if (end == std::string_view::npos) {
-            end = text.size();
-        }
-        const std::string_view line = trim(text.substr(from, end - from));
-        from = end + 1;
+    forEachLine(text, [&](std::string_view raw) {
+        const std::string_view line = trim(raw);
         if (!line.empty() && line.front() == '[') {
             inMain = line == "[Desktop Entry]";
             found = found || inMain;
-            continue;
+            return;
         }
         const size_t equals = line.find('=');
         if (!inMain || equals == std::string_view::npos) {
-            continue;
+            return;
         }
         const std::string_view key = trimRight(line.substr(0, equals));
         const std::string value = unescapeValue(trimLeft(line.substr(equals + 1)));
@@ -66,7 +60,7 @@ std::optional<DesktopEntry> parseEntry(std::string_view text) {
         } else if (key == "Exec" && entry.exec.empty()) {
             entry.exec = value;
         }
-    }
+    });
     if (!found) {
         return std::nullopt;
     }

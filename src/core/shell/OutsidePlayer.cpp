@@ -75,12 +75,16 @@ bool OutsidePlayer::isCurrentPlayerKnown() const {
     return owner && table().findByMp3Type(*owner).has_value();
 }
 
-bool OutsidePlayer::verbAvailable(size_t position) const {
+std::optional<size_t> OutsidePlayer::rowOfPlayerInUse(const PlayerTable& players) const {
     const std::string player = associations_.isDefaultPlayer()
                                    ? associations_.savedPlayer()
                                    : associations_.defaultFor(kMp3Type).value_or("");
+    return player.empty() ? std::nullopt : players.findByMp3Type(player);
+}
+
+bool OutsidePlayer::verbAvailable(size_t position) const {
     const PlayerTable players = table();
-    const auto row = player.empty() ? std::nullopt : players.findByMp3Type(player);
+    const std::optional<size_t> row = rowOfPlayerInUse(players);
     return row && players.hasVerb(*row, position);
 }
 
@@ -102,12 +106,8 @@ int OutsidePlayer::supportedAction(const PlayerTable& table, std::optional<size_
 }
 
 int OutsidePlayer::supportedAction(int playerAction) const {
-    const std::string player = associations_.isDefaultPlayer()
-                                   ? associations_.savedPlayer()
-                                   : associations_.defaultFor(kMp3Type).value_or("");
     const PlayerTable players = table();
-    return supportedAction(players, player.empty() ? std::nullopt : players.findByMp3Type(player),
-                           playerAction);
+    return supportedAction(players, rowOfPlayerInUse(players), playerAction);
 }
 
 ExternalPlayerLabels OutsidePlayer::menuLabels(int playerAction) const {

@@ -54,6 +54,9 @@ class OutsidePlayer {
 
   private:
     PlayerTable table() const;
+    // The row of the player Sonara took over from while it is the default,
+    // else of the default MP3 player.
+    std::optional<size_t> rowOfPlayerInUse(const PlayerTable& players) const;
     std::string nameOf(const PlayerTable& table, const std::string& desktopId) const;
     int supportedAction(const PlayerTable& table, std::optional<size_t> row,
                         int playerAction) const;

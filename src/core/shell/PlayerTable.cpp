@@ -34,23 +34,17 @@ std::string_view defaultPlayerTableText() {
 PlayerTable PlayerTable::parse(std::string_view fileText) {
     PlayerTable table;
     bool inPlayers = false;
-    size_t from = 0;
-    while (from < fileText.size()) {
-        size_t end = fileText.find('\n', from);
-        if (end == std::string_view::npos) {
-            end = fileText.size();
-        }
-        const std::string_view line = trim(fileText.substr(from, end - from));
-        from = end + 1;
+    forEachLine(fileText, [&](std::string_view raw) {
+        const std::string_view line = trim(raw);
         if (!line.empty() && line.front() == '[') {
             const size_t close = line.find(']');
             inPlayers = close != std::string_view::npos &&
                         equalsNoCase(trim(line.substr(1, close - 1)), "Players");
-            continue;
+            return;
         }
         const size_t equals = line.find('=');
         if (!inPlayers || line.empty() || line.front() == ';' || equals == std::string_view::npos) {
-            continue;
+            return;
         }
         std::vector<std::string> fields;
         const std::string_view row = line.substr(equals + 1);
@@ -65,7 +59,7 @@ PlayerTable PlayerTable::parse(std::string_view fileText) {
             start = comma + 1;
         }
         table.rows_.push_back(std::move(fields));
-    }
+    });
     return table;
 }
 

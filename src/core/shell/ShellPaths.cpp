@@ -1,7 +1,6 @@
 #include "core/shell/ShellPaths.h"
 
-#include <cstdlib>
-
+#include "core/app/Environment.h"
 #include "core/io/Text.h"
 
 namespace sonara {
@@ -11,15 +10,7 @@ using namespace text;
 namespace {
 
 std::string env(const char* name) {
-    const char* value = std::getenv(name);
-    return value != nullptr ? std::string(value) : std::string();
-}
-
-std::string withoutTrailingSlash(std::string path) {
-    while (path.size() > 1 && path.back() == '/') {
-        path.pop_back();
-    }
-    return path;
+    return environmentValue(name);
 }
 
 // A relative entry is ignored, as the base-directory rules ask.

@@ -1,5 +1,6 @@
 #include "core/shell/TextFileReader.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -30,6 +31,15 @@ Result<std::optional<std::string>> readSmallTextFile(const std::string& path, si
         return R::failure(ErrorKind::Io, path + ": read error");
     }
     return R(std::optional<std::string>(std::move(text)));
+}
+
+void forEachLine(std::string_view text, const std::function<void(std::string_view)>& line) {
+    size_t from = 0;
+    while (from < text.size()) {
+        const size_t end = std::min(text.find('\n', from), text.size());
+        line(text.substr(from, end - from));
+        from = end + 1;
+    }
 }
 
 }  // namespace sonara

@@ -1,8 +1,10 @@
 #pragma once
 
 #include <cstddef>
+#include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "core/io/Result.h"
 
@@ -13,5 +15,9 @@ namespace sonara {
 // bytes (a configuration file that big is not one).
 Result<std::optional<std::string>> readSmallTextFile(const std::string& path,
                                                      size_t limit = 1 << 20);
+
+// Calls `line` with each line of `text`, without its "\n" (a last line
+// without one included).
+void forEachLine(std::string_view text, const std::function<void(std::string_view)>& line);
 
 }  // namespace sonara
