@@ -18,6 +18,11 @@ void ShellIntegration::applyAtStart(const Preferences& prefs) {
     }
 }
 
+Status ShellIntegration::applyPreferences(int useAsDefaultPlayerBefore, const Preferences& prefs) {
+    return applyAssociationPreferences(associations_, useAsDefaultPlayerBefore,
+                                       prefs.useAsDefaultPlayer, prefs.associateMp3);
+}
+
 bool ShellIntegration::playFile(const std::string& path, const Preferences& prefs) {
     return outsidePlayer_.openFile(path, prefs.playerAction);
 }

@@ -25,6 +25,9 @@ class ShellIntegration {
     // be read or written is reported on the standard error output: the
     // user did not ask for anything and loses nothing.
     void applyAtStart(const Preferences& prefs);
+    // The rule on OK of the preferences, given "UseAsDefaultPlayer" as it
+    // was before the dialog; a failure is returned for the dialog to show.
+    Status applyPreferences(int useAsDefaultPlayerBefore, const Preferences& prefs);
 
     // The "Play in" item: the song handed to the outside player.
     bool playFile(const std::string& path, const Preferences& prefs);

@@ -2,6 +2,7 @@
 // starts' files, the tray's commands with no window, the signals that end a
 // run and the save on the way out.
 #include <QApplication>
+#include <QFile>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <csignal>
@@ -32,6 +33,9 @@ struct Program {
     std::vector<std::string> told;
 
     explicit Program(const std::function<void(Preferences&)>& prepare = {}) {
+        // Starting takes the desktop's MP3 type over: never the user's own.
+        qputenv("XDG_CONFIG_HOME", home.filePath("config").toUtf8());
+        qputenv("XDG_DATA_HOME", home.filePath("data").toUtf8());
         session = std::make_unique<AppSession>(DataPaths::resolve(home.path().toStdString()),
                                                skin::defaultSkin(), skin::bundledSkins());
         session->prompter().setScript([this](const PromptRequest& request) {
@@ -68,6 +72,19 @@ struct Program {
 class ApplicationTest : public QObject {
     Q_OBJECT
   private slots:
+    void startingTakesTheMp3FilesOverOnlyForTheBuiltInPlayer() {
+        const auto mimeApps = [](Program& program) {
+            QFile file(program.home.filePath("config/mimeapps.list"));
+            return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+        };
+        Program outside([](Preferences& values) { values.useAsDefaultPlayer = 0; });
+        outside.app->start();
+        QVERIFY(!mimeApps(outside).contains("audio/mpeg=sonara.desktop;"));
+        Program builtIn;
+        builtIn.app->start();
+        QVERIFY(mimeApps(builtIn).contains("audio/mpeg=sonara.desktop;"));
+    }
+
     void hidingToTheTrayDeletesTheWindowAndTheTrayMakesANewOne() {
         Program program;
         program.app->start();
