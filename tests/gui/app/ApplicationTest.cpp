@@ -2,6 +2,7 @@
 // starts' files, the tray's commands with no window, the signals that end a
 // run and the save on the way out.
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -83,6 +84,38 @@ class ApplicationTest : public QObject {
         Program builtIn;
         builtIn.app->start();
         QVERIFY(mimeApps(builtIn).contains("audio/mpeg=sonara.desktop;"));
+    }
+
+    void playInHandsTheSongToTheUsersOwnPlayer() {
+        Program program([](Preferences& values) {
+            values.useAsDefaultPlayer = 0;
+            values.playerAction = 2;
+        });
+        QDir(program.home.path()).mkpath("config");
+        QDir(program.home.path()).mkpath("bin");
+        QFile list(program.home.filePath("config/mimeapps.list"));
+        QVERIFY(list.open(QIODevice::WriteOnly));
+        list.write("[Default Applications]\naudio/mpeg=audacious.desktop;\n");
+        list.close();
+        // A stand-in player that writes down what it was given.
+        const QString player = program.home.filePath("bin/audacious");
+        QFile script(player);
+        QVERIFY(script.open(QIODevice::WriteOnly));
+        script.write("#!/bin/sh\nprintf '%s|' \"$@\" > \"$0.tmp\" && mv \"$0.tmp\" \"$0.args\"\n");
+        script.close();
+        script.setPermissions(script.permissions() | QFileDevice::ExeOwner);
+        const QByteArray path = qgetenv("PATH");
+        qputenv("PATH", program.home.filePath("bin").toUtf8() + ":" + path);
+        program.app->start();
+
+        const std::string song = program.song("It's \"a\" song; $HOME.mp3");
+        QVERIFY(program.app->playInOutsidePlayer(song));
+        QTRY_VERIFY(QFile::exists(player + ".args"));
+        QFile args(player + ".args");
+        QVERIFY(args.open(QIODevice::ReadOnly));
+        QCOMPARE(args.readAll().toStdString(), "-e|" + song + "|");
+        QCOMPARE(program.app->outsidePlayerLabels().name, std::string("Audacious"));
+        qputenv("PATH", path);
     }
 
     void hidingToTheTrayDeletesTheWindowAndTheTrayMakesANewOne() {
