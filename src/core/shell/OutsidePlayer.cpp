@@ -1,8 +1,11 @@
 #include "core/shell/OutsidePlayer.h"
 
+#include <cstdio>
+
 #include "core/app/Prompter.h"
 #include "core/app/StringTable.h"
 #include "core/io/FileAttributes.h"
+#include "core/playlist/TextPlayList.h"
 #include "core/settings/WindowPreferences.h"
 #include "core/shell/DesktopEntry.h"
 #include "core/shell/LaunchCommand.h"
@@ -177,6 +180,17 @@ bool OutsidePlayer::openPlayList(const std::string& path, size_t position) {
         return openWithEntry(owner, path);
     }
     return launch(players.field(*row, position), path);
+}
+
+bool OutsidePlayer::handPlayList(const std::vector<PlayListEntry>& entries, bool append) {
+    const std::string path =
+        associations_.paths().dataFolder + "/Sonara Temporary Playlist File.M3U";
+    std::remove(path.c_str());  // the last one goes; a file that stays is overwritten
+    if (const Status written = text_playlist::write(path, entries); !written) {
+        prompter_.message(written.error(), Icon::Exclamation);
+        return false;
+    }
+    return openPlayList(path, append ? PlayerAppendListVerb : PlayerSetListVerb);
 }
 
 }  // namespace sonara

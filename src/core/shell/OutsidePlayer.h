@@ -3,8 +3,10 @@
 #include <cstddef>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "core/mainwnd/MenuPreparation.h"
+#include "core/playlist/PlayListEntry.h"
 #include "core/shell/Associations.h"
 #include "core/shell/PlayerTable.h"
 
@@ -32,6 +34,11 @@ class OutsidePlayer {
     // Hands an M3U play list over: `position` is PlayerSetListVerb or
     // PlayerAppendListVerb. True when the player was started with it.
     bool openPlayList(const std::string& path, size_t position);
+    // "Set as" / "Append to" the player's play list: `entries` written to
+    // the temporary list "Sonara Temporary Playlist File.M3U" in the data
+    // folder (replacing the last one) and handed over. A list that cannot
+    // be written is reported and not handed over.
+    bool handPlayList(const std::vector<PlayListEntry>& entries, bool append);
 
     // The name of the default MP3 player: its row's name, else its desktop
     // entry's name, else its program's name in capitals; "(none

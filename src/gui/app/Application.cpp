@@ -261,6 +261,11 @@ bool Application::playInOutsidePlayer(const std::string& path) {
     return desktopShell_ && desktopShell_->playFile(path, session_.prefs().values());
 }
 
+bool Application::playListInOutsidePlayer(bool append) {
+    return desktopShell_ && desktopShell_->outsidePlayer().handPlayList(
+                                session_.playList().list().entries(), append);
+}
+
 ExternalPlayerLabels Application::outsidePlayerLabels() const {
     return desktopShell_ ? desktopShell_->menuLabels(session_.prefs().values())
                          : ExternalPlayerLabels{};

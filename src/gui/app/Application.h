@@ -69,6 +69,7 @@ class Application final : public QObject, public CommandTarget, public DesktopAc
     void showHelp() override;
     void showAbout() override;
     bool playInOutsidePlayer(const std::string& path) override;
+    bool playListInOutsidePlayer(bool append) override;
     ExternalPlayerLabels outsidePlayerLabels() const override;
 
   signals:

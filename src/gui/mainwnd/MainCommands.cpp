@@ -210,6 +210,14 @@ void MainCommands::run(Command command) {
             }
             comesLater(command);
             return;
+        case Command::SetExternalPlayList:
+        case Command::AppendExternalPlayList:
+            if (DesktopActions* desktop = window_.services().desktop) {
+                desktop->playListInOutsidePlayer(command == Command::AppendExternalPlayList);
+                return;
+            }
+            comesLater(command);
+            return;
         case Command::TrayShow:
             window_.showNormal();
             window_.raise();

@@ -100,6 +100,17 @@ TEST_F(OutsidePlayerTest, PlayListsAndTheMenuLabels) {
     EXPECT_TRUE(player.openPlayList(list, PlayerAppendListVerb));
     EXPECT_EQ(launcher.started.back(), (std::vector<std::string>{"audacious", "-e", list}));
 
+    // The current play list goes over as the temporary list, written anew.
+    const std::string temporary = desk.paths.dataFolder + "/Sonara Temporary Playlist File.M3U";
+    testing::writeText(temporary, "/old.mp3\r\n");
+    PlayListEntry first;
+    first.path = "/music/a.mp3";
+    PlayListEntry second;
+    second.path = "/music/b c.mp3";
+    EXPECT_TRUE(player.handPlayList({first, second}, false));
+    EXPECT_EQ(launcher.started.back(), (std::vector<std::string>{"audacious", "-E", temporary}));
+    EXPECT_EQ(testing::readText(temporary), "/music/a.mp3\r\n/music/b c.mp3\r\n");
+
     // Rhythmbox takes no play lists; Sonara took MP3 files from it, so the
     // preferences name it.
     setDefaults("org.gnome.Rhythmbox3.desktop");

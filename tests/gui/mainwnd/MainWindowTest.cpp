@@ -143,6 +143,7 @@ class NamedOutsidePlayer final : public DesktopActions {
     void showHelp() override {}
     void showAbout() override {}
     bool playInOutsidePlayer(const std::string&) override { return false; }
+    bool playListInOutsidePlayer(bool) override { return false; }
     ExternalPlayerLabels outsidePlayerLabels() const override {
         return {"Audacious", "Enque", true, false};
     }
