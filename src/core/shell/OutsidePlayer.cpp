@@ -59,12 +59,13 @@ std::string OutsidePlayer::nameOf(const PlayerTable& table, const std::string& d
     return entry->name.empty() ? programNameOf(entry->exec) : entry->name;
 }
 
-std::string OutsidePlayer::currentPlayerName() const {
+std::string OutsidePlayer::currentPlayerName(const PlayerTable& players) const {
     const std::optional<std::string> owner = associations_.defaultFor(kMp3Type);
-    if (!owner) {
-        return stringText(TextId::NoPlayerAvailable);
-    }
-    return nameOf(table(), *owner);
+    return owner ? nameOf(players, *owner) : stringText(TextId::NoPlayerAvailable);
+}
+
+std::string OutsidePlayer::currentPlayerName() const {
+    return currentPlayerName(table());
 }
 
 std::string OutsidePlayer::savedPlayerName() const {
@@ -114,15 +115,19 @@ int OutsidePlayer::supportedAction(int playerAction) const {
 }
 
 ExternalPlayerLabels OutsidePlayer::menuLabels(int playerAction) const {
+    // One read of the table for the whole menu, so that a read-only file
+    // is reported once, not once per item.
+    const PlayerTable players = table();
+    const std::optional<size_t> row = rowOfPlayerInUse(players);
+    const auto has = [&](size_t position) { return row && players.hasVerb(*row, position); };
     ExternalPlayerLabels labels;
-    labels.name = currentPlayerName();
-    labels.actionText = actionWord(supportedAction(playerAction));
-    labels.canAppendPlayList = verbAvailable(PlayerAppendListVerb);
+    labels.name = currentPlayerName(players);
+    labels.actionText = actionWord(supportedAction(players, row, playerAction));
+    labels.canAppendPlayList = has(PlayerAppendListVerb);
     const std::optional<std::string> listOwner = associations_.defaultFor(kM3uType);
     const std::optional<DesktopEntry> listEntry =
         listOwner ? findDesktopEntry(associations_.paths(), *listOwner) : std::nullopt;
-    labels.canSetPlayList =
-        verbAvailable(PlayerSetListVerb) || (listEntry && !listEntry->exec.empty());
+    labels.canSetPlayList = has(PlayerSetListVerb) || (listEntry && !listEntry->exec.empty());
     return labels;
 }
 

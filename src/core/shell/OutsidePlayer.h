@@ -61,6 +61,7 @@ class OutsidePlayer {
 
   private:
     PlayerTable table() const;
+    std::string currentPlayerName(const PlayerTable& players) const;
     // The row of the player Sonara took over from while it is the default,
     // else of the default MP3 player.
     std::optional<size_t> rowOfPlayerInUse(const PlayerTable& players) const;

@@ -43,6 +43,9 @@ class Application final : public QObject, public CommandTarget, public DesktopAc
     void runMainWindow();
     // Nullptr while only the tray icon runs.
     MainWindow* mainWindow() const { return window_; }
+    // The file types and the outside player, for the preferences' OK;
+    // nullptr before start().
+    ShellIntegration* shellIntegration() { return desktopShell_.get(); }
 
     // A command from another start of the program ([open("PATH")]). An open
     // with no window opens the window first, so no request is lost.

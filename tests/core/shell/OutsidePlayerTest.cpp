@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "core/app/StringTable.h"
 #include "core/shell/LaunchCommand.h"
 #include "core/shell/OutsidePlayer.h"
@@ -89,7 +91,13 @@ TEST_F(OutsidePlayerTest, AFileGoneOrAPlayerThatWillNotStartIsReported) {
 
 TEST_F(OutsidePlayerTest, PlayListsAndTheMenuLabels) {
     setDefaults("audacious.desktop", "audacious.desktop");
+    // A read-only table is still read, and reported once per menu.
+    (void)player.currentPlayerName();  // the first use writes the table
+    std::filesystem::permissions(desk.paths.playerTable(), std::filesystem::perms::owner_write,
+                                 std::filesystem::perm_options::remove);
     const ExternalPlayerLabels labels = player.menuLabels(2);
+    EXPECT_EQ(prompter.messages, std::vector<std::string>{stringText(TextId::PlayerInfoReadOnly)});
+    prompter.messages.clear();
     EXPECT_EQ(labels.name, "Audacious");
     EXPECT_EQ(labels.actionText, "Enque");
     EXPECT_TRUE(labels.canSetPlayList);
