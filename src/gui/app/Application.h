@@ -96,6 +96,7 @@ class Application final : public QObject, public CommandTarget, public DesktopAc
     std::vector<QPointer<MainWindow>> retired_;
     QTimer hostTimer_;
     QTimer saveTimer_;
+    QTimer saveSliceTimer_;
     std::unique_ptr<BackgroundSaver> saver_;
     // The file types and the user's own MP3 player; made in start().
     std::unique_ptr<ShellIntegration> desktopShell_;
