@@ -313,6 +313,15 @@ const std::unordered_map<TextId, std::string>& table() {
         {TextId::InstanceLockBusy,
          "Another start of Sonara held %s for too long; try again when it has started."},
         {TextId::InstanceListenFailed, "Sonara could not listen on %s: %s."},
+        {TextId::PlayerInfoReadOnly,
+         "Player information cannot be accessed! \n\n Make sure PLAYERS.CFG is not marked read "
+         "only."},
+        {TextId::OutsidePlayerOpenFailed,
+         "Error opening file. \n\nMake sure the file is still available and try again."},
+        {TextId::NoPlayerAvailable, "(none available)"},
+        {TextId::ActionWordOpen, "Open"},
+        {TextId::ActionWordPlay, "Play"},
+        {TextId::ActionWordEnqueue, "Enque"},
     };
     return texts;
 }

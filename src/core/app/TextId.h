@@ -285,6 +285,13 @@ enum class TextId {
     InstanceNoAnswer = 61027,
     InstanceLockBusy = 61028,
     InstanceListenFailed = 61029,
+    // The outside player and the player table.
+    PlayerInfoReadOnly = 7174,  // has a number of its own
+    OutsidePlayerOpenFailed = 61060,
+    NoPlayerAvailable = 61061,
+    ActionWordOpen = 61062,
+    ActionWordPlay = 61063,
+    ActionWordEnqueue = 61064,
 };
 
 // Every id above, for the check that each has a text and each text a name;
@@ -557,6 +564,12 @@ inline constexpr TextId kAllTextIds[] = {
     TextId::InstanceNoAnswer,
     TextId::InstanceLockBusy,
     TextId::InstanceListenFailed,
+    TextId::PlayerInfoReadOnly,
+    TextId::OutsidePlayerOpenFailed,
+    TextId::NoPlayerAvailable,
+    TextId::ActionWordOpen,
+    TextId::ActionWordPlay,
+    TextId::ActionWordEnqueue,
 };
 
 }  // namespace sonara

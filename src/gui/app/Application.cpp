@@ -86,6 +86,9 @@ Application::~Application() {
 }
 
 void Application::start() {
+    desktopShell_ =
+        std::make_unique<ShellIntegration>(session_.paths().programFolder, session_.prompter());
+    desktopShell_->applyAtStart(session_.prefs().values());
     hostTimer_.start();
     saveTimer_.start();
     runMainWindow();
@@ -254,11 +257,17 @@ void Application::showAbout() {
 }
 
 bool Application::playInOutsidePlayer(const std::string& path) {
-    (void)path;
-    session_.prompter().message(
-        formatText(TextId::ComesLaterNote, std::string("Play in another player")),
-        Icon::Information);
-    return false;
+    return desktopShell_ && desktopShell_->playFile(path, session_.prefs().values());
+}
+
+bool Application::playListInOutsidePlayer(bool append) {
+    return desktopShell_ && desktopShell_->outsidePlayer().handPlayList(
+                                session_.playList().list().entries(), append);
+}
+
+ExternalPlayerLabels Application::outsidePlayerLabels() const {
+    return desktopShell_ ? desktopShell_->menuLabels(session_.prefs().values())
+                         : ExternalPlayerLabels{};
 }
 
 }  // namespace sonara::gui
