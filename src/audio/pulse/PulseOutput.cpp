@@ -15,6 +15,12 @@ namespace sonara::audio::pulse {
 
 namespace {
 
+// Wakes the wait on an operation as soon as it ends: without a callback the
+// wait would sleep until its timeout (seconds of a frozen Pause button).
+void wakeWaiter(pa_stream*, int, void* connection) {
+    static_cast<const PulseConnection*>(connection)->signal();
+}
+
 using Clock = PulseConnection::Clock;
 
 // A server that takes no audio for this long (while we are not paused) is
@@ -250,7 +256,7 @@ void PulseOutput::pause(bool paused) {
     }
     paused_ = paused;
     if (usable()) {
-        connection_->complete(pa_stream_cork(stream_, paused ? 1 : 0, nullptr, nullptr));
+        connection_->complete(pa_stream_cork(stream_, paused ? 1 : 0, &wakeWaiter, connection_.get()));
     }
     connection_->signal();
 }
@@ -266,9 +272,9 @@ void PulseOutput::flush() {
     drained_ = false;
     lastHeard_ = 0;
     if (usable()) {
-        connection_->complete(pa_stream_flush(stream_, nullptr, nullptr));
+        connection_->complete(pa_stream_flush(stream_, &wakeWaiter, connection_.get()));
         // The flush moved the server's write index; learn where it is now.
-        connection_->complete(pa_stream_update_timing_info(stream_, nullptr, nullptr));
+        connection_->complete(pa_stream_update_timing_info(stream_, &wakeWaiter, connection_.get()));
     }
     connection_->signal();
 }
@@ -282,7 +288,7 @@ void PulseOutput::drain() {
         return;
     }
     const uint64_t flushes = flushes_;
-    pa_operation* operation = pa_stream_drain(stream_, nullptr, nullptr);
+    pa_operation* operation = pa_stream_drain(stream_, &wakeWaiter, connection_.get());
     if (operation == nullptr) {
         return;
     }
