@@ -301,6 +301,8 @@ const std::unordered_map<TextId, std::string>& table() {
         {TextId::MediaNameTitle, "Specify Name for Removable Media"},
         {TextId::MediaNameLabel, "Name:"},
         {TextId::ProgressCancel, "Cancel"},
+        {TextId::MediaControlRefused, "The Party view does not allow this."},
+        {TextId::MediaControlNotAFile, "Sonara opens only local files (file://)."},
     };
     return texts;
 }

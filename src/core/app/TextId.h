@@ -274,6 +274,9 @@ enum class TextId {
     MediaNameTitle = 60984,
     MediaNameLabel = 60985,
     ProgressCancel = 60986,
+    // The desktop's media controls, told why a request did nothing.
+    MediaControlRefused = 61050,
+    MediaControlNotAFile = 61051,
 };
 
 // Every id above, for the check that each has a text and each text a name;
@@ -536,6 +539,8 @@ inline constexpr TextId kAllTextIds[] = {
     TextId::MediaNameTitle,
     TextId::MediaNameLabel,
     TextId::ProgressCancel,
+    TextId::MediaControlRefused,
+    TextId::MediaControlNotAFile,
 };
 
 }  // namespace sonara
