@@ -10,6 +10,7 @@
 #include "ConvertBench.h"
 #include "DupesBench.h"
 #include "LibraryFileBench.h"
+#include "MprisBench.h"
 #include "PlaybackBench.h"
 #include "RenameBench.h"
 #include "ReportBench.h"
@@ -26,6 +27,13 @@ int main(int argc, char** argv) {
         const int records = argc > 2 ? std::atoi(argv[2]) : 100000;
         sonara::bench::ResultTable table;
         sonara::bench::runWindowBench(records, table);
+        std::printf("\n");
+        return table.print() ? 0 : 1;
+    }
+    // "sonara-bench mpris": the media-control figure alone.
+    if (argc > 1 && std::strcmp(argv[1], "mpris") == 0) {
+        sonara::bench::ResultTable table;
+        sonara::bench::runMprisBench(table);
         std::printf("\n");
         return table.print() ? 0 : 1;
     }
@@ -46,6 +54,7 @@ int main(int argc, char** argv) {
     sonara::bench::runAnalysisBench(table);
     sonara::bench::runConvertBench(table);
     sonara::bench::runPlaybackBench(table);
+    sonara::bench::runMprisBench(table);
     sonara::bench::runSkinBench(table);
     sonara::bench::runWindowBench(records, table);
     std::printf("\n");
