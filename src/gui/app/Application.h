@@ -18,6 +18,7 @@ namespace sonara::gui {
 
 class AppSession;
 class MainWindow;
+class MprisService;
 
 // The program while it runs: it lends the session's state to a main window
 // made when the window is shown and deleted when it is hidden to the tray,
@@ -92,6 +93,7 @@ class Application final : public QObject, public CommandTarget, public DesktopAc
     QTimer saveTimer_;
     std::unique_ptr<BackgroundSaver> saver_;
     std::set<std::string> reportedFailures_;
+    std::unique_ptr<MprisService> mpris_;  // none without a session bus
     bool trayShown_ = false;
     bool exiting_ = false;
 };

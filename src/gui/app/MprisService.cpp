@@ -43,8 +43,7 @@ MprisService::MprisService(audio::PlayerHost& host, CurrentPlayList& playList,
       commands_(commands),
       currentView_(std::move(currentView)),
       openPath_(std::move(openPath)),
-      volume_(std::make_unique<audio::MasterVolume>(dispatcher)) {
-    volumeLevel_ = volume_->getVolume();
+      dispatcher_(dispatcher) {
     snapshot_ = takeSnapshotNow();
 }
 
@@ -78,6 +77,10 @@ bool MprisService::start(const QDBusConnection& bus) {
                                               QDBusConnectionInterface::DontAllowReplacement);
         if (reply.isValid() && reply.value() == QDBusConnectionInterface::ServiceRegistered) {
             busName_ = name;
+            // Only now: without a sound server it waits for the connection.
+            volume_ = std::make_unique<audio::MasterVolume>(dispatcher_);
+            volumeLevel_ = volume_->getVolume();
+            snapshot_ = takeSnapshotNow();
             return true;
         }
     }
@@ -138,7 +141,7 @@ MprisSnapshot MprisService::takeSnapshotNow() {
 }
 
 void MprisService::refresh() {
-    if (++refreshesSinceVolume_ >= kRefreshesPerVolumeRead) {
+    if (volume_ && ++refreshesSinceVolume_ >= kRefreshesPerVolumeRead) {
         refreshesSinceVolume_ = 0;
         volumeLevel_ = volume_->getVolume();
     }
@@ -267,7 +270,7 @@ bool MprisService::openUri(const QString& uri) {
 }
 
 void MprisService::setVolume(double volume) {
-    if (!volume_->hasVolumeControl() || std::isnan(volume)) {
+    if (!volume_ || !volume_->hasVolumeControl() || std::isnan(volume)) {
         return;
     }
     const int level = int(std::lround(std::clamp(volume, 0.0, 1.0) * kMaximumLevel));

@@ -33,8 +33,9 @@ class CommandTarget;
 // answered with a D-Bus error and does nothing.
 //
 // Borrows the host, the play list and the command target, which must
-// outlive it; owns a MasterVolume for the Volume property, so construct it
-// before the main window (whose volume panel then takes the change notices).
+// outlive it. Once on the bus it owns a MasterVolume for the Volume
+// property: start it before the main window opens, whose volume panel then
+// takes the master volume's change notices.
 // User-interface thread only.
 class MprisService final : public QObject {
     Q_OBJECT
@@ -95,6 +96,7 @@ class MprisService final : public QObject {
     CommandTarget& commands_;
     ViewSource currentView_;
     PathOpener openPath_;
+    Dispatcher& dispatcher_;
     std::unique_ptr<audio::MasterVolume> volume_;
     const Library* library_ = nullptr;
     std::string albumPath_;  // the entry whose album was looked up last
