@@ -49,6 +49,14 @@ get Metadata | grep -q "'mpris:trackid': <objectpath '/org/sonara/track/" ||
   e2e_fail "the track id is no object path: $(get Metadata)"
 e2e_wait_title "First Light"
 
+# Volume is the master volume the window's slider shows, a double 0..1.
+gdbus call --session --dest "$name" --object-path "$path" \
+  --method org.freedesktop.DBus.Properties.Set "$player" Volume "<0.5>" >/dev/null ||
+  e2e_fail "Volume could not be set"
+get Volume | grep -Eq "<0\.(49|50?)[0-9]*>" || e2e_fail "Volume reads $(get Volume), not 0.5"
+pactl get-sink-volume @DEFAULT_SINK@ 2>/dev/null | grep -q " 50%" ||
+  e2e_fail "the master volume is not 50 %: $(pactl get-sink-volume @DEFAULT_SINK@ 2>&1)"
+
 send Next >/dev/null || e2e_fail "Next failed"
 e2e_wait_until 5 title_is "Second Wind"
 e2e_wait_title "Second Wind"
