@@ -1,5 +1,7 @@
 #include "core/mainwnd/MprisModel.h"
 
+#include "core/app/CommandLine.h"
+#include "core/io/Text.h"
 #include "core/mainwnd/PartyLock.h"
 #include "core/playlist/PlayListEntry.h"
 
@@ -12,35 +14,6 @@ constexpr int kMaximumLevel = 65535;
 bool isUnreserved(unsigned char c) {
     return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '-' ||
            c == '.' || c == '_' || c == '~';
-}
-
-int hexValue(char c) {
-    if (c >= '0' && c <= '9') {
-        return c - '0';
-    }
-    if (c >= 'a' && c <= 'f') {
-        return c - 'a' + 10;
-    }
-    if (c >= 'A' && c <= 'F') {
-        return c - 'A' + 10;
-    }
-    return -1;
-}
-
-bool startsWithIgnoringCase(const std::string& text, const std::string& prefix) {
-    if (text.size() < prefix.size()) {
-        return false;
-    }
-    for (size_t i = 0; i < prefix.size(); ++i) {
-        char c = text[i];
-        if (c >= 'A' && c <= 'Z') {
-            c = char(c - 'A' + 'a');
-        }
-        if (c != prefix[i]) {
-            return false;
-        }
-    }
-    return true;
 }
 
 std::string fileNameOf(const std::string& path) {
@@ -207,29 +180,12 @@ std::string fileUri(const std::string& path) {
 }
 
 std::optional<std::string> pathFromFileUri(const std::string& uri) {
-    if (!startsWithIgnoringCase(uri, "file://")) {
+    if (uri.size() < 5 || !text::equalsNoCase(std::string_view(uri).substr(0, 5), "file:")) {
         return std::nullopt;
     }
-    std::string rest = uri.substr(7);
-    if (startsWithIgnoringCase(rest, "localhost/")) {
-        rest.erase(0, 9);
-    }
-    if (rest.empty() || rest.front() != '/') {
-        return std::nullopt;  // a remote host, or no absolute path
-    }
-    std::string path;
-    for (size_t i = 0; i < rest.size(); ++i) {
-        if (rest[i] != '%') {
-            path += rest[i];
-            continue;
-        }
-        const int high = i + 2 < rest.size() ? hexValue(rest[i + 1]) : -1;
-        const int low = high >= 0 ? hexValue(rest[i + 2]) : -1;
-        if (low < 0 || (high == 0 && low == 0)) {
-            return std::nullopt;
-        }
-        path += char(high * 16 + low);
-        i += 2;
+    std::string path = commandLinePath(uri, "/");
+    if (path.empty()) {
+        return std::nullopt;
     }
     return path;
 }

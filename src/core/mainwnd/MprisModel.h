@@ -113,9 +113,8 @@ SeekDecision decideSetPosition(const std::string& trackId, int64_t positionUs,
 // "file://" and the path with every byte but the unreserved ones and "/"
 // percent-encoded.
 std::string fileUri(const std::string& path);
-// The local path a file:// URI names (an empty or "localhost" host only);
-// none for another scheme, a remote host, a bad escape, an embedded NUL or a
-// relative path.
+// The local path a file: URI names, as the command line reads one; none for
+// another scheme, a remote host or a bad escape.
 std::optional<std::string> pathFromFileUri(const std::string& uri);
 
 }  // namespace sonara

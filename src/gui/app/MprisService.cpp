@@ -11,6 +11,7 @@
 
 #include "audio/MasterVolume.h"
 #include "audio/engine/PlayerHost.h"
+#include "core/io/Text.h"
 #include "core/library/Library.h"
 #include "core/playlist/CurrentPlayList.h"
 #include "gui/app/MprisAdaptors.h"
@@ -24,13 +25,6 @@ constexpr int kMaximumLevel = 65535;
 constexpr int kRefreshesPerVolumeRead = 10;
 const QString kBaseName = QStringLiteral("org.mpris.MediaPlayer2.sonara");
 const QString kPlayerInterface = QStringLiteral("org.mpris.MediaPlayer2.Player");
-
-bool sameIgnoringCase(std::string_view a, std::string_view b) {
-    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-        auto fold = [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; };
-        return fold(x) == fold(y);
-    });
-}
 
 }  // namespace
 
@@ -108,7 +102,7 @@ const std::string& MprisService::albumOf(const std::string& path) {
     } else {
         // Once per song, and re-sorting would move the window's list.
         for (size_t i = 0; i < library_->count() && record == nullptr; ++i) {
-            if (sameIgnoringCase(library_->at(i)->fileName(), name)) {
+            if (text::equalsNoCase(library_->at(i)->fileName(), name)) {
                 record = library_->at(i);
             }
         }
