@@ -98,6 +98,13 @@ void runMprisBench(ResultTable& table) {
     }
     QApplication app(argc, argv);
     const PrivateBus bus;
+    // The named connections must not outlive this application object.
+    struct Disconnect {
+        ~Disconnect() {
+            QDBusConnection::disconnectFromBus(QStringLiteral("client"));
+            QDBusConnection::disconnectFromBus(QStringLiteral("service"));
+        }
+    } const disconnect;
     if (bus.address.isEmpty()) {
         std::printf("(media-control bench skipped: no dbus-daemon)\n");
         return;
