@@ -201,6 +201,12 @@ class MprisServiceTest : public QObject {
         call(client, name, kPlayer, QStringLiteral("Play"));  // unpauses
         QVERIFY(player.app->player().isPlaying() && !player.app->player().isPaused());
 
+        QVERIFY(client.connect(name, QString::fromLatin1(MprisService::kObjectPath), kPlayer,
+                               QStringLiteral("Seeked"), this, SLOT(seeked(qlonglong))));
+        call(client, name, kPlayer, QStringLiteral("Seek"), {qlonglong(5'000'000)});
+        QTRY_VERIFY(seekedTo_ >= 5'000'000);
+        QTRY_VERIFY(player.app->player().player().position() >= 5'000);
+
         call(client, name, kPlayer, QStringLiteral("Next"));
         song = metadata(client, name);
         QCOMPARE(song.value(QStringLiteral("xesam:title")).toString(),
@@ -278,8 +284,11 @@ class MprisServiceTest : public QObject {
         }
     }
 
+    void seeked(qlonglong positionUs) { seekedTo_ = positionUs; }
+
   private:
     QStringList changedNames_;
+    qlonglong seekedTo_ = -1;
 };
 
 QTEST_MAIN(MprisServiceTest)
