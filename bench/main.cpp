@@ -9,6 +9,7 @@
 #include "BenchCorpus.h"
 #include "ConvertBench.h"
 #include "DupesBench.h"
+#include "InstanceBench.h"
 #include "LibraryFileBench.h"
 #include "MprisBench.h"
 #include "PlaybackBench.h"
@@ -35,6 +36,13 @@ int main(int argc, char** argv) {
         const int records = argc > 2 ? std::atoi(argv[2]) : 100000;
         sonara::bench::ResultTable table;
         sonara::bench::runWindowBench(records, table);
+        std::printf("\n");
+        return table.print() ? 0 : 1;
+    }
+    // "sonara-bench instance": the second start's figures alone.
+    if (argc > 1 && std::strcmp(argv[1], "instance") == 0) {
+        sonara::bench::ResultTable table;
+        sonara::bench::runInstanceBench(table);
         std::printf("\n");
         return table.print() ? 0 : 1;
     }
@@ -66,6 +74,7 @@ int main(int argc, char** argv) {
     sonara::bench::runSkinBench(table);
     sonara::bench::runWindowBench(records, table);
     sonara::bench::runSaveBench(records, table);
+    sonara::bench::runInstanceBench(table);
     std::printf("\n");
     return table.print() ? 0 : 1;
 }
