@@ -11,6 +11,7 @@
 #include "DupesBench.h"
 #include "InstanceBench.h"
 #include "LibraryFileBench.h"
+#include "MprisBench.h"
 #include "PlaybackBench.h"
 #include "RenameBench.h"
 #include "ReportBench.h"
@@ -45,6 +46,13 @@ int main(int argc, char** argv) {
         std::printf("\n");
         return table.print() ? 0 : 1;
     }
+    // "sonara-bench mpris": the media-control figure alone.
+    if (argc > 1 && std::strcmp(argv[1], "mpris") == 0) {
+        sonara::bench::ResultTable table;
+        sonara::bench::runMprisBench(table);
+        std::printf("\n");
+        return table.print() ? 0 : 1;
+    }
     const int songs = argc > 1 ? std::atoi(argv[1]) : 5000;
     const int records = argc > 2 ? std::atoi(argv[2]) : 100000;
     sonara::bench::ResultTable table;
@@ -62,6 +70,7 @@ int main(int argc, char** argv) {
     sonara::bench::runAnalysisBench(table);
     sonara::bench::runConvertBench(table);
     sonara::bench::runPlaybackBench(table);
+    sonara::bench::runMprisBench(table);
     sonara::bench::runSkinBench(table);
     sonara::bench::runWindowBench(records, table);
     sonara::bench::runSaveBench(records, table);

@@ -322,6 +322,8 @@ const std::unordered_map<TextId, std::string>& table() {
         {TextId::ActionWordOpen, "Open"},
         {TextId::ActionWordPlay, "Play"},
         {TextId::ActionWordEnqueue, "Enque"},
+        {TextId::MediaControlRefused, "The Party view does not allow this."},
+        {TextId::MediaControlNotAFile, "Sonara opens only local files (file://)."},
     };
     return texts;
 }

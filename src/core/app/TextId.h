@@ -292,6 +292,9 @@ enum class TextId {
     ActionWordOpen = 61062,
     ActionWordPlay = 61063,
     ActionWordEnqueue = 61064,
+    // The desktop's media controls, told why a request did nothing.
+    MediaControlRefused = 61050,
+    MediaControlNotAFile = 61051,
 };
 
 // Every id above, for the check that each has a text and each text a name;
@@ -570,6 +573,8 @@ inline constexpr TextId kAllTextIds[] = {
     TextId::ActionWordOpen,
     TextId::ActionWordPlay,
     TextId::ActionWordEnqueue,
+    TextId::MediaControlRefused,
+    TextId::MediaControlNotAFile,
 };
 
 }  // namespace sonara

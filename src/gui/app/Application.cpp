@@ -13,6 +13,7 @@
 #include "core/playlist/CurrentPlayListFile.h"
 #include "core/settings/WindowPreferences.h"
 #include "gui/app/AppSession.h"
+#include "gui/app/MprisService.h"
 #include "gui/dialogs/SelectSkinDialog.h"
 #include "gui/mainwnd/MainWindow.h"
 #include "gui/skin/SkinEvents.h"
@@ -89,6 +90,15 @@ void Application::start() {
     desktopShell_ =
         std::make_unique<ShellIntegration>(session_.paths().programFolder, session_.prompter());
     desktopShell_->applyAtStart(session_.prefs().values());
+    mpris_ = std::make_unique<MprisService>(
+        session_.player(), session_.playList(), *this, [this] { return currentView(); },
+        [this](const std::string& path) { openFromShell(path); }, session_.dispatcher());
+    mpris_->setLibrary(&session_.library());
+    if (mpris_->start()) {
+        connect(this, &Application::hostTick, mpris_.get(), &MprisService::refresh);
+    } else {
+        mpris_.reset();
+    }
     hostTimer_.start();
     saveTimer_.start();
     runMainWindow();

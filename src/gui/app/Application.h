@@ -19,6 +19,7 @@ namespace sonara::gui {
 
 class AppSession;
 class MainWindow;
+class MprisService;
 
 // The program while it runs: it lends the session's state to a main window
 // made when the window is shown and deleted when it is hidden to the tray,
@@ -101,6 +102,7 @@ class Application final : public QObject, public CommandTarget, public DesktopAc
     // The file types and the user's own MP3 player; made in start().
     std::unique_ptr<ShellIntegration> desktopShell_;
     std::set<std::string> reportedFailures_;
+    std::unique_ptr<MprisService> mpris_;  // none without a session bus
     bool trayShown_ = false;
     bool exiting_ = false;
 };
