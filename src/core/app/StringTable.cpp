@@ -301,6 +301,11 @@ const std::unordered_map<TextId, std::string>& table() {
         {TextId::MediaNameTitle, "Specify Name for Removable Media"},
         {TextId::MediaNameLabel, "Name:"},
         {TextId::ProgressCancel, "Cancel"},
+        {TextId::HelpNotFound,
+         "The help pages could not be found. Reinstalling Sonara puts them back in %s."},
+        {TextId::HelpOpenFailed, "Unable to open the help pages:\n\n%s"},
+        {TextId::AboutTitle, "About Sonara"},
+        {TextId::AboutVersion, "Version %s"},
     };
     return texts;
 }

@@ -274,6 +274,11 @@ enum class TextId {
     MediaNameTitle = 60984,
     MediaNameLabel = 60985,
     ProgressCancel = 60986,
+    // The help pages and the About box.
+    HelpNotFound = 61030,
+    HelpOpenFailed = 61031,
+    AboutTitle = 61032,
+    AboutVersion = 61033,
 };
 
 // Every id above, for the check that each has a text and each text a name;
@@ -536,6 +541,10 @@ inline constexpr TextId kAllTextIds[] = {
     TextId::MediaNameTitle,
     TextId::MediaNameLabel,
     TextId::ProgressCancel,
+    TextId::HelpNotFound,
+    TextId::HelpOpenFailed,
+    TextId::AboutTitle,
+    TextId::AboutVersion,
 };
 
 }  // namespace sonara
