@@ -2,6 +2,7 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDir>
+#include <QSessionManager>
 #include <QTimer>
 #include <cstdio>
 
@@ -9,11 +10,11 @@
 #include "core/app/StringTable.h"
 #include "core/mainwnd/ViewMode.h"
 #include "gui/app/AppSession.h"
+#include "gui/app/Application.h"
 #include "gui/app/SkinGallery.h"
+#include "gui/app/TerminationSignals.h"
 #include "gui/app/WindowPicture.h"
-#include "gui/dialogs/SelectSkinDialog.h"
 #include "gui/mainwnd/MainWindow.h"
-#include "gui/skin/SkinEvents.h"
 #include "skin/DefaultSkin.h"
 
 namespace {
@@ -80,6 +81,9 @@ int main(int argc, char** argv) {
     session.setCommandLine(arguments, QDir::currentPath().toStdString());
     if (const sonara::Status started = session.startUp(); !started) {
         complain(started.error());
+        if (!picture) {
+            session.prompter().message(started.error(), sonara::Icon::Stop);
+        }
         return 1;
     }
 
@@ -94,47 +98,32 @@ int main(int argc, char** argv) {
         return 0;
     }
 
-    sonara::gui::MainWindow* shown = nullptr;
-    sonara::gui::MainWindow::SkinHooks skinHooks;
-    skinHooks.applySkinPointer = [&](const std::string& path) {
-        if (const sonara::Status applied = session.skinSwitcher().openPointerFile(path, shown);
-            !applied) {
-            session.prompter().message(applied.error(), sonara::Icon::Exclamation);
-        }
-    };
-    skinHooks.chooseSkin = [&] {
-        sonara::gui::SkinContext context = session.skinContext();
-        sonara::gui::SelectSkinDialog dialog(context, session.skinSwitcher(), shown);
-        dialog.exec();
-        // The dialog tells only itself of the skin it applied.
-        sonara::gui::notifySkinChanged(shown);
-    };
-    sonara::gui::MainWindow window(session.services(), std::move(skinHooks));
-    shown = &window;
-    session.prompter().setParentWindow(&window);
-    QObject::connect(&window, &sonara::gui::MainWindow::exitRequested, &app, [&] {
-        window.hide();
-        QApplication::quit();
-    });
-    window.show();
-    window.open(session.takeCommandLine());
+    sonara::gui::Application application(session);
+    // A logout, a kill or a closed terminal ends the run as Exit does.
+    sonara::gui::TerminationSignals terminations;
+    QObject::connect(&terminations, &sonara::gui::TerminationSignals::received, &application,
+                     &sonara::gui::Application::exit);
+    QObject::connect(&app, &QGuiApplication::commitDataRequest, &application,
+                     [&application](QSessionManager&) { application.saveNow(); });
+    application.start();
 
     int result = 0;
     if (parser.isSet(screenshotOption)) {
         const QString out = parser.value(screenshotOption);
-        QTimer::singleShot(0, &window, [&] {
+        QTimer::singleShot(0, &application, [&] {
+            sonara::gui::MainWindow* window = application.mainWindow();
             if (shownView) {
-                window.setView(*shownView);
+                window->setView(*shownView);
             }
-            if (!sonara::gui::saveWindowPicture(window, out)) {
+            if (!sonara::gui::saveWindowPicture(*window, out)) {
                 complain(sonara::formatText(sonara::TextId::ScreenshotFailed, out.toStdString()));
                 result = 1;
             }
-            window.runCommand(sonara::Command::Exit);
+            window->runCommand(sonara::Command::Exit);
         });
     }
     const int loop = QApplication::exec();
-    const sonara::Status closed = session.shutDown();
+    const sonara::Status closed = application.shutDown();
     if (!closed) {
         complain(closed.error());
     }

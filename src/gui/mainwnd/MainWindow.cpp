@@ -123,7 +123,7 @@ Rect MainWindow::clientRect() const {
     return Rect{0, 0, width(), height()};
 }
 
-void MainWindow::open(const std::vector<std::string>& commandLineFiles) {
+void MainWindow::open(const std::vector<std::string>& commandLineFiles, bool wizardAllowed) {
     // Centred first, then placed by the view's placement.
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         QRect centred = geometry();
@@ -142,7 +142,7 @@ void MainWindow::open(const std::vector<std::string>& commandLineFiles) {
     panes_->fill();
     captionTimer_.start();
     refreshFileDescription();
-    if (services_.library.count() == 0) {
+    if (wizardAllowed && services_.library.count() == 0) {
         QTimer::singleShot(0, this, [this] { runCommand(Command::SetupWizard); });
     }
     opened_ = true;

@@ -52,8 +52,10 @@ class MainWindow final : public SkinDialog,
     ~MainWindow() override;
 
     // Places the window for its start-up view, fills the lists and opens the
-    // command-line files; call once, right after construction.
-    void open(const std::vector<std::string>& commandLineFiles);
+    // command-line files; call once, right after construction. Over an empty
+    // library the setup wizard follows unless `wizardAllowed` is false (the
+    // window was opened for another start's files).
+    void open(const std::vector<std::string>& commandLineFiles, bool wizardAllowed = true);
 
     ViewMode view() const { return switcher_.view(); }
     bool ownerMode() const { return switcher_.ownerMode(); }

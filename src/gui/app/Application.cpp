@@ -1,0 +1,265 @@
+#include "gui/app/Application.h"
+
+#include <QApplication>
+
+#include "core/app/Prompter.h"
+#include "core/app/StringTable.h"
+#include "core/io/ArchiveWriter.h"
+#include "core/library/LibraryFile.h"
+#include "core/library/PathCacheFile.h"
+#include "core/library/SourcesFile.h"
+#include "core/mainwnd/PartyLock.h"
+#include "core/playlist/CurrentPlayList.h"
+#include "core/playlist/CurrentPlayListFile.h"
+#include "core/settings/WindowPreferences.h"
+#include "gui/app/AppSession.h"
+#include "gui/dialogs/SelectSkinDialog.h"
+#include "gui/mainwnd/MainWindow.h"
+#include "gui/skin/SkinEvents.h"
+
+namespace sonara::gui {
+
+namespace {
+
+template <typename Write>
+std::vector<uint8_t> bytesOf(Write write) {
+    std::vector<uint8_t> bytes;
+    {
+        ArchiveWriter out(bytes);
+        write(out);
+    }  // the writer hands its buffer over when it goes
+    return bytes;
+}
+
+// The button a tray or media-key command stands for, for the lock-down.
+Command buttonFor(Command command) {
+    switch (command) {
+        case Command::TrayPrevious:
+            return Command::PreviousButton;
+        case Command::TrayPause:
+            return Command::PauseButton;
+        case Command::TrayStop:
+            return Command::StopButton;
+        case Command::TrayNext:
+            return Command::NextButton;
+        default:
+            return command;
+    }
+}
+
+}  // namespace
+
+Application::Application(AppSession& session, QObject* parent)
+    : QObject(parent),
+      session_(session),
+      shell_([this](const std::string& path) { openFromShell(path); }) {
+    session_.services().desktop = this;
+    hostTimer_.setInterval(kHostTickMs);
+    connect(&hostTimer_, &QTimer::timeout, this, &Application::hostTick);
+    saveTimer_.setInterval(kSaveRoundMs);
+    connect(&saveTimer_, &QTimer::timeout, this, &Application::saveRound);
+
+    MainServices& services = session_.services();
+    saver_ = std::make_unique<BackgroundSaver>(std::vector<BackgroundSaver::DataFile>{
+        {services.paths.currentPlayList,
+         [this] {
+             return bytesOf([&](ArchiveWriter& out) {
+                 current_playlist_file::write(out, session_.playList().list().entries());
+             });
+         }},
+        {services.paths.library,
+         [this] {
+             return bytesOf(
+                 [&](ArchiveWriter& out) { library_file::write(out, session_.library()); });
+         }},
+        {services.paths.sources,
+         [&services] {
+             return bytesOf(
+                 [&](ArchiveWriter& out) { sources_file::write(out, services.sources); });
+         }},
+        {services.paths.pathCache,
+         [&services] {
+             return bytesOf(
+                 [&](ArchiveWriter& out) { path_cache_file::write(out, services.pathCache); });
+         }},
+    });
+}
+
+Application::~Application() {
+    closeWindow(true);
+    session_.services().desktop = nullptr;
+}
+
+void Application::start() {
+    hostTimer_.start();
+    saveTimer_.start();
+    runMainWindow();
+}
+
+void Application::runMainWindow() {
+    if (window_) {
+        window_->showNormal();
+        window_->raise();
+        window_->activateWindow();
+        return;
+    }
+    MainWindow::SkinHooks hooks;
+    hooks.applySkinPointer = [this](const std::string& path) {
+        if (const Status applied = session_.skinSwitcher().openPointerFile(path, window_);
+            !applied) {
+            session_.prompter().message(applied.error(), Icon::Exclamation);
+        }
+    };
+    hooks.chooseSkin = [this] {
+        SkinContext context = session_.skinContext();
+        SelectSkinDialog dialog(context, session_.skinSwitcher(), window_);
+        dialog.exec();
+        // The dialog tells only itself of the skin it applied.
+        notifySkinChanged(window_);
+    };
+    auto* window = new MainWindow(session_.services(), std::move(hooks));
+    window->setAttribute(Qt::WA_DeleteOnClose, false);
+    window_ = window;
+    session_.prompter().setParentWindow(window);
+    connect(window, &MainWindow::exitRequested, this, &Application::exit);
+    window->show();
+    // A window opened for another start's request starts no setup wizard.
+    window->open(session_.takeCommandLine(), !shell_.busy());
+    emit windowChanged(window);
+}
+
+void Application::closeWindow(bool now) {
+    if (window_) {
+        MainWindow* window = window_;
+        window_ = nullptr;
+        session_.prompter().setParentWindow(nullptr);
+        window->hide();
+        emit windowChanged(nullptr);
+        retired_.emplace_back(window);
+        window->deleteLater();
+    }
+    if (now) {
+        for (QPointer<MainWindow>& retired : retired_) {
+            delete retired.data();
+        }
+        retired_.clear();
+    }
+}
+
+bool Application::executeShellCommand(const std::string& command) {
+    return shell_.execute(command);
+}
+
+void Application::openFromShell(const std::string& path) {
+    if (!window_) {
+        runMainWindow();
+    }
+    if (window_) {
+        window_->openFiles({path});
+    }
+}
+
+ViewMode Application::currentView() const {
+    return window_ ? window_->view() : WindowPreferences(session_.prefs().values()).lastView();
+}
+
+void Application::runCommand(Command command) {
+    switch (command) {
+        case Command::TrayShow:
+            runMainWindow();
+            return;
+        case Command::TrayAbout:
+            showAbout();
+            return;
+        case Command::TrayExit:
+            if (window_) {
+                window_->runCommand(command);
+            } else {
+                exit();
+            }
+            return;
+        default:
+            break;
+    }
+    if (window_) {
+        window_->runCommand(command);
+        return;
+    }
+    if (!isCommandAllowed(buttonFor(command), currentView())) {
+        return;
+    }
+    session_.player().command(command);
+}
+
+void Application::exit() {
+    if (exiting_) {
+        return;
+    }
+    exiting_ = true;
+    hostTimer_.stop();
+    saveTimer_.stop();
+    if (window_) {
+        window_->hide();
+    }
+    QCoreApplication::quit();
+}
+
+Status Application::shutDown() {
+    hostTimer_.stop();
+    saveTimer_.stop();
+    // The exit save must not race a round's writes to the same files.
+    (void)saver_->finish();  // the exit save below writes every file again
+    closeWindow(true);
+    return session_.shutDown();
+}
+
+void Application::saveNow() {
+    reportSaveFailures(saver_->finish());
+    session_.saveDataFiles();
+}
+
+void Application::saveRound() {
+    reportSaveFailures(saver_->takeEndedFailures());
+    (void)saver_->startRound();  // false: the last round still writes; the next one follows
+}
+
+void Application::reportSaveFailures(const std::vector<BackgroundSaver::Failure>& failures) {
+    for (const BackgroundSaver::Failure& failure : failures) {
+        // Once per file: the next rounds keep trying, and Exit asks again.
+        if (reportedFailures_.insert(failure.path).second) {
+            session_.prompter().message(failure.status.error(), Icon::Exclamation);
+        }
+    }
+}
+
+void Application::hideToTray() {
+    if (!window_) {
+        return;
+    }
+    if (!trayShown_) {
+        // No tray to come back from: the task bar keeps the way back.
+        window_->minimiseWindow();
+        return;
+    }
+    closeWindow(false);
+}
+
+void Application::showHelp() {
+    session_.prompter().message(formatText(TextId::ComesLaterNote, std::string("Help")),
+                                Icon::Information);
+}
+
+void Application::showAbout() {
+    session_.prompter().message(formatText(TextId::ComesLaterNote, std::string("About Sonara")),
+                                Icon::Information);
+}
+
+bool Application::playInOutsidePlayer(const std::string& path) {
+    (void)path;
+    session_.prompter().message(
+        formatText(TextId::ComesLaterNote, std::string("Play in another player")),
+        Icon::Information);
+    return false;
+}
+
+}  // namespace sonara::gui

@@ -1,0 +1,92 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <thread>
+
+#include "core/app/BackgroundSaver.h"
+#include "support/TempDir.h"
+
+namespace sonara {
+namespace {
+
+using testing::readBytes;
+using testing::TempDir;
+using testing::writeBytes;
+
+struct SaverFixture : ::testing::Test {
+    TempDir dir;
+    std::vector<uint8_t> data{1, 2, 3};
+    int snapshots = 0;
+    BackgroundSaver saver{{{dir.file("Sonara.dat"), [this] {
+                                ++snapshots;
+                                return data;
+                            }}}};
+
+    void round() {
+        ASSERT_TRUE(saver.startRound());
+        for (const auto& failure : saver.finish()) {
+            ADD_FAILURE() << failure.path << ": " << failure.status.error();
+        }
+    }
+};
+
+TEST_F(SaverFixture, WritesChangedDataAndLeavesAnUnchangedFileAlone) {
+    round();
+    EXPECT_EQ(readBytes(dir.file("Sonara.dat")), data);
+
+    // Unchanged data is not written again: a file replaced behind the saver's
+    // back stays as it is.
+    writeBytes(dir.file("Sonara.dat"), {9});
+    round();
+    EXPECT_EQ(readBytes(dir.file("Sonara.dat")), std::vector<uint8_t>{9});
+
+    data = {4, 5};  // a play count went up
+    round();
+    EXPECT_EQ(readBytes(dir.file("Sonara.dat")), data);
+    EXPECT_EQ(snapshots, 3);
+}
+
+TEST_F(SaverFixture, TheFirstRoundDoesNotRewriteWhatWasRead) {
+    writeBytes(dir.file("Sonara.dat"), data);
+    const auto before = std::filesystem::last_write_time(dir.file("Sonara.dat"));
+    std::filesystem::last_write_time(dir.file("Sonara.dat"), before - std::chrono::hours(1));
+    round();
+    EXPECT_EQ(std::filesystem::last_write_time(dir.file("Sonara.dat")),
+              before - std::chrono::hours(1));
+}
+
+TEST_F(SaverFixture, AFailedWriteKeepsTheOldFileAndIsTriedAgain) {
+    writeBytes(dir.file("Sonara.dat"), {7});
+    data = {8};
+    // The folder cannot take the temporary file.
+    std::filesystem::remove_all(dir.path());
+    ASSERT_TRUE(saver.startRound());
+    const auto failures = saver.finish();
+    ASSERT_EQ(failures.size(), 1u);
+    EXPECT_EQ(failures[0].path, dir.file("Sonara.dat"));
+
+    std::filesystem::create_directories(dir.path());
+    round();
+    EXPECT_EQ(readBytes(dir.file("Sonara.dat")), data);
+}
+
+TEST_F(SaverFixture, AReadOnlyFileIsLeftForTheExitSaveToAskAbout) {
+    writeBytes(dir.file("Sonara.dat"), {7});
+    std::filesystem::permissions(dir.file("Sonara.dat"), std::filesystem::perms(0444));
+    round();
+    EXPECT_EQ(readBytes(dir.file("Sonara.dat")), std::vector<uint8_t>{7});
+}
+
+TEST_F(SaverFixture, ARoundThatEndedHandsBackItsFailuresOnce) {
+    std::filesystem::remove_all(dir.path());
+    ASSERT_TRUE(saver.startRound());
+    while (saver.writing()) {
+        std::this_thread::yield();
+    }
+    EXPECT_EQ(saver.takeEndedFailures().size(), 1u);
+    EXPECT_TRUE(saver.takeEndedFailures().empty());
+    EXPECT_TRUE(saver.finish().empty());
+}
+
+}  // namespace
+}  // namespace sonara
