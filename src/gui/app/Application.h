@@ -18,6 +18,7 @@ namespace sonara::gui {
 
 class AppSession;
 class MainWindow;
+class TrayIcon;
 
 // The program while it runs: it lends the session's state to a main window
 // made when the window is shown and deleted when it is hidden to the tray,
@@ -92,6 +93,8 @@ class Application final : public QObject, public CommandTarget, public DesktopAc
     QTimer saveTimer_;
     std::unique_ptr<BackgroundSaver> saver_;
     std::set<std::string> reportedFailures_;
+    // Only where the desktop has a notification area.
+    std::unique_ptr<TrayIcon> tray_;
     bool trayShown_ = false;
     bool exiting_ = false;
 };
