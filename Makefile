@@ -6,8 +6,11 @@ FUZZ_BUILD ?= build/fuzz
 RELEASE_BUILD ?= build/release
 JOBS ?= $(shell nproc)
 FUZZ_SECONDS ?= 12
+PREFIX ?= /usr/local
+DESTDIR ?=
 
-.PHONY: all deps configure build run e2e test unit-tests asan-tests fuzz fuzz-run layering bench format clean
+.PHONY: all deps configure build run e2e test unit-tests asan-tests fuzz fuzz-run layering bench format clean \
+	install deb package-check release-programs
 
 all: build
 
@@ -53,7 +56,26 @@ fuzz-run: fuzz
 layering:
 	@scripts/check-layering
 
-test: layering unit-tests asan-tests fuzz-run
+test: layering unit-tests package-check asan-tests fuzz-run
+
+# The programs and the files installed beside them, in release mode (the tree
+# the benchmarks use too).
+release-programs: deps
+	cmake -S . -B $(RELEASE_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release
+	cmake --build $(RELEASE_BUILD) -j $(JOBS) --target sonara sonara-cli sonara_package_files
+
+# Installs below PREFIX (default /usr/local), staged below DESTDIR when given.
+install: release-programs
+	DESTDIR="$(DESTDIR)" cmake --install $(RELEASE_BUILD) --prefix "$(PREFIX)" --strip
+
+# build/release/sonara_<version>_<arch>.deb, checked as `make test` checks it.
+deb: release-programs
+	scripts/check-package $(RELEASE_BUILD) $(RELEASE_BUILD)
+
+# The package made from the debug tree `make test` has built already, so CI
+# pays no second full build for it.
+package-check: build
+	scripts/check-package $(BUILD)
 
 bench:
 	@scripts/install-deps --bench

@@ -14,6 +14,7 @@
 #include "RenameBench.h"
 #include "ReportBench.h"
 #include "ResultTable.h"
+#include "SaveBench.h"
 #include "ScanBench.h"
 #include "SearchBench.h"
 #include "SkinBench.h"
@@ -21,6 +22,13 @@
 #include "WindowBench.h"
 
 int main(int argc, char** argv) {
+    // "sonara-bench save [RECORDS]": the periodic save's figure alone.
+    if (argc > 1 && std::strcmp(argv[1], "save") == 0) {
+        sonara::bench::ResultTable table;
+        sonara::bench::runSaveBench(argc > 2 ? std::atoi(argv[2]) : 100000, table);
+        std::printf("\n");
+        return table.print() ? 0 : 1;
+    }
     // "sonara-bench window [RECORDS]": the main window's figures alone.
     if (argc > 1 && std::strcmp(argv[1], "window") == 0) {
         const int records = argc > 2 ? std::atoi(argv[2]) : 100000;
@@ -48,6 +56,7 @@ int main(int argc, char** argv) {
     sonara::bench::runPlaybackBench(table);
     sonara::bench::runSkinBench(table);
     sonara::bench::runWindowBench(records, table);
+    sonara::bench::runSaveBench(records, table);
     std::printf("\n");
     return table.print() ? 0 : 1;
 }

@@ -46,25 +46,48 @@ bool BackgroundSaver::writing() const {
 }
 
 bool BackgroundSaver::startRound() {
-    if (writing()) {
+    if (writing() || snapshotting()) {
         return false;
     }
-    std::vector<Failure> earlier = takeEndedFailures();
-    std::vector<Job> jobs;
-    jobs.reserve(files_.size());
     for (const DataFile& file : files_) {
-        jobs.push_back({file.path, file.snapshot()});
+        pending_.emplace_back(file.path, file.snapshot());
     }
+    return true;
+}
+
+bool BackgroundSaver::step() {
+    if (pending_.empty()) {
+        return false;
+    }
+    auto& [path, snapshot] = pending_.front();
+    if (snapshot->step()) {
+        // A file whose data changed shape meanwhile waits for the next round.
+        if (std::optional<std::vector<uint8_t>> bytes = snapshot->take()) {
+            taken_.push_back({path, std::move(*bytes)});
+        }
+        pending_.erase(pending_.begin());
+        if (pending_.empty()) {
+            startWriting();
+            return false;
+        }
+    }
+    return true;
+}
+
+void BackgroundSaver::startWriting() {
+    std::vector<Failure> earlier = takeEndedFailures();
     round_ = std::async(std::launch::async,
-                        [this, jobs = std::move(jobs), earlier = std::move(earlier)]() mutable {
+                        [this, jobs = std::move(taken_), earlier = std::move(earlier)]() mutable {
                             std::vector<Failure> failures = write(std::move(jobs));
                             failures.insert(failures.begin(), earlier.begin(), earlier.end());
                             return failures;
                         });
-    return true;
+    taken_.clear();
 }
 
 std::vector<BackgroundSaver::Failure> BackgroundSaver::finish() {
+    pending_.clear();
+    taken_.clear();
     if (!round_.valid()) {
         return {};
     }

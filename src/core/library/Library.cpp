@@ -23,6 +23,7 @@ void Library::sort(SortOrder order, const NormaliseOptions& options) {
     }
     if (!records_.empty() && order != SortOrder::Unsorted) {
         sortRecords(records_, order, options);
+        ++shape_;
     }
     sortOrder_ = order;
 }
@@ -63,6 +64,7 @@ std::optional<size_t> Library::findByName(const std::string& fileName) {
 LibraryRecord* Library::placeAt(size_t insertAt, RecordPtr record) {
     LibraryRecord* placed = record.get();
     records_.insert(records_.begin() + std::ptrdiff_t(insertAt), std::move(record));
+    ++shape_;
     return placed;
 }
 
@@ -97,6 +99,7 @@ LibraryRecord* Library::insert(std::unique_ptr<LibraryRecord> record) {
 
 void Library::append(std::unique_ptr<LibraryRecord> record) {
     records_.push_back(RecordPtr(record.release()));
+    ++shape_;
 }
 
 void Library::reserveBlock(size_t count) {
@@ -112,10 +115,12 @@ void Library::removeAt(size_t index, size_t n) {
     }
     const size_t end = std::min(records_.size(), index + n);
     records_.erase(records_.begin() + long(index), records_.begin() + long(end));
+    ++shape_;
 }
 
 void Library::clear() {
     records_.clear();
+    ++shape_;
     blocks_.clear();
     blockUsed_ = blockSize_ = 0;
     bytes_.clear();

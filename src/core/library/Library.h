@@ -83,12 +83,18 @@ class Library {
         void* place = blocks_.back().get() + blockUsed_++ * sizeof(LibraryRecord);
         auto* record = new (place) LibraryRecord();
         records_.push_back(RecordPtr(record, RecordDeleter{true}));
+        ++shape_;
         return record;
     }
 
     void removeAt(size_t index, size_t n = 1);
     void clear();
     int64_t totalSeconds() const;
+
+    // Changes whenever records are added, removed or reordered (not when a
+    // record's fields change): work done in slices over the records knows
+    // when its place is no longer valid.
+    uint64_t shape() const { return shape_; }
 
     int32_t version() const { return version_; }
     void setVersion(int32_t version) { version_ = version; }
@@ -109,6 +115,7 @@ class Library {
     std::vector<RecordPtr> records_;
     SortOrder sortOrder_ = SortOrder::Unsorted;
     int32_t version_ = 3;
+    uint64_t shape_ = 0;
 };
 
 // The About box lines.

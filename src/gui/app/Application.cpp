@@ -36,22 +36,6 @@ std::vector<uint8_t> bytesOf(Write write) {
     return bytes;
 }
 
-// The button a tray or media-key command stands for, for the lock-down.
-Command buttonFor(Command command) {
-    switch (command) {
-        case Command::TrayPrevious:
-            return Command::PreviousButton;
-        case Command::TrayPause:
-            return Command::PauseButton;
-        case Command::TrayStop:
-            return Command::StopButton;
-        case Command::TrayNext:
-            return Command::NextButton;
-        default:
-            return command;
-    }
-}
-
 }  // namespace
 
 Application::Application(AppSession& session, QObject* parent)
@@ -68,25 +52,35 @@ Application::Application(AppSession& session, QObject* parent)
     saver_ = std::make_unique<BackgroundSaver>(std::vector<BackgroundSaver::DataFile>{
         {services.paths.currentPlayList,
          [this] {
-             return bytesOf([&](ArchiveWriter& out) {
-                 current_playlist_file::write(out, session_.playList().list().entries());
+             return wholeSnapshot([this] {
+                 return bytesOf([&](ArchiveWriter& out) {
+                     current_playlist_file::write(out, session_.playList().list().entries());
+                 });
              });
          }},
         {services.paths.library,
-         [this] {
-             return bytesOf(
-                 [&](ArchiveWriter& out) { library_file::write(out, session_.library()); });
-         }},
+         [this] { return librarySnapshot(session_.library(), kLibraryRecordsPerSlice); }},
         {services.paths.sources,
          [&services] {
-             return bytesOf(
-                 [&](ArchiveWriter& out) { sources_file::write(out, services.sources); });
+             return wholeSnapshot([&services] {
+                 return bytesOf(
+                     [&](ArchiveWriter& out) { sources_file::write(out, services.sources); });
+             });
          }},
         {services.paths.pathCache,
          [&services] {
-             return bytesOf(
-                 [&](ArchiveWriter& out) { path_cache_file::write(out, services.pathCache); });
+             return wholeSnapshot([&services] {
+                 return bytesOf(
+                     [&](ArchiveWriter& out) { path_cache_file::write(out, services.pathCache); });
+             });
          }},
+    });
+    // The slices run between the window's other events.
+    saveSliceTimer_.setInterval(0);
+    connect(&saveSliceTimer_, &QTimer::timeout, this, [this] {
+        if (!saver_->step()) {
+            saveSliceTimer_.stop();
+        }
     });
 }
 
@@ -201,7 +195,7 @@ void Application::runCommand(Command command) {
         window_->runCommand(command);
         return;
     }
-    if (!isCommandAllowed(buttonFor(command), currentView())) {
+    if (!isCommandAllowed(command, currentView())) {
         return;
     }
     session_.player().command(command);
@@ -223,6 +217,7 @@ void Application::exit() {
 Status Application::shutDown() {
     hostTimer_.stop();
     saveTimer_.stop();
+    saveSliceTimer_.stop();
     // The exit save must not race a round's writes to the same files.
     (void)saver_->finish();  // the exit save below writes every file again
     closeWindow(true);
@@ -231,13 +226,16 @@ Status Application::shutDown() {
 }
 
 void Application::saveNow() {
+    saveSliceTimer_.stop();
     reportSaveFailures(saver_->finish());
     session_.saveDataFiles();
 }
 
 void Application::saveRound() {
     reportSaveFailures(saver_->takeEndedFailures());
-    (void)saver_->startRound();  // false: the last round still writes; the next one follows
+    if (saver_->startRound()) {
+        saveSliceTimer_.start();
+    }  // else the last round is still under way; the next one follows
 }
 
 void Application::reportSaveFailures(const std::vector<BackgroundSaver::Failure>& failures) {

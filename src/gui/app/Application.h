@@ -91,6 +91,7 @@ class Application final : public QObject, public CommandTarget, public DesktopAc
     std::vector<QPointer<MainWindow>> retired_;
     QTimer hostTimer_;
     QTimer saveTimer_;
+    QTimer saveSliceTimer_;
     std::unique_ptr<BackgroundSaver> saver_;
     std::set<std::string> reportedFailures_;
     // Only where the desktop has a notification area.

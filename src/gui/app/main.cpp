@@ -28,6 +28,9 @@ void complain(const std::string& text) {
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName("Sonara");
+    // The installed desktop entry's name: docks and Wayland compositors find
+    // the window's icon and launcher by it.
+    QApplication::setDesktopFileName("sonara");
     QApplication::setQuitOnLastWindowClosed(false);
 
     QCommandLineParser parser;

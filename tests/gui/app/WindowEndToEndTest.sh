@@ -164,4 +164,16 @@ xdotool click 1
 e2e_wait_exit 10
 last_view_is 0 || e2e_fail "LastView is not 0 after the second run"
 e2e_cli list | grep -q "Third Rail" || e2e_fail "the library lost a song"
+
+# A third start ended by SIGTERM, as a logout ends it: what was added is kept.
+e2e_start
+main_window=$E2E_WINDOW
+click_units $((library_third_row[0] + 20)) $((library_third_row[1] + 4))
+click_units "${add_to_play_list[@]}"
+sleep 1  # the new rows fall below the rows the earlier runs left
+shot third-run
+kill -TERM "$E2E_PID"
+e2e_wait_exit 10
+e2e_cli playlist show | grep -q "Third Rail" || e2e_fail "SIGTERM lost the play list's new song"
+e2e_cli top | grep -q "Third Rail" || e2e_fail "SIGTERM lost the request count of Third Rail"
 echo "WindowEndToEnd: ok"
