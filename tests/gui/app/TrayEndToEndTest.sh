@@ -99,6 +99,10 @@ E2E_WINDOW=$main_window
 e2e_wait_title "Second Wind" 5
 [ $(($(date +%s) - started)) -lt 7 ] || e2e_fail "Second Wind came only when First Light ended"
 shot shown
+# The window carries the program's icon, for the task bar and the switcher.
+if command -v xprop >/dev/null; then
+  xprop -id "$main_window" _NET_WM_ICON | grep -q 'Icon (' || e2e_fail "the window has no icon"
+fi
 
 e2e_click "$close_x" 10
 e2e_wait_exit 10
