@@ -9,6 +9,7 @@
 #include "BenchCorpus.h"
 #include "ConvertBench.h"
 #include "DupesBench.h"
+#include "InstanceBench.h"
 #include "LibraryFileBench.h"
 #include "PlaybackBench.h"
 #include "RenameBench.h"
@@ -37,6 +38,13 @@ int main(int argc, char** argv) {
         std::printf("\n");
         return table.print() ? 0 : 1;
     }
+    // "sonara-bench instance": the second start's figures alone.
+    if (argc > 1 && std::strcmp(argv[1], "instance") == 0) {
+        sonara::bench::ResultTable table;
+        sonara::bench::runInstanceBench(table);
+        std::printf("\n");
+        return table.print() ? 0 : 1;
+    }
     const int songs = argc > 1 ? std::atoi(argv[1]) : 5000;
     const int records = argc > 2 ? std::atoi(argv[2]) : 100000;
     sonara::bench::ResultTable table;
@@ -57,6 +65,7 @@ int main(int argc, char** argv) {
     sonara::bench::runSkinBench(table);
     sonara::bench::runWindowBench(records, table);
     sonara::bench::runSaveBench(records, table);
+    sonara::bench::runInstanceBench(table);
     std::printf("\n");
     return table.print() ? 0 : 1;
 }

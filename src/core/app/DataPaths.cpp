@@ -1,4 +1,5 @@
 #include "core/app/DataPaths.h"
+#include "core/app/Environment.h"
 #include "core/app/StringTable.h"
 
 #include <cstdlib>
@@ -9,15 +10,7 @@ namespace sonara {
 namespace {
 
 std::string env(const char* name) {
-    const char* value = std::getenv(name);
-    return value != nullptr ? std::string(value) : std::string();
-}
-
-std::string withoutTrailingSlash(std::string path) {
-    while (path.size() > 1 && path.back() == '/') {
-        path.pop_back();
-    }
-    return path;
+    return environmentValue(name);
 }
 
 std::string absolute(const std::string& path) {

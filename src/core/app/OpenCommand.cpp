@@ -6,6 +6,7 @@ namespace {
 
 constexpr std::string_view kOpenStart = "[open(\"";
 constexpr std::string_view kOpenEnd = "\")]";
+constexpr std::string_view kShow = "[show()]";
 
 }  // namespace
 
@@ -39,7 +40,21 @@ std::string makeOpenCommand(std::string_view path) {
     return command;
 }
 
+std::string makeShowCommand() {
+    return std::string(kShow);
+}
+
+bool isShowCommand(std::string_view command) {
+    return command == kShow;
+}
+
 bool ShellCommandRunner::execute(std::string_view command) {
+    if (isShowCommand(command)) {
+        if (show_) {
+            show_();
+        }
+        return true;
+    }
     struct Busy {
         bool& flag;
         explicit Busy(bool& f) : flag(f) { flag = true; }

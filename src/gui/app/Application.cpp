@@ -41,7 +41,8 @@ std::vector<uint8_t> bytesOf(Write write) {
 Application::Application(AppSession& session, QObject* parent)
     : QObject(parent),
       session_(session),
-      shell_([this](const std::string& path) { openFromShell(path); }) {
+      shell_([this](const std::string& path) { openFromShell(path); },
+             [this] { runMainWindow(); }) {
     session_.services().desktop = this;
     hostTimer_.setInterval(kHostTickMs);
     connect(&hostTimer_, &QTimer::timeout, this, &Application::hostTick);
@@ -90,6 +91,9 @@ Application::~Application() {
 }
 
 void Application::start() {
+    desktopShell_ =
+        std::make_unique<ShellIntegration>(session_.paths().programFolder, session_.prompter());
+    desktopShell_->applyAtStart(session_.prefs().values());
     QApplication::setWindowIcon(applicationIcon());
     if (TrayIcon::available()) {
         tray_ = std::make_unique<TrayIcon>(session_.skinContext(), *this);
@@ -271,11 +275,17 @@ void Application::showAbout() {
 }
 
 bool Application::playInOutsidePlayer(const std::string& path) {
-    (void)path;
-    session_.prompter().message(
-        formatText(TextId::ComesLaterNote, std::string("Play in another player")),
-        Icon::Information);
-    return false;
+    return desktopShell_ && desktopShell_->playFile(path, session_.prefs().values());
+}
+
+bool Application::playListInOutsidePlayer(bool append) {
+    return desktopShell_ && desktopShell_->outsidePlayer().handPlayList(
+                                session_.playList().list().entries(), append);
+}
+
+ExternalPlayerLabels Application::outsidePlayerLabels() const {
+    return desktopShell_ ? desktopShell_->menuLabels(session_.prefs().values())
+                         : ExternalPlayerLabels{};
 }
 
 }  // namespace sonara::gui

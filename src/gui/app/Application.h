@@ -11,6 +11,7 @@
 #include "core/app/BackgroundSaver.h"
 #include "core/app/OpenCommand.h"
 #include "core/mainwnd/ViewMode.h"
+#include "gui/app/ShellIntegration.h"
 #include "gui/mainwnd/DesktopActions.h"
 #include "gui/mainwnd/MainServices.h"
 
@@ -43,6 +44,9 @@ class Application final : public QObject, public CommandTarget, public DesktopAc
     void runMainWindow();
     // Nullptr while only the tray icon runs.
     MainWindow* mainWindow() const { return window_; }
+    // The file types and the outside player, for the preferences' OK;
+    // nullptr before start().
+    ShellIntegration* shellIntegration() { return desktopShell_.get(); }
 
     // A command from another start of the program ([open("PATH")]). An open
     // with no window opens the window first, so no request is lost.
@@ -69,6 +73,8 @@ class Application final : public QObject, public CommandTarget, public DesktopAc
     void showHelp() override;
     void showAbout() override;
     bool playInOutsidePlayer(const std::string& path) override;
+    bool playListInOutsidePlayer(bool append) override;
+    ExternalPlayerLabels outsidePlayerLabels() const override;
 
   signals:
     void hostTick();
@@ -93,6 +99,8 @@ class Application final : public QObject, public CommandTarget, public DesktopAc
     QTimer saveTimer_;
     QTimer saveSliceTimer_;
     std::unique_ptr<BackgroundSaver> saver_;
+    // The file types and the user's own MP3 player; made in start().
+    std::unique_ptr<ShellIntegration> desktopShell_;
     std::set<std::string> reportedFailures_;
     // Only where the desktop has a notification area.
     std::unique_ptr<TrayIcon> tray_;

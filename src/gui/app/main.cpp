@@ -6,11 +6,14 @@
 #include <QTimer>
 #include <cstdio>
 
+#include "core/app/CommandLine.h"
 #include "core/app/DataPaths.h"
+#include "core/app/OpenCommand.h"
 #include "core/app/StringTable.h"
 #include "core/mainwnd/ViewMode.h"
 #include "gui/app/AppSession.h"
 #include "gui/app/Application.h"
+#include "gui/app/InstanceChannel.h"
 #include "gui/app/SkinGallery.h"
 #include "gui/app/TerminationSignals.h"
 #include "gui/app/WindowPicture.h"
@@ -21,6 +24,23 @@ namespace {
 
 void complain(const std::string& text) {
     std::fprintf(stderr, "sonara: %s\n", text.c_str());
+}
+
+// What a second start hands the running program: its files, or the request
+// to show the window when it names none.
+std::vector<std::string> commandsForRunningProgram(const QStringList& files) {
+    const std::string workingFolder = QDir::currentPath().toStdString();
+    std::vector<std::string> commands;
+    for (const QString& file : files) {
+        if (const std::string path = sonara::commandLinePath(file.toStdString(), workingFolder);
+            !path.empty()) {
+            commands.push_back(sonara::makeOpenCommand(path));
+        }
+    }
+    if (commands.empty()) {
+        commands.push_back(sonara::makeShowCommand());
+    }
+    return commands;
 }
 
 }  // namespace
@@ -64,10 +84,26 @@ int main(int argc, char** argv) {
         }
     }
 
-    sonara::gui::AppSession session(
-        sonara::DataPaths::resolve(parser.value(homeOption).toStdString()),
-        sonara::skin::defaultSkin(), sonara::skin::bundledSkins());
+    const sonara::DataPaths paths =
+        sonara::DataPaths::resolve(parser.value(homeOption).toStdString());
     const bool picture = parser.isSet(screenshotOption) || parser.isSet(galleryOption);
+    // Decided before any data file is read: a second start only hands its
+    // files over. Pictures are one-shot and never meet the running program.
+    sonara::gui::InstanceChannel instance;
+    if (!picture) {
+        const sonara::gui::InstanceChannel::Claim claim = instance.claim(
+            paths.programFolder, commandsForRunningProgram(parser.positionalArguments()));
+        if (claim.role == sonara::gui::InstanceChannel::Role::Forwarded) {
+            return 0;
+        }
+        if (claim.role == sonara::gui::InstanceChannel::Role::Refused) {
+            complain(claim.message);
+            return 1;
+        }
+    }
+
+    sonara::gui::AppSession session(paths, sonara::skin::defaultSkin(),
+                                    sonara::skin::bundledSkins());
     if (picture) {
         // Nobody is there to answer: messages go to the terminal, and every
         // question gets the answer that changes nothing.
@@ -109,6 +145,13 @@ int main(int argc, char** argv) {
     QObject::connect(&app, &QGuiApplication::commitDataRequest, &application,
                      [&application](QSessionManager&) { application.saveNow(); });
     application.start();
+    QObject::connect(&instance, &sonara::gui::InstanceChannel::commandReceived, &application,
+                     [&application](const std::string& command) {
+                         if (!application.executeShellCommand(command)) {
+                             complain("ignored the command " + command);
+                         }
+                     });
+    instance.serve();
 
     int result = 0;
     if (parser.isSet(screenshotOption)) {
@@ -126,6 +169,7 @@ int main(int argc, char** argv) {
         });
     }
     const int loop = QApplication::exec();
+    instance.retire();
     const sonara::Status closed = application.shutDown();
     if (!closed) {
         complain(closed.error());

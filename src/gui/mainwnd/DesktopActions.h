@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "core/mainwnd/MenuPreparation.h"
+
 namespace sonara::gui {
 
 // What the window leaves to the application because it outlives the window:
@@ -18,6 +20,11 @@ class DesktopActions {
     // Hands `path` to the user's own MP3 player (the "Play in" item); false
     // when nothing was handed over (the reason was shown).
     virtual bool playInOutsidePlayer(const std::string& path) = 0;
+    // The current play list handed to that player in place of its own
+    // list, or added to it ("Set as" / "Append to").
+    virtual bool playListInOutsidePlayer(bool append) = 0;
+    // That player's name and abilities as the menus show them.
+    virtual ExternalPlayerLabels outsidePlayerLabels() const = 0;
 };
 
 }  // namespace sonara::gui

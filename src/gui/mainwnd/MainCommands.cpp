@@ -39,13 +39,6 @@ std::optional<Command> buttonForTrayCommand(Command command) {
     }
 }
 
-MenuContext menuContext(const MainWindow& window, bool builtIn) {
-    MenuContext context;
-    context.view = window.view();
-    context.builtInPlayer = builtIn;
-    return context;
-}
-
 }  // namespace
 
 MainCommands::MainCommands(MainWindow& window, MainPanes& panes)
@@ -93,7 +86,7 @@ void MainCommands::comesLater(Command command) {
 }
 
 std::optional<Menu> MainCommands::menuForButton(Command button) const {
-    const MenuContext context = menuContext(window_, builtInPlayer());
+    const MenuContext context = window_.menuContext();
     switch (button) {
         case Command::MenuButton:
             return prepareMenu(menuButtonMenu(window_.view()), context);
@@ -213,6 +206,14 @@ void MainCommands::run(Command command) {
         case Command::TrayAbout:
             if (DesktopActions* desktop = window_.services().desktop) {
                 command == Command::Help ? desktop->showHelp() : desktop->showAbout();
+                return;
+            }
+            comesLater(command);
+            return;
+        case Command::SetExternalPlayList:
+        case Command::AppendExternalPlayList:
+            if (DesktopActions* desktop = window_.services().desktop) {
+                desktop->playListInOutsidePlayer(command == Command::AppendExternalPlayList);
                 return;
             }
             comesLater(command);

@@ -50,10 +50,7 @@ MainPanes::MainPanes(MainWindow& window, MainServices& services, CommandTarget& 
 }
 
 void MainPanes::openRightClickMenu(RightClickTarget target, QPoint globalPos) {
-    MenuContext context;
-    context.view = window_.view();
-    context.builtInPlayer = window_.services().skin.prefs.values().useAsDefaultPlayer != 0;
-    if (const std::optional<Menu> menu = rightClickMenu(target, context)) {
+    if (const std::optional<Menu> menu = rightClickMenu(target, window_.menuContext())) {
         window_.openMenu(*menu, globalPos);
     }
 }

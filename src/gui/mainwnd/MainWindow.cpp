@@ -20,6 +20,7 @@
 #include "core/playlist/CurrentPlayList.h"
 #include "core/settings/PreferenceStore.h"
 #include "core/skin/SkinFiles.h"
+#include "gui/mainwnd/DesktopActions.h"
 #include "gui/mainwnd/FileOpening.h"
 #include "gui/mainwnd/LibraryTasks.h"
 #include "gui/mainwnd/MainCommands.h"
@@ -511,11 +512,19 @@ void MainWindow::mouseDoubleClickEvent(QMouseEvent* event) {
     }
 }
 
-void MainWindow::contextMenuEvent(QContextMenuEvent* event) {
+MenuContext MainWindow::menuContext() const {
     MenuContext context;
     context.view = view();
     context.builtInPlayer = services_.skin.prefs.values().useAsDefaultPlayer != 0;
-    if (const std::optional<Menu> menu = rightClickMenu(RightClickTarget::Background, context)) {
+    if (!context.builtInPlayer && services_.desktop != nullptr) {
+        context.externalPlayer = services_.desktop->outsidePlayerLabels();
+    }
+    return context;
+}
+
+void MainWindow::contextMenuEvent(QContextMenuEvent* event) {
+    if (const std::optional<Menu> menu =
+            rightClickMenu(RightClickTarget::Background, menuContext())) {
         openMenu(*menu, event->globalPos());
     }
 }

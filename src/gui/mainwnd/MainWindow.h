@@ -11,6 +11,7 @@
 #include "core/mainwnd/LayoutEngine.h"
 #include "core/mainwnd/LayoutTarget.h"
 #include "core/mainwnd/MenuItem.h"
+#include "core/mainwnd/MenuPreparation.h"
 #include "core/mainwnd/ViewSwitcher.h"
 #include "gui/mainwnd/ColumnFractions.h"
 #include "gui/mainwnd/ControlMap.h"
@@ -66,6 +67,8 @@ class MainWindow final : public SkinDialog,
     void runCommand(Command command) override;
     // Opens the skinned pop-up at `globalPos`; runs the chosen command.
     void openMenu(const Menu& menu, QPoint globalPos);
+    // What the menus depend on now: the view and the player in use.
+    MenuContext menuContext() const;
     // Files from the command line, a drop or File Open, by their kind.
     void openFiles(const std::vector<std::string>& paths);
 

@@ -93,5 +93,21 @@ TEST(OpenFileShellCommand, TheRunnerIsBusyOnlyWhileItOpens) {
     EXPECT_EQ(busyWhileOpening, std::vector<bool>{true});
 }
 
+TEST(OpenFileShellCommand, AShowCommandShowsAndOpensNothing) {
+    std::vector<std::string> opened;
+    int shown = 0;
+    ShellCommandRunner runner([&](const std::string& path) { opened.push_back(path); },
+                              [&] { ++shown; });
+    EXPECT_TRUE(isShowCommand(makeShowCommand()));
+    EXPECT_FALSE(isShowCommand(makeOpenCommand("[show()]")));
+    EXPECT_TRUE(runner.execute(makeShowCommand()));
+    EXPECT_TRUE(runner.execute("[SHOW()]"));  // like any unknown command: ignored
+    EXPECT_TRUE(runner.execute(makeOpenCommand("/m/[show()]")));
+    EXPECT_EQ(shown, 1);
+    EXPECT_EQ(opened, std::vector<std::string>{"/m/[show()]"});
+    // Without a show callback the command is still handled.
+    EXPECT_TRUE(ShellCommandRunner([](const std::string&) {}).execute(makeShowCommand()));
+}
+
 }  // namespace
 }  // namespace sonara

@@ -2,6 +2,8 @@
 // starts' files, the tray's commands with no window, the signals that end a
 // run and the save on the way out.
 #include <QApplication>
+#include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <csignal>
@@ -32,6 +34,9 @@ struct Program {
     std::vector<std::string> told;
 
     explicit Program(const std::function<void(Preferences&)>& prepare = {}) {
+        // Starting takes the desktop's MP3 type over: never the user's own.
+        qputenv("XDG_CONFIG_HOME", home.filePath("config").toUtf8());
+        qputenv("XDG_DATA_HOME", home.filePath("data").toUtf8());
         session = std::make_unique<AppSession>(DataPaths::resolve(home.path().toStdString()),
                                                skin::defaultSkin(), skin::bundledSkins());
         session->prompter().setScript([this](const PromptRequest& request) {
@@ -68,6 +73,51 @@ struct Program {
 class ApplicationTest : public QObject {
     Q_OBJECT
   private slots:
+    void startingTakesTheMp3FilesOverOnlyForTheBuiltInPlayer() {
+        const auto mimeApps = [](Program& program) {
+            QFile file(program.home.filePath("config/mimeapps.list"));
+            return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+        };
+        Program outside([](Preferences& values) { values.useAsDefaultPlayer = 0; });
+        outside.app->start();
+        QVERIFY(!mimeApps(outside).contains("audio/mpeg=sonara.desktop;"));
+        Program builtIn;
+        builtIn.app->start();
+        QVERIFY(mimeApps(builtIn).contains("audio/mpeg=sonara.desktop;"));
+    }
+
+    void playInHandsTheSongToTheUsersOwnPlayer() {
+        Program program([](Preferences& values) {
+            values.useAsDefaultPlayer = 0;
+            values.playerAction = 2;
+        });
+        QDir(program.home.path()).mkpath("config");
+        QDir(program.home.path()).mkpath("bin");
+        QFile list(program.home.filePath("config/mimeapps.list"));
+        QVERIFY(list.open(QIODevice::WriteOnly));
+        list.write("[Default Applications]\naudio/mpeg=audacious.desktop;\n");
+        list.close();
+        // A stand-in player that writes down what it was given.
+        const QString player = program.home.filePath("bin/audacious");
+        QFile script(player);
+        QVERIFY(script.open(QIODevice::WriteOnly));
+        script.write("#!/bin/sh\nprintf '%s|' \"$@\" > \"$0.tmp\" && mv \"$0.tmp\" \"$0.args\"\n");
+        script.close();
+        script.setPermissions(script.permissions() | QFileDevice::ExeOwner);
+        const QByteArray path = qgetenv("PATH");
+        qputenv("PATH", program.home.filePath("bin").toUtf8() + ":" + path);
+        program.app->start();
+
+        const std::string song = program.song("It's \"a\" song; $HOME.mp3");
+        QVERIFY(program.app->playInOutsidePlayer(song));
+        QTRY_VERIFY(QFile::exists(player + ".args"));
+        QFile args(player + ".args");
+        QVERIFY(args.open(QIODevice::ReadOnly));
+        QCOMPARE(args.readAll().toStdString(), "-e|" + song + "|");
+        QCOMPARE(program.app->outsidePlayerLabels().name, std::string("Audacious"));
+        qputenv("PATH", path);
+    }
+
     void hidingToTheTrayDeletesTheWindowAndTheTrayMakesANewOne() {
         Program program;
         program.app->start();

@@ -28,6 +28,7 @@
 #include "gui/app/AppSession.h"
 #include "gui/controls/HistoryCombo.h"
 #include "gui/controls/SkinListCtrl.h"
+#include "gui/mainwnd/DesktopActions.h"
 #include "gui/mainwnd/MainCommands.h"
 #include "gui/mainwnd/MainPanes.h"
 #include "gui/mainwnd/MainWindow.h"
@@ -134,6 +135,19 @@ bool opensAMenu(const std::function<void()>& action) {
     QTest::qWait(60);
     return opened;
 }
+
+// The application's side of the window, naming an outside player.
+class NamedOutsidePlayer final : public DesktopActions {
+  public:
+    void hideToTray() override {}
+    void showHelp() override {}
+    void showAbout() override {}
+    bool playInOutsidePlayer(const std::string&) override { return false; }
+    bool playListInOutsidePlayer(bool) override { return false; }
+    ExternalPlayerLabels outsidePlayerLabels() const override {
+        return {"Audacious", "Enque", true, false};
+    }
+};
 
 // Counts the Esc presses that reach a widget.
 class EscapeCounter final : public QObject {
@@ -358,6 +372,24 @@ class MainWindowTest : public QObject {
             QContextMenuEvent background(QContextMenuEvent::Mouse, QPoint(5, 5), QPoint(5, 5));
             QApplication::sendEvent(session.window.get(), &background);
         }));
+    }
+
+    void theMenusNameTheOutsidePlayerOnlyWhileItIsInUse() {
+        NamedOutsidePlayer desktop;
+        WindowSession session;
+        session.start([&](Preferences& values) { values.useAsDefaultPlayer = 0; });
+        session.app->services().desktop = &desktop;
+        const std::optional<Menu> file =
+            session.window->commands().menuForButton(Command::FileButton);
+        QVERIFY(file);
+        const MenuItem* set = testing::findMenuItem(file->items, Command::SetExternalPlayList);
+        QVERIFY(set != nullptr);
+        QCOMPARE(set->text, std::string("Set as Audacious Playlist"));
+        QVERIFY(!testing::findMenuItem(file->items, Command::AppendExternalPlayList));
+
+        session.app->prefs().values().useAsDefaultPlayer = 1;
+        QCOMPARE(session.window->menuContext().externalPlayer.name, std::string());
+        session.app->services().desktop = nullptr;
     }
 
     void theMainMenuKeepsItsButtonDisabledWhileItIsOpen() {
