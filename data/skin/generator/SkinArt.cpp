@@ -8,6 +8,7 @@
 #include <cstdint>
 
 #include "ButtonFace.h"
+#include "Emblem.h"
 #include "KeyedCanvas.h"
 #include "Symbols.h"
 #include "core/skin/SkinFiles.h"
@@ -162,10 +163,18 @@ QImage keyFace(const Palette& palette, int width) {
 }  // namespace
 
 // Ten keys and their gaps fit the library list of the template's width.
-QImage keySmall(const Palette& palette) { return keyFace(palette, 28); }
-QImage keyMedium(const Palette& palette) { return keyFace(palette, 42); }
-QImage keyLarge(const Palette& palette) { return keyFace(palette, 56); }
-QImage keySpaceBar(const Palette& palette) { return keyFace(palette, 168); }
+QImage keySmall(const Palette& palette) {
+    return keyFace(palette, 28);
+}
+QImage keyMedium(const Palette& palette) {
+    return keyFace(palette, 42);
+}
+QImage keyLarge(const Palette& palette) {
+    return keyFace(palette, 56);
+}
+QImage keySpaceBar(const Palette& palette) {
+    return keyFace(palette, 168);
+}
 
 QImage tile(const Palette& palette) {
     QImage image(64, 64, QImage::Format_RGB888);
@@ -188,34 +197,12 @@ QImage tile(const Palette& palette) {
 
 namespace {
 
-// The mark: a disc with equaliser bars.
-void drawMark(QPainter& painter, const QRectF& disc, const Palette& palette) {
-    QLinearGradient fill(disc.topLeft(), disc.bottomLeft());
-    fill.setColorAt(0, palette.logoTop);
-    fill.setColorAt(1, palette.logoBottom);
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(fill);
-    painter.drawEllipse(disc);
-    constexpr std::array<qreal, 5> kHeights = {0.30, 0.58, 0.80, 0.50, 0.26};
-    const qreal barWidth = disc.width() * 0.09;
-    const qreal gap = disc.width() * 0.055;
-    const qreal total = 5 * barWidth + 4 * gap;
-    qreal x = disc.center().x() - total / 2;
-    painter.setBrush(palette.logoMarkInk);
-    for (qreal height : kHeights) {
-        const qreal h = height * disc.height() * 0.78;
-        painter.drawRoundedRect(QRectF(x, disc.center().y() - h / 2, barWidth, h), barWidth / 2,
-                                barWidth / 2);
-        x += barWidth + gap;
-    }
-}
-
 QImage drawLogo(const Palette& palette, QSize size, const QRectF& disc, int fontSize, qreal textX) {
     QImage art(size, QImage::Format_ARGB32_Premultiplied);
     art.fill(palette.matte);
     QPainter painter(&art);
     preparePainter(painter);
-    drawMark(painter, disc, palette);
+    drawMark(painter, disc, palette, markHeights());
     const QFont font = captionFont(fontSize);
     const QFontMetricsF metrics(font);
     const qreal baseline = std::round(size.height() / 2.0 + metrics.capHeight() / 2);

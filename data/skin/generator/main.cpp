@@ -1,10 +1,11 @@
 // sonara-skin-generator: draws the bundled skins at build time.
 //
-//   sonara-skin-generator <skins-folder> <source.cpp> [--png <folder>]
+//   sonara-skin-generator <skins-folder> <source.cpp> <icons-folder> [--png <folder>]
 //
-// writes every built-in file of each skin into <skins-folder>/<name>/ and a
-// C++ source with their bytes; --png also writes each bitmap as PNG for
-// looking at.
+// writes every built-in file of each skin into <skins-folder>/<name>/, the
+// application icon into <icons-folder>/hicolor/<N>x<N>/apps/sonara.png, and
+// a C++ source with the skins' bytes, the icon's and the tray animation's;
+// --png also writes each bitmap and tray frame as PNG for looking at.
 
 #include <QBuffer>
 #include <QDir>
@@ -20,6 +21,7 @@
 #include <string>
 #include <vector>
 
+#include "DesktopArt.h"
 #include "FontInfoTexts.h"
 #include "Palette.h"
 #include "SkinArt.h"
@@ -37,12 +39,16 @@ struct SkinOutput {
     std::array<QImage, skin::kFileCount> images;
 };
 
-QByteArray bmpBytes(const QImage& image) {
+QByteArray imageBytes(const QImage& image, const char* format) {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "BMP");
+    image.save(&buffer, format);
     return bytes;
+}
+
+QByteArray bmpBytes(const QImage& image) {
+    return imageBytes(image, "BMP");
 }
 
 SkinOutput drawSkin(const Palette& palette, const std::string& fontInfo, const QString& symbol) {
@@ -110,27 +116,106 @@ bool writeSkinFolder(const SkinOutput& skinOut, const QString& skinsFolder,
     return true;
 }
 
+struct DesktopOutput {
+    std::vector<std::vector<QByteArray>> trayFrames;  // by frame, then by kTraySizes
+    std::vector<QByteArray> icons;                    // by kIconSizes
+};
+
+DesktopOutput drawDesktop(const Palette& palette, const QString& pngFolder) {
+    DesktopOutput out;
+    for (int frame = 0; frame < kTrayFrames; ++frame) {
+        std::vector<QByteArray>& sizes = out.trayFrames.emplace_back();
+        for (int size : kTraySizes) {
+            const QImage image = trayFrame(palette, size, frame);
+            sizes.push_back(imageBytes(image, "PNG"));
+            if (!pngFolder.isEmpty()) {
+                QDir().mkpath(pngFolder);
+                image.save(QString("%1/tray-%2-%3.png").arg(pngFolder).arg(size).arg(frame));
+            }
+        }
+    }
+    for (int size : kIconSizes) {
+        out.icons.push_back(imageBytes(applicationIcon(palette, size), "PNG"));
+    }
+    return out;
+}
+
+bool writeIcons(const DesktopOutput& desktop, const QString& iconsFolder) {
+    for (size_t i = 0; i < kIconSizes.size(); ++i) {
+        const QString folder = QString("%1/hicolor/%2x%2/apps").arg(iconsFolder).arg(kIconSizes[i]);
+        if (!QDir().mkpath(folder)) {
+            std::fprintf(stderr, "sonara-skin-generator: cannot create %s\n", qPrintable(folder));
+            return false;
+        }
+        if (!writeFile(folder + "/sonara.png", desktop.icons[i])) {
+            return false;
+        }
+    }
+    return true;
+}
+
+QByteArray byteArray(const QByteArray& name, const QByteArray& bytes) {
+    QByteArray text = "const unsigned char " + name + "[] = {";
+    for (qsizetype i = 0; i < bytes.size(); ++i) {
+        text += (i % 24 == 0) ? "\n    " : "";
+        text += QByteArray::number(uchar(bytes[i]));
+        text += ',';
+    }
+    return text + "\n};\n";
+}
+
+// The desktop's pictures as C++ arrays, after the skins' (inside the
+// anonymous namespace the skins' source opens, then the tables).
+QByteArray desktopArrays(const DesktopOutput& desktop) {
+    QByteArray text;
+    for (size_t frame = 0; frame < desktop.trayFrames.size(); ++frame) {
+        for (size_t size = 0; size < kTraySizes.size(); ++size) {
+            text += byteArray("kTray" + QByteArray::number(qsizetype(frame)) + "_" +
+                                  QByteArray::number(kTraySizes[size]),
+                              desktop.trayFrames[frame][size]);
+        }
+    }
+    for (size_t i = 0; i < kIconSizes.size(); ++i) {
+        text += byteArray("kIcon" + QByteArray::number(kIconSizes[i]), desktop.icons[i]);
+    }
+    return text;
+}
+
+QByteArray desktopTables(const DesktopOutput& desktop) {
+    QByteArray text = "\nconst Blob kTrayFrames[kTrayFrameCount][kTrayIconSizeCount] = {\n";
+    for (size_t frame = 0; frame < desktop.trayFrames.size(); ++frame) {
+        text += "    {";
+        for (int size : kTraySizes) {
+            const QByteArray array =
+                "kTray" + QByteArray::number(qsizetype(frame)) + "_" + QByteArray::number(size);
+            text += "{" + array + ", sizeof " + array + "}, ";
+        }
+        text += "},\n";
+    }
+    text += "};\n\nconst Blob kApplicationIcon[kApplicationIconSizeCount] = {\n";
+    for (int size : kIconSizes) {
+        const QByteArray array = "kIcon" + QByteArray::number(size);
+        text += "    {" + array + ", sizeof " + array + "},\n";
+    }
+    return text + "};\n";
+}
+
 // The bytes as C++ arrays, indexed by the file table.
-QByteArray embeddedSource(const std::vector<SkinOutput>& skins) {
+QByteArray embeddedSource(const std::vector<SkinOutput>& skins, const DesktopOutput& desktop) {
     QByteArray text;
     text += "// Generated by sonara-skin-generator from data/skin/generator; do not edit.\n";
-    text += "#include \"skin/GeneratedSkinData.h\"\n\nnamespace {\n\n";
+    text += "#include \"skin/DesktopIconData.h\"\n#include \"skin/GeneratedSkinData.h\"\n\n";
+    text += "namespace {\n\n";
     for (const SkinOutput& skinOut : skins) {
         for (int index = 0; index < skin::kFileCount; ++index) {
             const QByteArray& bytes = skinOut.files[size_t(index)];
             if (bytes.isEmpty()) {
                 continue;
             }
-            text += "const unsigned char k" + skinOut.symbol.toLatin1() +
-                    QByteArray::number(index) + "[] = {";
-            for (qsizetype i = 0; i < bytes.size(); ++i) {
-                text += (i % 24 == 0) ? "\n    " : "";
-                text += QByteArray::number(uchar(bytes[i]));
-                text += ',';
-            }
-            text += "\n};\n";
+            text += byteArray("k" + skinOut.symbol.toLatin1() + QByteArray::number(index), bytes);
         }
     }
+    text += desktopArrays(desktop);
     text += "\n}  // namespace\n\nnamespace sonara::skin::generated {\n";
     for (const SkinOutput& skinOut : skins) {
         text += "\nconst Blob k" + skinOut.symbol.toLatin1() + "Skin[kFileCount] = {\n";
@@ -145,6 +230,7 @@ QByteArray embeddedSource(const std::vector<SkinOutput>& skins) {
         }
         text += "};\n";
     }
+    text += desktopTables(desktop);
     text += "\n}  // namespace sonara::skin::generated\n";
     return text;
 }
@@ -165,9 +251,10 @@ int main(int argc, char** argv) {
             positional << args[i];
         }
     }
-    if (positional.size() != 2) {
+    if (positional.size() != 3) {
         std::fprintf(stderr,
-                     "usage: sonara-skin-generator <skins-folder> <source.cpp> [--png <folder>]\n");
+                     "usage: sonara-skin-generator <skins-folder> <source.cpp> "
+                     "<icons-folder> [--png <folder>]\n");
         return 2;
     }
     const std::vector<SkinOutput> skins = {
@@ -179,5 +266,9 @@ int main(int argc, char** argv) {
             return 1;
         }
     }
-    return writeFile(positional[1], embeddedSource(skins)) ? 0 : 1;
+    const DesktopOutput desktop = drawDesktop(defaultPalette(), pngFolder);
+    if (!writeIcons(desktop, positional[2])) {
+        return 1;
+    }
+    return writeFile(positional[1], embeddedSource(skins, desktop)) ? 0 : 1;
 }

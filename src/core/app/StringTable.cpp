@@ -324,6 +324,11 @@ const std::unordered_map<TextId, std::string>& table() {
         {TextId::ActionWordEnqueue, "Enque"},
         {TextId::MediaControlRefused, "The Party view does not allow this."},
         {TextId::MediaControlNotAFile, "Sonara opens only local files (file://)."},
+        {TextId::HelpNotFound,
+         "The help pages could not be found. Reinstalling Sonara puts them back in %s."},
+        {TextId::HelpOpenFailed, "Unable to open the help pages:\n\n%s"},
+        {TextId::AboutTitle, "About Sonara"},
+        {TextId::AboutVersion, "Version %s"},
     };
     return texts;
 }

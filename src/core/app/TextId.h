@@ -295,6 +295,11 @@ enum class TextId {
     // The desktop's media controls, told why a request did nothing.
     MediaControlRefused = 61050,
     MediaControlNotAFile = 61051,
+    // The help pages and the About box.
+    HelpNotFound = 61030,
+    HelpOpenFailed = 61031,
+    AboutTitle = 61032,
+    AboutVersion = 61033,
 };
 
 // Every id above, for the check that each has a text and each text a name;
@@ -575,6 +580,10 @@ inline constexpr TextId kAllTextIds[] = {
     TextId::ActionWordEnqueue,
     TextId::MediaControlRefused,
     TextId::MediaControlNotAFile,
+    TextId::HelpNotFound,
+    TextId::HelpOpenFailed,
+    TextId::AboutTitle,
+    TextId::AboutVersion,
 };
 
 }  // namespace sonara

@@ -13,7 +13,12 @@
 #include "core/playlist/CurrentPlayListFile.h"
 #include "core/settings/WindowPreferences.h"
 #include "gui/app/AppSession.h"
+#include "gui/app/DesktopIcons.h"
+#include "gui/app/HelpPages.h"
 #include "gui/app/MprisService.h"
+#include "gui/app/TrayIcon.h"
+#include "gui/controls/HyperLinkOpener.h"
+#include "gui/dialogs/AboutDialog.h"
 #include "gui/dialogs/SelectSkinDialog.h"
 #include "gui/mainwnd/MainWindow.h"
 #include "gui/skin/SkinEvents.h"
@@ -98,6 +103,17 @@ void Application::start() {
         connect(this, &Application::hostTick, mpris_.get(), &MprisService::refresh);
     } else {
         mpris_.reset();
+    }
+    QApplication::setWindowIcon(applicationIcon());
+    if (TrayIcon::available()) {
+        tray_ = std::make_unique<TrayIcon>(session_.skinContext(), *this);
+        tray_->install();
+        setTrayShown(true);
+        connect(this, &Application::hostTick, tray_.get(), [this] {
+            const audio::PlayerHost& player = session_.player();
+            tray_->tick(player.isPlaying() && !player.isPaused(),
+                        session_.playList().nowPlaying().caption());
+        });
     }
     hostTimer_.start();
     saveTimer_.start();
@@ -219,6 +235,8 @@ Status Application::shutDown() {
     // The exit save must not race a round's writes to the same files.
     (void)saver_->finish();  // the exit save below writes every file again
     closeWindow(true);
+    tray_.reset();  // off the desktop before the data files are written
+    mpris_.reset();
     return session_.shutDown();
 }
 
@@ -257,13 +275,14 @@ void Application::hideToTray() {
 }
 
 void Application::showHelp() {
-    session_.prompter().message(formatText(TextId::ComesLaterNote, std::string("Help")),
-                                Icon::Information);
+    SystemDesktopOpener opener;
+    (void)HelpPages(opener, session_.prompter()).open();  // false: the user was told why
 }
 
 void Application::showAbout() {
-    session_.prompter().message(formatText(TextId::ComesLaterNote, std::string("About Sonara")),
-                                Icon::Information);
+    SkinContext context = session_.skinContext();
+    AboutDialog dialog(context, session_.library(), window_);
+    dialog.exec();
 }
 
 bool Application::playInOutsidePlayer(const std::string& path) {

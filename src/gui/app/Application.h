@@ -20,6 +20,7 @@ namespace sonara::gui {
 class AppSession;
 class MainWindow;
 class MprisService;
+class TrayIcon;
 
 // The program while it runs: it lends the session's state to a main window
 // made when the window is shown and deleted when it is hidden to the tray,
@@ -103,6 +104,8 @@ class Application final : public QObject, public CommandTarget, public DesktopAc
     std::unique_ptr<ShellIntegration> desktopShell_;
     std::set<std::string> reportedFailures_;
     std::unique_ptr<MprisService> mpris_;  // none without a session bus
+    // Only where the desktop has a notification area.
+    std::unique_ptr<TrayIcon> tray_;
     bool trayShown_ = false;
     bool exiting_ = false;
 };
