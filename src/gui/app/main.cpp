@@ -2,6 +2,7 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDir>
+#include <QMessageBox>
 #include <QSessionManager>
 #include <QTimer>
 #include <cstdio>
@@ -98,6 +99,10 @@ int main(int argc, char** argv) {
         }
         if (claim.role == sonara::gui::InstanceChannel::Role::Refused) {
             complain(claim.message);
+            // Started from a file manager, nobody reads the terminal. No skin
+            // is loaded yet: a plain box.
+            QMessageBox::critical(nullptr, QStringLiteral("Sonara"),
+                                  QString::fromStdString(claim.message));
             return 1;
         }
     }
