@@ -66,25 +66,9 @@ send Play >/dev/null || e2e_fail "Play did not resume"
 e2e_wait_until 5 status_is Playing
 
 # Party view (its key, then its note closed): the lock-down holds on the bus.
-popup_shown() {
-  local id
-  for id in $(xdotool search --onlyvisible --pid "$E2E_PID" 2>/dev/null); do
-    [ "$id" != "$main_window" ] && [ "$(xdotool getwindowname "$id" 2>/dev/null)" = Sonara ] &&
-      { echo "$id"; return 0; }
-  done
-  return 1
-}
 main_window=$E2E_WINDOW
 e2e_key ctrl+p
-note_closed() {
-  local note
-  note=$(popup_shown) || return 0
-  E2E_WINDOW=$note e2e_key Return 2>/dev/null || true
-  sleep 0.3
-  ! popup_shown >/dev/null
-}
-e2e_wait_until 5 popup_shown >/dev/null
-e2e_wait_until 5 note_closed
+e2e_close_note "$main_window"
 party_view() { grep -qx "LastView=1" "$E2E_HOME/Sonara.ini"; }
 e2e_wait_until 5 party_view
 for method in Pause Stop Next Previous PlayPause; do

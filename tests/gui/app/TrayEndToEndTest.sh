@@ -12,14 +12,9 @@ if [ "${1:-}" != "--steps" ]; then
 fi
 
 # Sourced by scripts/e2e-window from here on, with sonara's main window open.
-shot() {
-  if [ -n "${E2E_SHOTS:-}" ]; then
-    mkdir -p "$E2E_SHOTS"
-    e2e_screenshot "$E2E_SHOTS/$1.png"
-  fi
-}
-units_x() { echo $(((${1} * 3 + 1) / 2)); }
-units_y() { echo $(((${1} * 13 + 4) / 8)); }
+shot() { e2e_shot "$@"; }
+units_x() { e2e_units_x "$@"; }
+units_y() { e2e_units_y "$@"; }
 close_x=$(($(units_x 466) - 7))
 # The mini tool bar's items are 14 pixels apart; the tray button is four
 # left of the close button, past the group gap of 5.

@@ -9,19 +9,14 @@ if [ "${1:-}" != "--steps" ]; then
 fi
 
 # Sourced by scripts/e2e-window from here on, with sonara's main window open.
-shot() {
-  if [ -n "${E2E_SHOTS:-}" ]; then
-    mkdir -p "$E2E_SHOTS"
-    e2e_screenshot "$E2E_SHOTS/$1.png"
-  fi
-}
+shot() { e2e_shot "$@"; }
 
 e2e_cli list | grep -q "First Light" || e2e_fail "the library lacks the first song"
 
 # Where a control sits in the window: its rectangle in the window's layout
 # units (1.5 pixels across, 1.625 down), as the template places it.
-units_x() { echo $(((${1} * 3 + 1) / 2)); }
-units_y() { echo $(((${1} * 13 + 4) / 8)); }
+units_x() { e2e_units_x "$@"; }
+units_y() { e2e_units_y "$@"; }
 click_units() { e2e_click "$(units_x "$1")" "$(units_y "$2")"; }
 search_text=(145 78)  # the search text's middle
 add_to_play_list=(237 124)
@@ -60,16 +55,7 @@ main_window_sized() {
   done
   return 1
 }
-# A message box or menu of sonara: titled with the bare program name, unlike
-# the main window, whose caption is padded, and tool tips, which have none.
-popup_window() {
-  local id
-  for id in $(xdotool search --onlyvisible --pid "$E2E_PID" 2>/dev/null); do
-    [ "$id" != "$main_window" ] && [ "$(xdotool getwindowname "$id" 2>/dev/null)" = Sonara ] &&
-      { echo "$id"; return 0; }
-  done
-  return 1
-}
+popup_window() { e2e_popup_window "$main_window"; }
 has_popup() { popup_window >/dev/null; }
 
 main_window=$E2E_WINDOW
@@ -111,17 +97,7 @@ shot stopped
 
 # Party view tells about itself first, then fills the screen; Ctrl+N returns.
 e2e_key ctrl+p
-e2e_wait_until 5 has_popup
-# Enter closes the note; pressed again while it shows, as a note that has
-# only just opened may not have the keyboard yet.
-note_closed() {
-  local note
-  note=$(popup_window) || return 0
-  E2E_WINDOW=$note e2e_key Return 2>/dev/null || true
-  sleep 0.3
-  ! has_popup
-}
-e2e_wait_until 5 note_closed
+e2e_close_note "$main_window"
 screen=$(xdotool getdisplaygeometry | tr ' ' x)
 e2e_wait_until 5 main_window_sized "$screen"
 shot party
