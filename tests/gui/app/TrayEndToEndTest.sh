@@ -96,7 +96,9 @@ e2e_wait_title "Second Wind" 5
 shot shown
 # The window carries the program's icon, for the task bar and the switcher.
 if command -v xprop >/dev/null; then
-  xprop -id "$main_window" _NET_WM_ICON | grep -q 'Icon (' || e2e_fail "the window has no icon"
+  # Read whole first: grep -q stopping early would kill xprop with SIGPIPE.
+  icon=$(xprop -id "$main_window" _NET_WM_ICON 2>/dev/null || true)
+  grep -q 'Icon (' <<<"$icon" || e2e_fail "the window has no icon"
 fi
 
 e2e_click "$close_x" 10
