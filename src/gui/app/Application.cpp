@@ -91,9 +91,19 @@ Application::~Application() {
     session_.services().desktop = nullptr;
 }
 
-void Application::start() {
+void Application::start(bool desktop) {
     desktopShell_ =
         std::make_unique<ShellIntegration>(session_.paths().programFolder, session_.prompter());
+    QApplication::setWindowIcon(applicationIcon());
+    if (desktop) {
+        startDesktop();
+    }
+    hostTimer_.start();
+    saveTimer_.start();
+    runMainWindow();
+}
+
+void Application::startDesktop() {
     desktopShell_->applyAtStart(session_.prefs().values());
     mpris_ = std::make_unique<MprisService>(
         session_.player(), session_.playList(), *this, [this] { return currentView(); },
@@ -104,7 +114,6 @@ void Application::start() {
     } else {
         mpris_.reset();
     }
-    QApplication::setWindowIcon(applicationIcon());
     if (TrayIcon::available()) {
         tray_ = std::make_unique<TrayIcon>(session_.skinContext(), *this);
         tray_->install();
@@ -115,9 +124,6 @@ void Application::start() {
                         session_.playList().nowPlaying().caption());
         });
     }
-    hostTimer_.start();
-    saveTimer_.start();
-    runMainWindow();
 }
 
 void Application::runMainWindow() {

@@ -39,8 +39,10 @@ class Application final : public QObject, public CommandTarget, public DesktopAc
     Application& operator=(const Application&) = delete;
 
     // Starts the tick and the periodic save, and shows the first window with
-    // the command line's files. Call once, after the session started.
-    void start();
+    // the command line's files. Call once, after the session started. A
+    // one-shot picture (`desktop` false) leaves the desktop alone: no file
+    // types taken over, no media-player service, no tray icon.
+    void start(bool desktop = true);
     // Restores the window when it exists; else makes, shows and opens one.
     void runMainWindow();
     // Nullptr while only the tray icon runs.
@@ -83,6 +85,8 @@ class Application final : public QObject, public CommandTarget, public DesktopAc
     void windowChanged(MainWindow* window);
 
   private:
+    // The file types, the media-player service and the tray icon.
+    void startDesktop();
     void openFromShell(const std::string& path);
     // Later (the window may be in its own handler) or now (at the end, when
     // no event loop will run again).

@@ -149,7 +149,7 @@ int main(int argc, char** argv) {
                      &sonara::gui::Application::exit);
     QObject::connect(&app, &QGuiApplication::commitDataRequest, &application,
                      [&application](QSessionManager&) { application.saveNow(); });
-    application.start();
+    application.start(!picture);
     QObject::connect(&instance, &sonara::gui::InstanceChannel::commandReceived, &application,
                      [&application](const std::string& command) {
                          if (!application.executeShellCommand(command)) {
