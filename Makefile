@@ -5,7 +5,7 @@ ASAN_BUILD ?= build/asan
 FUZZ_BUILD ?= build/fuzz
 RELEASE_BUILD ?= build/release
 JOBS ?= $(shell nproc)
-FUZZ_SECONDS ?= 12
+FUZZ_SECONDS ?= 7
 PREFIX ?= /usr/local
 DESTDIR ?=
 
