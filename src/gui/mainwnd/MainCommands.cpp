@@ -14,6 +14,7 @@
 #include "gui/mainwnd/LibraryTasks.h"
 #include "gui/mainwnd/MainPanes.h"
 #include "gui/mainwnd/MainWindow.h"
+#include "gui/mainwnd/WindowDialogs.h"
 
 namespace sonara::gui {
 
@@ -44,7 +45,10 @@ std::optional<Command> buttonForTrayCommand(Command command) {
 MainCommands::MainCommands(MainWindow& window, MainPanes& panes)
     : window_(window),
       panes_(panes),
-      transport_(window.services().playList.sequence(), *this, *this) {}
+      transport_(window.services().playList.sequence(), *this, *this),
+      dialogs_(std::make_unique<WindowDialogs>(window)) {}
+
+MainCommands::~MainCommands() = default;
 
 bool MainCommands::builtInPlayer() const {
     return window_.services().skin.prefs.values().useAsDefaultPlayer != 0;
@@ -239,7 +243,9 @@ void MainCommands::run(Command command) {
         case Command::SearchFieldChanged:
             return;  // nothing to change, or no action of their own
         default:
-            comesLater(command);
+            if (!dialogs_->run(command)) {
+                comesLater(command);
+            }
             return;
     }
 }

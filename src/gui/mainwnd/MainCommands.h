@@ -1,5 +1,6 @@
 #pragma once
 
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -12,15 +13,18 @@ namespace sonara::gui {
 
 class MainWindow;
 class MainPanes;
+class WindowDialogs;
 
 // Runs the main window's commands, from whichever button, key, menu or
 // message they came: Party view's lock-down first, then the views, the
-// transport buttons, the work space, the panes' own commands and the menus
-// the buttons open. A command whose dialog the program does not have yet
-// says so. Borrows the window and its panes; user-interface thread only.
+// transport buttons, the work space, the panes' own commands, the menus
+// the buttons open and the dialogs (WindowDialogs). A command whose dialog
+// the program does not have yet says so. Borrows the window and its panes; user-interface thread
+// only.
 class MainCommands final : private PauseControl, private ExternalPlayerHandOff {
   public:
     MainCommands(MainWindow& window, MainPanes& panes);
+    ~MainCommands();
 
     void run(Command command);
     // The owner's key combination in Party view.
@@ -47,6 +51,7 @@ class MainCommands final : private PauseControl, private ExternalPlayerHandOff {
     MainWindow& window_;
     MainPanes& panes_;
     TransportCommands transport_;
+    std::unique_ptr<WindowDialogs> dialogs_;
 };
 
 }  // namespace sonara::gui

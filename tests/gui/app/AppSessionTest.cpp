@@ -11,6 +11,7 @@
 #include "core/playlist/CurrentPlayList.h"
 #include "gui/app/AppSession.h"
 #include "skin/DefaultSkin.h"
+#include "support/TestRegistry.h"
 
 using namespace sonara;
 using namespace sonara::gui;
@@ -185,5 +186,5 @@ class AppSessionTest : public QObject {
     }
 };
 
-QTEST_MAIN(AppSessionTest)
+SONARA_GUI_TEST(AppSessionTest)
 #include "AppSessionTest.moc"

@@ -21,6 +21,7 @@
 #include "gui/mainwnd/MainWindow.h"
 #include "skin/DefaultSkin.h"
 #include "support/Mp3Fixture.h"
+#include "support/TestRegistry.h"
 
 using namespace sonara;
 using namespace sonara::gui;
@@ -207,5 +208,5 @@ class ApplicationTest : public QObject {
     }
 };
 
-QTEST_MAIN(ApplicationTest)
+SONARA_GUI_TEST(ApplicationTest)
 #include "ApplicationTest.moc"

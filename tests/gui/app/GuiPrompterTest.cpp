@@ -20,6 +20,7 @@
 #include "gui/skin/SkinCaptionButton.h"
 #include "gui/skin/SkinRecord.h"
 #include "skin/DefaultSkin.h"
+#include "support/TestRegistry.h"
 
 using namespace sonara;
 using namespace sonara::gui;
@@ -168,5 +169,5 @@ class GuiPrompterTest : public QObject {
     }
 };
 
-QTEST_MAIN(GuiPrompterTest)
+SONARA_GUI_TEST(GuiPrompterTest)
 #include "GuiPrompterTest.moc"

@@ -10,6 +10,7 @@
 #include "gui/app/HelpPages.h"
 #include "gui/controls/HyperLinkOpener.h"
 #include "support/ScriptedPrompter.h"
+#include "support/TestRegistry.h"
 
 using namespace sonara;
 using namespace sonara::gui;
@@ -138,5 +139,5 @@ class HelpPagesTest : public QObject {
     QTemporaryDir home_;
 };
 
-QTEST_MAIN(HelpPagesTest)
+SONARA_GUI_TEST(HelpPagesTest)
 #include "HelpPagesTest.moc"

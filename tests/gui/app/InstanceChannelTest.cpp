@@ -19,6 +19,7 @@
 #include "core/app/InstanceName.h"
 #include "core/app/OpenCommand.h"
 #include "gui/app/InstanceChannel.h"
+#include "support/TestRegistry.h"
 
 using namespace sonara;
 using namespace sonara::gui;
@@ -229,5 +230,5 @@ class InstanceChannelTest : public QObject {
     }
 };
 
-QTEST_MAIN(InstanceChannelTest)
+SONARA_GUI_TEST(InstanceChannelTest)
 #include "InstanceChannelTest.moc"

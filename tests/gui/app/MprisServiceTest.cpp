@@ -25,6 +25,7 @@
 #include "gui/mainwnd/MainServices.h"
 #include "skin/DefaultSkin.h"
 #include "support/Mp3Fixture.h"
+#include "support/TestRegistry.h"
 
 using namespace sonara;
 using namespace sonara::gui;
@@ -291,5 +292,5 @@ class MprisServiceTest : public QObject {
     qlonglong seekedTo_ = -1;
 };
 
-QTEST_MAIN(MprisServiceTest)
+SONARA_GUI_TEST(MprisServiceTest)
 #include "MprisServiceTest.moc"

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "gui/app/QtDispatcher.h"
+#include "support/TestRegistry.h"
 
 using namespace sonara;
 using namespace sonara::gui;
@@ -123,5 +124,5 @@ class QtDispatcherTest : public QObject {
     }
 };
 
-QTEST_MAIN(QtDispatcherTest)
+SONARA_GUI_TEST(QtDispatcherTest)
 #include "QtDispatcherTest.moc"

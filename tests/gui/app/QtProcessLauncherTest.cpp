@@ -5,6 +5,7 @@
 #include <QtTest>
 
 #include "gui/app/QtProcessLauncher.h"
+#include "support/TestRegistry.h"
 
 using namespace sonara;
 using namespace sonara::gui;
@@ -34,5 +35,5 @@ class QtProcessLauncherTest : public QObject {
     }
 };
 
-QTEST_MAIN(QtProcessLauncherTest)
+SONARA_GUI_TEST(QtProcessLauncherTest)
 #include "QtProcessLauncherTest.moc"

@@ -5,6 +5,7 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
+#include "support/TestRegistry.h"
 
 namespace {
 
@@ -88,5 +89,5 @@ class SkinGalleryTest : public QObject {
     }
 };
 
-QTEST_MAIN(SkinGalleryTest)
+SONARA_GUI_TEST(SkinGalleryTest)
 #include "SkinGalleryTest.moc"

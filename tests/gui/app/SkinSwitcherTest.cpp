@@ -13,6 +13,7 @@
 #include "gui/skin/SkinEvents.h"
 #include "gui/skin/SkinRecord.h"
 #include "skin/DefaultSkin.h"
+#include "support/TestRegistry.h"
 
 using namespace sonara;
 using namespace sonara::gui;
@@ -136,5 +137,5 @@ class SkinSwitcherTest : public QObject {
     }
 };
 
-QTEST_MAIN(SkinSwitcherTest)
+SONARA_GUI_TEST(SkinSwitcherTest)
 #include "SkinSwitcherTest.moc"

@@ -8,6 +8,7 @@
 #include "gui/app/TrayIcon.h"
 #include "gui/mainwnd/MainServices.h"
 #include "support/SkinWidgetFixture.h"
+#include "support/TestRegistry.h"
 
 using namespace sonara;
 using namespace sonara::gui;
@@ -105,5 +106,5 @@ class TrayIconTest : public QObject {
     }
 };
 
-QTEST_MAIN(TrayIconTest)
+SONARA_GUI_TEST(TrayIconTest)
 #include "TrayIconTest.moc"

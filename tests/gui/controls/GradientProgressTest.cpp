@@ -2,6 +2,7 @@
 #include <QtTest>
 
 #include "gui/controls/GradientProgress.h"
+#include "support/TestRegistry.h"
 
 using sonara::gui::GradientProgress;
 
@@ -70,5 +71,5 @@ void GradientProgressTest::percentageCountsFromTheMinimum() {
     QCOMPARE(bar.position(), 0);
 }
 
-QTEST_MAIN(GradientProgressTest)
+SONARA_GUI_TEST(GradientProgressTest)
 #include "GradientProgressTest.moc"

@@ -3,6 +3,7 @@
 #include "core/settings/IniFile.h"
 #include "gui/controls/HistoryCombo.h"
 #include "support/SkinWidgetFixture.h"
+#include "support/TestRegistry.h"
 
 using namespace sonara;
 using sonara::gui::HistoryCombo;
@@ -89,5 +90,5 @@ void HistoryComboTest::saveClearsStaleKeysAndLoadReadsBack() {
     QCOMPARE(f.prefs().searchHistory().size(), size_t(2));
 }
 
-QTEST_MAIN(HistoryComboTest)
+SONARA_GUI_TEST(HistoryComboTest)
 #include "HistoryComboTest.moc"

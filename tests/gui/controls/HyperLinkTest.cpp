@@ -6,6 +6,7 @@
 #include "gui/controls/HyperLink.h"
 #include "gui/controls/HyperLinkOpener.h"
 #include "support/SkinWidgetFixture.h"
+#include "support/TestRegistry.h"
 
 using namespace sonara;
 using namespace sonara::gui;
@@ -172,5 +173,5 @@ void HyperLinkTest::textTargetAndAlignment() {
     QVERIFY(qAbs(link.geometry().center().y() - middle) <= 1);
 }
 
-QTEST_MAIN(HyperLinkTest)
+SONARA_GUI_TEST(HyperLinkTest)
 #include "HyperLinkTest.moc"

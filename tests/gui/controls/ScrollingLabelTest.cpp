@@ -4,6 +4,7 @@
 #include "gui/controls/ScrollingLabel.h"
 #include "gui/skin/SkinEvents.h"
 #include "support/SkinWidgetFixture.h"
+#include "support/TestRegistry.h"
 
 using namespace sonara;
 using sonara::gui::ScrollingLabel;
@@ -125,5 +126,5 @@ void ScrollingLabelTest::resizeAndSkinChangeDecideAgain() {
     QVERIFY(!label.isScrolling());
 }
 
-QTEST_MAIN(ScrollingLabelTest)
+SONARA_GUI_TEST(ScrollingLabelTest)
 #include "ScrollingLabelTest.moc"

@@ -5,6 +5,7 @@
 #include "gui/controls/ShowHideColumnsDialog.h"
 #include "gui/skin/SkinCaptionButton.h"
 #include "support/SkinWidgetFixture.h"
+#include "support/TestRegistry.h"
 
 using namespace sonara;
 using namespace sonara::gui;
@@ -67,5 +68,5 @@ class ShowHideColumnsDialogTest : public QObject {
     }
 };
 
-QTEST_MAIN(ShowHideColumnsDialogTest)
+SONARA_GUI_TEST(ShowHideColumnsDialogTest)
 #include "ShowHideColumnsDialogTest.moc"

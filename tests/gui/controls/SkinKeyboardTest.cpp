@@ -5,6 +5,7 @@
 #include "core/skin/SkinFiles.h"
 #include "gui/controls/SkinKeyboard.h"
 #include "support/SkinWidgetFixture.h"
+#include "support/TestRegistry.h"
 
 using namespace sonara;
 using namespace sonara::gui;
@@ -92,5 +93,5 @@ class SkinKeyboardTest : public QObject {
     }
 };
 
-QTEST_MAIN(SkinKeyboardTest)
+SONARA_GUI_TEST(SkinKeyboardTest)
 #include "SkinKeyboardTest.moc"

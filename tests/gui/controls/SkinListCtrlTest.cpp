@@ -12,6 +12,7 @@
 #include "gui/controls/SkinListDelegate.h"
 #include "gui/controls/SkinScrollBar.h"
 #include "support/SkinWidgetFixture.h"
+#include "support/TestRegistry.h"
 
 using namespace sonara;
 using namespace sonara::gui;
@@ -213,5 +214,5 @@ class SkinListCtrlTest : public QObject {
     }
 };
 
-QTEST_MAIN(SkinListCtrlTest)
+SONARA_GUI_TEST(SkinListCtrlTest)
 #include "SkinListCtrlTest.moc"

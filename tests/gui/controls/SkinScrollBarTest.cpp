@@ -9,6 +9,7 @@
 #include "gui/controls/SkinScrollBar.h"
 #include "gui/skin/SkinEvents.h"
 #include "support/SkinWidgetFixture.h"
+#include "support/TestRegistry.h"
 
 using namespace sonara;
 using namespace sonara::gui;
@@ -86,5 +87,5 @@ class SkinScrollBarTest : public QObject {
     }
 };
 
-QTEST_MAIN(SkinScrollBarTest)
+SONARA_GUI_TEST(SkinScrollBarTest)
 #include "SkinScrollBarTest.moc"

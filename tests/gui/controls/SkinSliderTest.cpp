@@ -6,6 +6,7 @@
 
 #include "gui/controls/SkinSlider.h"
 #include "support/SkinWidgetFixture.h"
+#include "support/TestRegistry.h"
 
 using namespace sonara;
 using namespace sonara::gui;
@@ -167,5 +168,5 @@ class SkinSliderTest : public QObject {
     }
 };
 
-QTEST_MAIN(SkinSliderTest)
+SONARA_GUI_TEST(SkinSliderTest)
 #include "SkinSliderTest.moc"

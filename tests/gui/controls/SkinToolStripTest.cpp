@@ -7,6 +7,7 @@
 #include "gui/controls/SkinToolStrip.h"
 #include "gui/skin/HoverTip.h"
 #include "support/SkinWidgetFixture.h"
+#include "support/TestRegistry.h"
 
 using namespace sonara;
 using sonara::gui::SkinToolStrip;
@@ -129,5 +130,5 @@ void SkinToolStripTest::paintsTheBitmapAndTheHotItem() {
     QVERIFY(image.pixelColor(25, 5) != QColor(40, 80, 120));
 }
 
-QTEST_MAIN(SkinToolStripTest)
+SONARA_GUI_TEST(SkinToolStripTest)
 #include "SkinToolStripTest.moc"

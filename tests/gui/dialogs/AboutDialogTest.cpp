@@ -12,6 +12,7 @@
 #include "gui/skin/SkinRecord.h"
 #include "skin/DefaultSkin.h"
 #include "support/RecordBuilder.h"
+#include "support/TestRegistry.h"
 
 using namespace sonara;
 using namespace sonara::gui;
@@ -86,5 +87,5 @@ class AboutDialogTest : public QObject {
     }
 };
 
-QTEST_MAIN(AboutDialogTest)
+SONARA_GUI_TEST(AboutDialogTest)
 #include "AboutDialogTest.moc"

@@ -14,6 +14,7 @@
 #include "gui/dialogs/SelectSkinDialog.h"
 #include "gui/skin/SkinRecord.h"
 #include "skin/DefaultSkin.h"
+#include "support/TestRegistry.h"
 
 using namespace sonara;
 using namespace sonara::gui;
@@ -117,5 +118,5 @@ class SelectSkinDialogTest : public QObject {
     }
 };
 
-QTEST_MAIN(SelectSkinDialogTest)
+SONARA_GUI_TEST(SelectSkinDialogTest)
 #include "SelectSkinDialogTest.moc"

@@ -12,6 +12,7 @@
 #include "gui/mainwnd/LevelMeterDisplay.h"
 #include "gui/mainwnd/SpectrumDisplay.h"
 #include "support/SkinWidgetFixture.h"
+#include "support/TestRegistry.h"
 
 using namespace sonara;
 using gui::LevelMeterDisplay;
@@ -175,5 +176,5 @@ void DisplayTest::panelFeedsTheShownDisplaysAndUnhooksWhenDestroyed() {
     QCOMPARE(earlierTicks, 1);
 }
 
-QTEST_MAIN(DisplayTest)
+SONARA_GUI_TEST(DisplayTest)
 #include "DisplayTest.moc"

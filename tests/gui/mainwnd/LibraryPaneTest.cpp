@@ -42,6 +42,7 @@
 #include "gui/skin/SkinRecord.h"
 #include "skin/DefaultSkin.h"
 #include "support/SkinWidgetFixture.h"
+#include "support/TestRegistry.h"
 
 using namespace sonara;
 using namespace sonara::gui;
@@ -480,5 +481,5 @@ class LibraryPaneTest : public QObject {
     }
 };
 
-QTEST_MAIN(LibraryPaneTest)
+SONARA_GUI_TEST(LibraryPaneTest)
 #include "LibraryPaneTest.moc"

@@ -36,6 +36,7 @@
 #include "skin/DefaultSkin.h"
 #include "support/MenuSearch.h"
 #include "support/Mp3Fixture.h"
+#include "support/TestRegistry.h"
 
 using namespace sonara;
 using namespace sonara::gui;
@@ -591,5 +592,5 @@ class MainWindowTest : public QObject {
     }
 };
 
-QTEST_MAIN(MainWindowTest)
+SONARA_GUI_TEST(MainWindowTest)
 #include "MainWindowTest.moc"

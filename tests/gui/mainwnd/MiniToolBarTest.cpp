@@ -6,6 +6,7 @@
 #include "gui/mainwnd/MiniToolBar.h"
 #include "gui/skin/SkinEvents.h"
 #include "support/SkinWidgetFixture.h"
+#include "support/TestRegistry.h"
 
 using namespace sonara;
 using sonara::gui::MiniToolBar;
@@ -63,5 +64,5 @@ void MiniToolBarTest::sitsRightAlignedAtTheTemplatePlaceInThePicturesSize() {
     QCOMPARE(bar->geometry(), QRect(place.right() + 1 - 226, place.top(), 226, 16));
 }
 
-QTEST_MAIN(MiniToolBarTest)
+SONARA_GUI_TEST(MiniToolBarTest)
 #include "MiniToolBarTest.moc"

@@ -33,6 +33,7 @@
 #include "gui/skin/SkinLabel.h"
 #include "skin/DefaultSkin.h"
 #include "support/SkinWidgetFixture.h"
+#include "support/TestRegistry.h"
 
 using namespace sonara;
 using namespace sonara::gui;
@@ -423,5 +424,5 @@ class PlayListPaneTest : public QObject {
     }
 };
 
-QTEST_MAIN(PlayListPaneTest)
+SONARA_GUI_TEST(PlayListPaneTest)
 #include "PlayListPaneTest.moc"

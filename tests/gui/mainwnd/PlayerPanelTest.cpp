@@ -38,6 +38,7 @@
 #include "support/PlayListFakes.h"
 #include "support/ScriptedPrompter.h"
 #include "support/SkinWidgetFixture.h"
+#include "support/TestRegistry.h"
 
 using namespace sonara;
 using namespace sonara::gui;
@@ -357,5 +358,5 @@ class PlayerPanelTest : public QObject {
     }
 };
 
-QTEST_MAIN(PlayerPanelTest)
+SONARA_GUI_TEST(PlayerPanelTest)
 #include "PlayerPanelTest.moc"

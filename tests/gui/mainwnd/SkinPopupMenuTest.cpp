@@ -6,6 +6,7 @@
 #include "core/skin/SkinFiles.h"
 #include "gui/mainwnd/SkinPopupMenu.h"
 #include "support/SkinWidgetFixture.h"
+#include "support/TestRegistry.h"
 
 using namespace sonara;
 using sonara::gui::SkinPopupMenu;
@@ -175,5 +176,5 @@ void SkinPopupMenuTest::trayMenuIsAPlainMenu() {
     QCOMPARE(SkinPopupMenu::commandOf(menu->actions().at(4)), Command::TrayPlay);
 }
 
-QTEST_MAIN(SkinPopupMenuTest)
+SONARA_GUI_TEST(SkinPopupMenuTest)
 #include "SkinPopupMenuTest.moc"

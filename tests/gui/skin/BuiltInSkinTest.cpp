@@ -10,6 +10,7 @@
 #include "core/skin/SkinFiles.h"
 #include "gui/skin/SkinRecord.h"
 #include "skin/DefaultSkin.h"
+#include "support/TestRegistry.h"
 
 using namespace sonara;
 using namespace sonara::skin;
@@ -150,5 +151,5 @@ class BuiltInSkinTest : public QObject {
     }
 };
 
-QTEST_MAIN(BuiltInSkinTest)
+SONARA_GUI_TEST(BuiltInSkinTest)
 #include "BuiltInSkinTest.moc"

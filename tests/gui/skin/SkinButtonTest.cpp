@@ -12,6 +12,7 @@
 #include "gui/skin/SkinDialog.h"
 #include "gui/skin/SkinEvents.h"
 #include "support/SkinWidgetFixture.h"
+#include "support/TestRegistry.h"
 
 using namespace sonara;
 using namespace sonara::gui;
@@ -192,5 +193,5 @@ class SkinButtonTest : public QObject {
     }
 };
 
-QTEST_MAIN(SkinButtonTest)
+SONARA_GUI_TEST(SkinButtonTest)
 #include "SkinButtonTest.moc"

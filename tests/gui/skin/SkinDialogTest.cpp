@@ -11,6 +11,7 @@
 #include "gui/skin/SkinEvents.h"
 #include "gui/skin/SkinGroupBox.h"
 #include "support/SkinWidgetFixture.h"
+#include "support/TestRegistry.h"
 
 using namespace sonara;
 using namespace sonara::gui;
@@ -206,5 +207,5 @@ class SkinDialogTest : public QObject {
     }
 };
 
-QTEST_MAIN(SkinDialogTest)
+SONARA_GUI_TEST(SkinDialogTest)
 #include "SkinDialogTest.moc"

@@ -7,6 +7,7 @@
 #include "gui/skin/SkinLabel.h"
 #include "gui/skin/SkinPicture.h"
 #include "support/SkinWidgetFixture.h"
+#include "support/TestRegistry.h"
 
 using namespace sonara;
 using namespace sonara::gui;
@@ -115,5 +116,5 @@ class SkinPictureLabelTest : public QObject {
     }
 };
 
-QTEST_MAIN(SkinPictureLabelTest)
+SONARA_GUI_TEST(SkinPictureLabelTest)
 #include "SkinPictureLabelTest.moc"

@@ -10,6 +10,7 @@
 #include "core/skin/SkinFiles.h"
 #include "gui/skin/SkinPainting.h"
 #include "gui/skin/SkinRecord.h"
+#include "support/TestRegistry.h"
 
 using namespace sonara;
 using namespace sonara::gui;
@@ -211,5 +212,5 @@ class SkinRecordTest : public QObject {
     }
 };
 
-QTEST_MAIN(SkinRecordTest)
+SONARA_GUI_TEST(SkinRecordTest)
 #include "SkinRecordTest.moc"

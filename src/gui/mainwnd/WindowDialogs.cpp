@@ -1,0 +1,23 @@
+#include "gui/mainwnd/WindowDialogs.h"
+
+#include "gui/dialogs/DialogFamily.h"
+#include "gui/mainwnd/MainWindow.h"
+
+namespace sonara::gui {
+
+WindowDialogs::WindowDialogs(MainWindow& window) {
+    (void)window;
+}
+
+WindowDialogs::~WindowDialogs() = default;
+
+bool WindowDialogs::run(Command command) {
+    for (const std::unique_ptr<DialogFamily>& family : families_) {
+        if (family->run(command)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+}  // namespace sonara::gui
