@@ -92,6 +92,7 @@ Application::~Application() {
 }
 
 void Application::start(bool desktop) {
+    desktop_ = desktop;
     desktopShell_ =
         std::make_unique<ShellIntegration>(session_.paths().programFolder, session_.prompter());
     QApplication::setWindowIcon(applicationIcon());
@@ -154,7 +155,7 @@ void Application::runMainWindow() {
     connect(window, &MainWindow::exitRequested, this, &Application::exit);
     window->show();
     // A window opened for another start's request starts no setup wizard.
-    window->open(session_.takeCommandLine(), !shell_.busy());
+    window->open(session_.takeCommandLine(), desktop_ && !shell_.busy());
     emit windowChanged(window);
 }
 

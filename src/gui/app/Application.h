@@ -41,7 +41,8 @@ class Application final : public QObject, public CommandTarget, public DesktopAc
     // Starts the tick and the periodic save, and shows the first window with
     // the command line's files. Call once, after the session started. A
     // one-shot picture (`desktop` false) leaves the desktop alone: no file
-    // types taken over, no media-player service, no tray icon.
+    // types taken over, no media-player service, no tray icon, and no setup
+    // wizard over an empty library.
     void start(bool desktop = true);
     // Restores the window when it exists; else makes, shows and opens one.
     void runMainWindow();
@@ -97,6 +98,7 @@ class Application final : public QObject, public CommandTarget, public DesktopAc
 
     AppSession& session_;
     ShellCommandRunner shell_;
+    bool desktop_ = true;
     QPointer<MainWindow> window_;
     // Windows hidden to the tray and not yet deleted.
     std::vector<QPointer<MainWindow>> retired_;

@@ -11,11 +11,13 @@
 #include "core/app/DataPaths.h"
 #include "core/app/OpenCommand.h"
 #include "core/app/StringTable.h"
+#include "core/mainwnd/DialogNames.h"
 #include "core/mainwnd/ViewMode.h"
 #include "gui/app/AppSession.h"
 #include "gui/app/Application.h"
+#include "gui/app/DialogPicture.h"
+#include "gui/app/GalleryBook.h"
 #include "gui/app/InstanceChannel.h"
-#include "gui/app/SkinGallery.h"
 #include "gui/app/TerminationSignals.h"
 #include "gui/app/WindowPicture.h"
 #include "gui/mainwnd/MainWindow.h"
@@ -59,14 +61,24 @@ int main(int argc, char** argv) {
     parser.addHelpOption();
     const QCommandLineOption homeOption("home", "Keep every Sonara file in DIR.", "DIR");
     const QCommandLineOption galleryOption(
-        "skin-gallery", "Render every skinned control of the current skin to OUT.png and exit.",
+        "skin-gallery",
+        "Render every skinned control and dialog of the current skin to OUT.png and exit.",
         "OUT.png");
     const QCommandLineOption screenshotOption(
         "screenshot", "Start as usual, render the main window to OUT.png and exit as Exit does.",
         "OUT.png");
     const QCommandLineOption viewOption("view",
                                         "With --screenshot: switch to view N (0 to 7) first.", "N");
+    const QCommandLineOption dialogOption(
+        "dialog",
+        QString::fromStdString("With --screenshot: open dialog NAME over the window first (" +
+                               sonara::dialogNameList() + ")."),
+        "NAME");
+    const QCommandLineOption pageOption("page",
+                                        "With --dialog preferences: open on page N (0 to 4).", "N");
     parser.addOption(homeOption);
+    parser.addOption(dialogOption);
+    parser.addOption(pageOption);
     parser.addOption(galleryOption);
     parser.addOption(screenshotOption);
     parser.addOption(viewOption);
@@ -83,6 +95,27 @@ int main(int argc, char** argv) {
             complain("--view takes a view number from 0 to 7");
             return 2;
         }
+    }
+
+    std::optional<sonara::NamedDialog> shownDialog;
+    if (parser.isSet(dialogOption)) {
+        shownDialog = sonara::namedDialog(parser.value(dialogOption).toStdString());
+        if (!shownDialog || !parser.isSet(screenshotOption)) {
+            complain("--dialog goes with --screenshot and takes one of: " +
+                     sonara::dialogNameList());
+            return 2;
+        }
+    }
+    std::optional<int> shownPage;
+    if (parser.isSet(pageOption)) {
+        bool number = false;
+        const int page = parser.value(pageOption).toInt(&number);
+        if (!number || page < 0 || page > 4 || !shownDialog ||
+            shownDialog->command != sonara::Command::Preferences) {
+            complain("--page goes with --dialog preferences and takes a page number from 0 to 4");
+            return 2;
+        }
+        shownPage = page;
     }
 
     const sonara::DataPaths paths =
@@ -131,17 +164,6 @@ int main(int argc, char** argv) {
         return 1;
     }
 
-    if (parser.isSet(galleryOption)) {
-        sonara::gui::SkinContext context = session.skinContext();
-        const QString out = parser.value(galleryOption);
-        const QImage gallery = sonara::gui::renderSkinGallery(context);
-        if (gallery.isNull() || !gallery.save(out, "PNG")) {
-            complain("unable to write " + out.toStdString());
-            return 1;
-        }
-        return 0;
-    }
-
     sonara::gui::Application application(session);
     // A logout, a kill or a closed terminal ends the run as Exit does.
     sonara::gui::TerminationSignals terminations;
@@ -159,7 +181,37 @@ int main(int argc, char** argv) {
     instance.serve();
 
     int result = 0;
-    if (parser.isSet(screenshotOption)) {
+    if (parser.isSet(galleryOption)) {
+        const QString out = parser.value(galleryOption);
+        sonara::gui::MainWindow* window = application.mainWindow();
+        sonara::gui::SkinContext context = session.skinContext();
+        sonara::gui::renderGalleryBook(*window, context, [&, window](const QImage& gallery) {
+            if (gallery.isNull() || !gallery.save(out, "PNG")) {
+                complain("unable to write " + out.toStdString());
+                result = 1;
+            }
+            window->runCommand(sonara::Command::Exit);
+        });
+    } else if (parser.isSet(screenshotOption) && shownDialog) {
+        if (shownPage) {
+            session.prefs().values().lastPrefPageOn = *shownPage;
+        }
+        const QString out = parser.value(screenshotOption);
+        sonara::gui::MainWindow* window = application.mainWindow();
+        if (shownView) {
+            window->setView(*shownView);
+        }
+        sonara::gui::renderDialogPicture(*window, *shownDialog, [&, window](const QImage& image) {
+            if (image.isNull()) {
+                complain("no dialog opened for --dialog " + std::string(shownDialog->name));
+                result = 1;
+            } else if (!image.save(out, "PNG")) {
+                complain(sonara::formatText(sonara::TextId::ScreenshotFailed, out.toStdString()));
+                result = 1;
+            }
+            window->runCommand(sonara::Command::Exit);
+        });
+    } else if (parser.isSet(screenshotOption)) {
         const QString out = parser.value(screenshotOption);
         QTimer::singleShot(0, &application, [&] {
             sonara::gui::MainWindow* window = application.mainWindow();
