@@ -1,4 +1,4 @@
-// sonara-bench: the library scan, library file, visualisation, playback, skin and main window
+// sonara-bench: the library scan, library file, visualisation, playback, skin, main window, dialog
 // figures, each beside its baseline measured in the same run. Generates its corpus in a temporary
 // folder and removes it afterwards. Exit status 1 when a target is missed.
 #include <cstdio>
@@ -8,6 +8,7 @@
 #include "AnalysisBench.h"
 #include "BenchCorpus.h"
 #include "ConvertBench.h"
+#include "DialogBench.h"
 #include "DupesBench.h"
 #include "InstanceBench.h"
 #include "LibraryFileBench.h"
@@ -36,6 +37,13 @@ int main(int argc, char** argv) {
         const int records = argc > 2 ? std::atoi(argv[2]) : 100000;
         sonara::bench::ResultTable table;
         sonara::bench::runWindowBench(records, table);
+        std::printf("\n");
+        return table.print() ? 0 : 1;
+    }
+    // "sonara-bench dialogs [RECORDS]": each dialog's opening alone.
+    if (argc > 1 && std::strcmp(argv[1], "dialogs") == 0) {
+        sonara::bench::ResultTable table;
+        sonara::bench::runDialogBench(argc > 2 ? std::atoi(argv[2]) : 100000, table);
         std::printf("\n");
         return table.print() ? 0 : 1;
     }
@@ -73,6 +81,7 @@ int main(int argc, char** argv) {
     sonara::bench::runMprisBench(table);
     sonara::bench::runSkinBench(table);
     sonara::bench::runWindowBench(records, table);
+    sonara::bench::runDialogBench(records, table);
     sonara::bench::runSaveBench(records, table);
     sonara::bench::runInstanceBench(table);
     std::printf("\n");
