@@ -120,6 +120,7 @@ void PlayerPage::load(const Preferences& values) {
         !player_ ? none : (ownPlayer ? player_->savedName : player_->currentName);
     if (SkinLabel* label = labelOf(other_)) {
         label->setText(QString::fromStdString(formatText(TextId::OtherPlayerChoice, name)));
+        label->setMinimumSize(label->sizeHint());
     }
     other_->setAccessibleName(otherPlayerText());
     associate_->setChecked(player_ ? player_->mp3Associated : values.associateMp3 != 0);

@@ -61,6 +61,8 @@ void PreferencePage::addRow(QBoxLayout* layout, QAbstractButton* button, const Q
     row->setSpacing(kGap);
     auto* label = new SkinLabel(context_, text, this);
     label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    // Rows of several choices never squeeze a label below its text.
+    label->setMinimumSize(label->sizeHint());
     button->setAccessibleName(text);
     button->setProperty(kLabelProperty, QVariant::fromValue(static_cast<QObject*>(label)));
     connect(label, &SkinLabel::released, button, [button] {
