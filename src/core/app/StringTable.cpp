@@ -329,6 +329,9 @@ const std::unordered_map<TextId, std::string>& table() {
         {TextId::HelpOpenFailed, "Unable to open the help pages:\n\n%s"},
         {TextId::AboutTitle, "About Sonara"},
         {TextId::AboutVersion, "Version %s"},
+        {TextId::IntegerOutOfRange, "Please enter an integer between %s and %s."},
+        {TextId::PreferencesTitle, "Preferences:  %s"},
+        {TextId::OtherPlayerChoice, "Use my current MP3 Player:  %s"},
     };
     return texts;
 }

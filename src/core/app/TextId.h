@@ -300,6 +300,10 @@ enum class TextId {
     HelpOpenFailed = 61031,
     AboutTitle = 61032,
     AboutVersion = 61033,
+    // The preferences dialog.
+    IntegerOutOfRange = 61100,
+    PreferencesTitle = 61101,
+    OtherPlayerChoice = 61102,
 };
 
 // Every id above, for the check that each has a text and each text a name;
@@ -584,6 +588,9 @@ inline constexpr TextId kAllTextIds[] = {
     TextId::HelpOpenFailed,
     TextId::AboutTitle,
     TextId::AboutVersion,
+    TextId::IntegerOutOfRange,
+    TextId::PreferencesTitle,
+    TextId::OtherPlayerChoice,
 };
 
 }  // namespace sonara

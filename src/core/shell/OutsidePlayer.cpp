@@ -131,6 +131,26 @@ ExternalPlayerLabels OutsidePlayer::menuLabels(int playerAction) const {
     return labels;
 }
 
+OutsidePlayerInfo OutsidePlayer::preferencesInfo() const {
+    // One read of the table, as for the menus.
+    const PlayerTable players = table();
+    const std::optional<size_t> row = rowOfPlayerInUse(players);
+    const auto has = [&](size_t position) { return row && players.hasVerb(*row, position); };
+    const std::string saved = associations_.savedPlayer();
+    const std::optional<std::string> owner = associations_.defaultFor(kMp3Type);
+    OutsidePlayerInfo info;
+    info.mp3Associated = associations_.isDefaultPlayer();
+    info.known = !saved.empty() || (owner && !info.mp3Associated);
+    const std::string savedName = saved.empty() ? std::string() : nameOf(players, saved);
+    info.savedName = savedName.empty() ? stringText(TextId::NoPlayerAvailable) : savedName;
+    info.currentName = currentPlayerName(players);
+    info.described = row.has_value();
+    info.canOpen = has(PlayerOpenVerb);
+    info.canPlay = has(PlayerPlayVerb);
+    info.canEnqueue = has(PlayerEnqueueVerb);
+    return info;
+}
+
 bool OutsidePlayer::launch(const std::string& commandLine, const std::string& path) {
     const std::optional<std::vector<std::string>> argv = buildLaunchCommand(commandLine, path);
     if (!argv || !files::exists(path) || !launcher_.startDetached(*argv)) {

@@ -7,6 +7,7 @@
 
 #include "core/mainwnd/MenuPreparation.h"
 #include "core/playlist/PlayListEntry.h"
+#include "core/settings/PreferencePageRules.h"
 #include "core/shell/Associations.h"
 #include "core/shell/PlayerTable.h"
 
@@ -58,6 +59,8 @@ class OutsidePlayer {
 
     // The menus' names and items for the player.
     ExternalPlayerLabels menuLabels(int playerAction) const;
+    // The player and the MP3 association as the preferences show them.
+    OutsidePlayerInfo preferencesInfo() const;
 
   private:
     PlayerTable table() const;

@@ -301,6 +301,19 @@ bool Application::playListInOutsidePlayer(bool append) {
                                 session_.playList().list().entries(), append);
 }
 
+Status Application::applyAssociationPreferences(int useAsDefaultPlayerBefore) {
+    return desktopShell_ ? desktopShell_->applyPreferences(useAsDefaultPlayerBefore,
+                                                           session_.prefs().values())
+                         : Status::success();
+}
+
+std::optional<OutsidePlayerInfo> Application::outsidePlayerInfo() const {
+    if (!desktopShell_) {
+        return std::nullopt;
+    }
+    return desktopShell_->outsidePlayer().preferencesInfo();
+}
+
 ExternalPlayerLabels Application::outsidePlayerLabels() const {
     return desktopShell_ ? desktopShell_->menuLabels(session_.prefs().values())
                          : ExternalPlayerLabels{};

@@ -79,6 +79,8 @@ class Application final : public QObject, public CommandTarget, public DesktopAc
     bool playInOutsidePlayer(const std::string& path) override;
     bool playListInOutsidePlayer(bool append) override;
     ExternalPlayerLabels outsidePlayerLabels() const override;
+    Status applyAssociationPreferences(int useAsDefaultPlayerBefore) override;
+    std::optional<OutsidePlayerInfo> outsidePlayerInfo() const override;
 
   signals:
     void hostTick();

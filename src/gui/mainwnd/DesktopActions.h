@@ -1,8 +1,11 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
+#include "core/io/Result.h"
 #include "core/mainwnd/MenuPreparation.h"
+#include "core/settings/PreferencePageRules.h"
 
 namespace sonara::gui {
 
@@ -25,6 +28,16 @@ class DesktopActions {
     virtual bool playListInOutsidePlayer(bool append) = 0;
     // That player's name and abilities as the menus show them.
     virtual ExternalPlayerLabels outsidePlayerLabels() const = 0;
+    // The preferences' OK: the file types registered or given back as the
+    // stored "UseAsDefaultPlayer" and "Associate MP3" say, given the first as
+    // it was before the dialog. The failure is for the dialog to show.
+    virtual Status applyAssociationPreferences(int useAsDefaultPlayerBefore) {
+        (void)useAsDefaultPlayerBefore;
+        return Status::success();
+    }
+    // What the preferences show of that player and of the MP3 association;
+    // nothing where the desktop is left alone.
+    virtual std::optional<OutsidePlayerInfo> outsidePlayerInfo() const { return std::nullopt; }
 };
 
 }  // namespace sonara::gui

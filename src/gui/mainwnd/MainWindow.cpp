@@ -162,6 +162,10 @@ void MainWindow::enterOwnerMode() {
     switcher_.enterOwnerMode();
 }
 
+void MainWindow::applyPlayerChoice() {
+    switcher_.applyPlayerChoice(services_.skin.prefs.values().useAsDefaultPlayer != 0);
+}
+
 void MainWindow::runCommand(Command command) {
     commands_->run(command);
 }

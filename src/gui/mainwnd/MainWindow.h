@@ -62,6 +62,9 @@ class MainWindow final : public SkinDialog,
     bool ownerMode() const { return switcher_.ownerMode(); }
     void setView(ViewMode mode);
     void enterOwnerMode();
+    // After "UseAsDefaultPlayer" changed: the view's twin for the new player
+    // choice, or the view laid out again.
+    void applyPlayerChoice();
 
     // Buttons, keys and menu items all end here.
     void runCommand(Command command) override;
