@@ -329,6 +329,19 @@ const std::unordered_map<TextId, std::string>& table() {
         {TextId::HelpOpenFailed, "Unable to open the help pages:\n\n%s"},
         {TextId::AboutTitle, "About Sonara"},
         {TextId::AboutVersion, "Version %s"},
+        {TextId::SourcesTitle, "MP3 Sources"},
+        {TextId::SourcesListCaption, "Actual Location"},
+        {TextId::SourcesAddButton, "Add"},
+        {TextId::SourcesDeleteButton, "Delete"},
+        {TextId::SourcesCloseButton, "Close"},
+        {TextId::SelectMediaTitle, "Select Removable Media"},
+        {TextId::SelectMediaSelectButton, "Select"},
+        {TextId::SelectMediaEditButton, "Edit"},
+        {TextId::SelectMediaDeleteButton, "Delete"},
+        {TextId::SelectMediaCloseButton, "Close"},
+        {TextId::SelectMediaCheckOnClose, "Check Availability On Close"},
+        {TextId::MediaNameOkButton, "OK"},
+        {TextId::MediaNameCancelButton, "Cancel"},
     };
     return texts;
 }
