@@ -12,6 +12,7 @@
 #include "core/library/SourcesFile.h"
 #include "core/library/SourcesList.h"
 #include "core/settings/PreferenceStore.h"
+#include "gui/app/ProgressDialog.h"
 #include "gui/app/SkinSwitcher.h"
 #include "gui/dialogs/sources/SourcesDialog.h"
 #include "gui/dialogs/sources/SourcesDialogs.h"
@@ -165,6 +166,18 @@ class SourcesDialogTest : public QObject {
                             ".png");
                     }
                 });
+            if (!shots.isEmpty()) {  // the progress dialog of the scans, for looking at
+                ProgressDialog progress(session.app->services().skin, "Updating Library",
+                                        "...scanning...");
+                progress.QDialog::show();
+                QVERIFY(QTest::qWaitForWindowExposed(&progress));
+                QTRY_VERIFY(!progress.isAnimating());
+                progress.show("Artist 1 - Title 1.mp3", "/home/user/Music/Albums/");
+                progress.grab().save(
+                    QString::fromUtf8(shots) + "/progress-" +
+                    QString::fromUtf8(bundled.name.data(), qsizetype(bundled.name.size())) +
+                    ".png");
+            }
         }
     }
 };
