@@ -51,7 +51,6 @@ RemovableMediaDialog::RemovableMediaDialog(SkinContext& context, Library& librar
     connect(delete_, &QAbstractButton::clicked, this, &RemovableMediaDialog::deleteMedium);
     connect(close_, &QAbstractButton::clicked, this, &QDialog::reject);
     connect(list_, &QListWidget::currentRowChanged, this, &RemovableMediaDialog::rowChanged);
-    connect(list_, &QListWidget::itemDoubleClicked, this, &RemovableMediaDialog::selectMedium);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(10, 10, 10, 10);
