@@ -1,8 +1,8 @@
 // The removable media dialog and the medium-name dialog: Delete removes a
 // medium's songs and sources only after its question, Select stores the box
-// and shows the medium's songs, Edit renames under the name rules, and the
-// name dialog stays open on a refused name. With SONARA_MEDIA_SHOTS set to a
-// folder both leave a picture of themselves there per bundled skin.
+// and shows the medium's songs, and the name dialog stays open on a refused
+// name. With SONARA_MEDIA_SHOTS set to a folder both leave a picture of
+// themselves there per bundled skin.
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QListWidget>
@@ -129,31 +129,6 @@ class RemovableMediaDialogTest : public QObject {
         QCOMPARE(shownRows(session), 1);
         QCOMPARE(std::string(session.window->panes().library()->model().recordAt(0)->fileName()),
                  std::string("d.mp3"));
-    }
-
-    void editRenamesTheMediumInRecordsAndSources() {
-        WindowSession session;
-        session.start(fillMedia);
-        MainServices& services = session.app->services();
-        testing::ScriptedPrompter prompter;
-        prompter.typeMediaName("Disc 2");  // another medium's name
-        prompter.typeMediaName("disc 1");  // its own name in other letters
-        int saves = 0;
-        RemovableMediaDialog dialog(services.skin, services.library, services.sources, prompter,
-                                    {[] {}, [&] { ++saves; }});
-        dialog.editButton()->click();
-        QCOMPARE(prompter.messages,
-                 std::vector<std::string>{"This removable media name already exists"});
-        QCOMPARE(names(*dialog.list()), (QStringList{"disc 1", "Disc 2"}));
-        QCOMPARE(saves, 1);
-        prompter.typeMediaName("Holiday");
-        dialog.editButton()->click();
-        QCOMPARE(names(*dialog.list()), (QStringList{"Holiday", "Disc 2"}));
-        QCOMPARE(dialog.list()->currentRow(), 0);
-        QCOMPARE(std::string(services.library.at(1)->mediaName()), std::string("Holiday"));
-        QVERIFY(services.sources.hasMediaName("Holiday") &&
-                !services.sources.hasMediaName("Disc 1"));
-        QCOMPARE(saves, 2);
     }
 
     void nameDialogStaysOpenOnARefusedName() {

@@ -29,7 +29,7 @@ MediumNameDialog::MediumNameDialog(SkinContext& context, const std::string& init
 
     auto* field = new QHBoxLayout;
     field->setSpacing(4);
-    field->addWidget(label);
+    field->addWidget(label, 0, Qt::AlignVCenter);
     field->addWidget(name_, 1);
     auto* buttons = new QHBoxLayout;
     buttons->setSpacing(4);
