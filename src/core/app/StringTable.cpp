@@ -332,6 +332,19 @@ const std::unordered_map<TextId, std::string>& table() {
         {TextId::IntegerOutOfRange, "Please enter an integer between %s and %s."},
         {TextId::PreferencesTitle, "Preferences:  %s"},
         {TextId::OtherPlayerChoice, "Use my current MP3 Player:  %s"},
+        {TextId::SourcesTitle, "MP3 Sources"},
+        {TextId::SourcesListCaption, "Actual Location"},
+        {TextId::SourcesAddButton, "Add"},
+        {TextId::SourcesDeleteButton, "Delete"},
+        {TextId::SourcesCloseButton, "Close"},
+        {TextId::SelectMediaTitle, "Select Removable Media"},
+        {TextId::SelectMediaSelectButton, "Select"},
+        {TextId::SelectMediaEditButton, "Edit"},
+        {TextId::SelectMediaDeleteButton, "Delete"},
+        {TextId::SelectMediaCloseButton, "Close"},
+        {TextId::SelectMediaCheckOnClose, "Check Availability On Close"},
+        {TextId::MediaNameOkButton, "OK"},
+        {TextId::MediaNameCancelButton, "Cancel"},
     };
     return texts;
 }

@@ -304,6 +304,20 @@ enum class TextId {
     IntegerOutOfRange = 61100,
     PreferencesTitle = 61101,
     OtherPlayerChoice = 61102,
+    // The sources dialog, the removable media and their name box.
+    SourcesTitle = 61140,
+    SourcesListCaption = 61141,
+    SourcesAddButton = 61142,
+    SourcesDeleteButton = 61143,
+    SourcesCloseButton = 61144,
+    SelectMediaTitle = 61145,
+    SelectMediaSelectButton = 61146,
+    SelectMediaEditButton = 61147,
+    SelectMediaDeleteButton = 61148,
+    SelectMediaCloseButton = 61149,
+    SelectMediaCheckOnClose = 61150,
+    MediaNameOkButton = 61151,
+    MediaNameCancelButton = 61152,
 };
 
 // Every id above, for the check that each has a text and each text a name;
@@ -591,6 +605,19 @@ inline constexpr TextId kAllTextIds[] = {
     TextId::IntegerOutOfRange,
     TextId::PreferencesTitle,
     TextId::OtherPlayerChoice,
+    TextId::SourcesTitle,
+    TextId::SourcesListCaption,
+    TextId::SourcesAddButton,
+    TextId::SourcesDeleteButton,
+    TextId::SourcesCloseButton,
+    TextId::SelectMediaTitle,
+    TextId::SelectMediaSelectButton,
+    TextId::SelectMediaEditButton,
+    TextId::SelectMediaDeleteButton,
+    TextId::SelectMediaCloseButton,
+    TextId::SelectMediaCheckOnClose,
+    TextId::MediaNameOkButton,
+    TextId::MediaNameCancelButton,
 };
 
 }  // namespace sonara

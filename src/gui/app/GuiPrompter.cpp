@@ -1,11 +1,11 @@
 #include "gui/app/GuiPrompter.h"
 
 #include <QCoreApplication>
-#include <QInputDialog>
 #include <QMessageBox>
 
 #include "core/app/StringTable.h"
 #include "gui/app/ProgressDialog.h"
+#include "gui/dialogs/sources/MediumNameDialog.h"
 
 namespace sonara::gui {
 
@@ -107,23 +107,11 @@ std::optional<std::string> GuiPrompter::askMediaName(
         }
         return initial;
     }
-    QString name = QString::fromStdString(initial);
-    for (;;) {
-        bool ok = false;
-        name = QInputDialog::getText(parent_,
-                                     QString::fromStdString(stringText(TextId::MediaNameTitle)),
-                                     QString::fromStdString(stringText(TextId::MediaNameLabel)),
-                                     QLineEdit::Normal, name, &ok);
-        if (!ok) {
-            return std::nullopt;
-        }
-        const std::string typed = name.toStdString();
-        const std::string refusal = check(typed);
-        if (refusal.empty()) {
-            return typed;
-        }
-        message(refusal, Icon::Exclamation);  // then the dialog again, with what was typed
+    MediumNameDialog dialog(context_, initial, check, *this, parent_);
+    if (dialog.exec() != QDialog::Accepted) {
+        return std::nullopt;
     }
+    return dialog.name();
 }
 
 }  // namespace sonara::gui

@@ -20,8 +20,9 @@ struct PromptRequest {
 
 // The desktop's Prompter: message boxes titled "Sonara" over the window set
 // as parent (none: centred on the screen), the skinned progress dialog, and
-// the removable-media name box. With a script set, no dialog is shown: the
-// script sees every request and answers it (tests, the end-to-end run).
+// the skinned removable-media name dialog. With a script set, no dialog is
+// shown: the script sees every request and answers it (tests, the end-to-end
+// run).
 // User-interface thread only; borrows the skin context.
 class GuiPrompter final : public Prompter {
   public:

@@ -304,6 +304,10 @@ void LibraryPane::chooseValue(char letter) {
     takeRows(search_->chooseValue(currentField(), std::string(1, letter)));
 }
 
+void LibraryPane::showMedium(const std::string& name) {
+    takeRows(search_->mediumFilter(name));
+}
+
 void LibraryPane::libraryChanging() {
     shown_.clear();
     model_->showRows(&shown_);

@@ -5,6 +5,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "core/app/Command.h"
@@ -62,6 +63,8 @@ class LibraryPane : public QObject {
     // The selector for a letter: the field's distinct values starting with
     // it, one chosen and shown.
     void chooseValue(char letter);
+    // The songs of one removable medium ("": every song).
+    void showMedium(const std::string& name);
     // Before anything destroys library records (a scan, an availability
     // check that removes, a restore): the list lets go of its rows, as the
     // progress dialogs of such work repaint the window while it runs.

@@ -146,13 +146,13 @@ void LibraryTasks::updateLibrary() {
     }
 }
 
-void LibraryTasks::checkAvailability() {
+void LibraryTasks::checkAvailability(bool finishedMessage) {
     LibraryScope scope{services_.library,       services_.sources, services_.pathCache,
                        services_.recordFactory, drives(),          services_.prompter};
     const AvailabilityResult result = sonara::checkAvailability(
         scope, services_.skin.prefs.values().checkRemovableMediaOnly != 0);
     saveAfterChange();
-    if (result.finished) {
+    if (result.finished && finishedMessage) {
         services_.prompter.message(stringText(TextId::AvailabilityCheckFinished),
                                    Icon::Information);
     }

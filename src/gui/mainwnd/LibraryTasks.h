@@ -47,7 +47,8 @@ class LibraryTasks {
     // Runs work that may add records some other way (opened songs), with
     // the lists told before and after.
     void aroundChange(const std::function<void()>& work);
-    void checkAvailability();
+    // Without `finishedMessage` as after choosing a removable medium.
+    void checkAvailability(bool finishedMessage = true);
 
     Drives& drives();
 

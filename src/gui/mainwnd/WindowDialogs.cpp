@@ -2,12 +2,14 @@
 
 #include "gui/dialogs/DialogFamily.h"
 #include "gui/dialogs/settings/PreferencesDialogs.h"
+#include "gui/dialogs/sources/SourcesDialogs.h"
 #include "gui/mainwnd/MainWindow.h"
 
 namespace sonara::gui {
 
 WindowDialogs::WindowDialogs(MainWindow& window) {
     families_.push_back(std::make_unique<PreferencesDialogs>(window));
+    families_.push_back(std::make_unique<SourcesDialogs>(window));
 }
 
 WindowDialogs::~WindowDialogs() = default;

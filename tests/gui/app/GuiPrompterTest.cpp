@@ -1,8 +1,7 @@
-// The desktop's message boxes, questions, progress dialog and media-name box,
+// The desktop's message boxes, questions, progress dialog and media-name dialog,
 // answered by a simulated user, and the scripted answers that replace them.
 #include <QApplication>
 #include <QDialogButtonBox>
-#include <QInputDialog>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
@@ -17,6 +16,7 @@
 #include "gui/app/GuiPrompter.h"
 #include "gui/app/ProgressDialog.h"
 #include "gui/app/SkinSwitcher.h"
+#include "gui/dialogs/sources/MediumNameDialog.h"
 #include "gui/skin/SkinCaptionButton.h"
 #include "gui/skin/SkinRecord.h"
 #include "skin/DefaultSkin.h"
@@ -62,10 +62,11 @@ void press(QWidget* box, QMessageBox::StandardButton button) {
 }
 
 void typeAndAccept(QWidget* window, const QString& text) {
-    auto* input = qobject_cast<QInputDialog*>(window);
-    QVERIFY(input != nullptr);
-    input->setTextValue(text);
-    input->accept();
+    auto* dialog = qobject_cast<MediumNameDialog*>(window);
+    QVERIFY(dialog != nullptr);
+    dialog->nameField()->setText(text);
+    // Pressed from the event loop, where a refusal's message box then runs.
+    QTimer::singleShot(0, dialog->okButton(), &QAbstractButton::click);
 }
 
 struct Skin {
@@ -138,7 +139,8 @@ class GuiPrompterTest : public QObject {
         ModalUser user({[](QWidget* input) { typeAndAccept(input, "Taken"); },
                         [](QWidget* box) { press(box, QMessageBox::Ok); },
                         [&](QWidget* input) {
-                            offeredAgain = qobject_cast<QInputDialog*>(input)->textValue();
+                            offeredAgain =
+                                qobject_cast<MediumNameDialog*>(input)->nameField()->text();
                             typeAndAccept(input, "Disc 2");
                         }});
         const auto name = prompter.askMediaName("Disc 1", [](const std::string& typed) {

@@ -188,6 +188,18 @@ SearchOutcome LibrarySearch::genreFilter(const std::vector<std::string>& names) 
     return SearchOutcome::Refilled;
 }
 
+SearchOutcome LibrarySearch::mediumFilter(std::string_view name) {
+    beginRefill();
+    for (size_t i = 0; i < library_.count(); ++i) {
+        LibraryRecord* r = library_.at(i);
+        if (name.empty() || text::equalsNoCase(r->mediaName(), name)) {
+            rows_.add(r);
+        }
+    }
+    rows_.sort(RowSortRule::First, prefs_.normalise());
+    return SearchOutcome::Refilled;
+}
+
 SearchOutcome LibrarySearch::pickGenres(std::string_view letter) {
     GenrePickerSettings settings;
     settings.multiple = true;

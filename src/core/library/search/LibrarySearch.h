@@ -59,6 +59,9 @@ class LibrarySearch {
     SearchOutcome showValue(ListerField field, std::string_view value);
     // The records whose genre equals one of the names ignoring case.
     SearchOutcome genreFilter(const std::vector<std::string>& names);
+    // The records on the removable medium `name` (ignoring case); an empty
+    // name shows every record.
+    SearchOutcome mediumFilter(std::string_view name);
 
   private:
     SearchOutcome pickGenres(std::string_view letter);
