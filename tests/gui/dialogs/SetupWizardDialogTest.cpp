@@ -36,6 +36,7 @@ struct WizardFixture {
 
     WizardFixture() {
         session.start();
+        session.app->prefs().values().dlgEffects = 0;  // shown at full size at once
         root = session.home.filePath("drive").toStdString() + "/";
         for (const char* song : {"music/rock/a.mp3", "music/jazz/b.mp3"}) {
             const std::filesystem::path path = root + song;

@@ -41,7 +41,8 @@ SkinCaptionButton* captionButton(SkinContext& context, TextId caption, QWidget* 
 QListWidget* checkList(QWidget* parent) {
     auto* list = new QListWidget(parent);
     list->setFixedHeight(kListHeight);
-    list->setSelectionMode(QAbstractItemView::SingleSelection);
+    // The check marks are the choice; a selection bar would only hide them.
+    list->setSelectionMode(QAbstractItemView::NoSelection);
     return list;
 }
 
@@ -90,10 +91,8 @@ SetupWizardDialog::SetupWizardDialog(SkinContext& context, LibraryScope& scope, 
       skips_(std::move(skips)),
       songsAdded_(std::move(songsAdded)) {
     setWindowTitle(qText(TextId::WizardTitle));
-    auto* picture = new SkinPicture(context, this);
-    picture->setSkinIndex(skin::kLogo);
-    picture->setMode(SkinPicture::kFit);
-    picture->setFixedWidth(kPictureWidth);
+    picture_ = new SkinPicture(context, this);
+    picture_->setFixedWidth(kPictureWidth);
 
     // Created in Tab order.
     drivesLabel_ = new SkinLabel(context, qText(TextId::WizardDrivesLabel), this);
@@ -114,7 +113,7 @@ SetupWizardDialog::SetupWizardDialog(SkinContext& context, LibraryScope& scope, 
     next_ = captionButton(context, TextId::WizardNext, this);
     next_->setDefault(true);
     skinChanged();
-    buildLayout(picture);
+    buildLayout();
 
     connect(yes_, &QRadioButton::toggled, this, [this](bool on) { pages_.setSearchRemovable(on); });
     connect(add_, &QPushButton::clicked, this, &SetupWizardDialog::addMedia);
@@ -124,7 +123,7 @@ SetupWizardDialog::SetupWizardDialog(SkinContext& context, LibraryScope& scope, 
     showPage();
 }
 
-void SetupWizardDialog::buildLayout(QWidget* picture) {
+void SetupWizardDialog::buildLayout() {
     for (QWidget* widget :
          std::initializer_list<QWidget*>{drivesLabel_, driveList_, questionLabel_, no_, yes_,
                                          removableLabel_, removableList_, insertLabel_, add_}) {
@@ -156,7 +155,7 @@ void SetupWizardDialog::buildLayout(QWidget* picture) {
 
     auto* body = new QHBoxLayout;
     body->setSpacing(kMargin);
-    body->addWidget(picture);
+    body->addWidget(picture_, 0, Qt::AlignTop);
     body->addLayout(page, 1);
 
     auto* buttons = new QHBoxLayout;
@@ -176,6 +175,11 @@ void SetupWizardDialog::buildLayout(QWidget* picture) {
 }
 
 void SetupWizardDialog::skinChanged() {
+    // The skin's logo, as wide as the picture column, on the dialog's own
+    // background.
+    const QImage& logo = context().skin.bitmap(skin::kLogo);
+    picture_->setImage(logo.isNull() ? QImage()
+                                     : logo.scaledToWidth(kPictureWidth, Qt::SmoothTransformation));
     add_->setSkin(skin::kLargeButton, std::nullopt, skin::kRowAdd);
     cancel_->setSkin(skin::kLargeButton, std::nullopt, skin::kRowCancel);
     prev_->setSkin(skin::kLargeButton, std::nullopt, skin::kRowPrevious);

@@ -18,6 +18,7 @@ namespace sonara::gui {
 
 class SkinCaptionButton;
 class SkinLabel;
+class SkinPicture;
 
 // "Sonara Setup Wizard": the drives to search, the removable-media question,
 // the removable drives and "Add", filling up page by page. "Next >" (and
@@ -54,7 +55,7 @@ class SetupWizardDialog final : public SkinDialog {
     void skinChanged() override;
 
   private:
-    void buildLayout(QWidget* picture);
+    void buildLayout();
     void searchDrives();
     void setBusy(bool busy);
     void showPage();
@@ -66,6 +67,7 @@ class SetupWizardDialog final : public SkinDialog {
     std::vector<WizardDrive> drives_;
     std::vector<WizardDrive> removable_;
 
+    SkinPicture* picture_;
     SkinLabel* drivesLabel_;
     QListWidget* driveList_;
     SkinLabel* questionLabel_;
