@@ -1,6 +1,7 @@
 #include "gui/dialogs/wizard/WizardDialogs.h"
 
 #include <QDir>
+#include <QPointer>
 
 #include "audio/engine/PlayerHost.h"
 #include "core/app/DataFileSaver.h"
@@ -25,8 +26,13 @@ bool WizardDialogs::run(Command command) {
     }
     if (!running_) {
         running_ = true;
+        // Hiding to the tray may delete the window, and this family with
+        // it, while the wizard runs.
+        const QPointer<MainWindow> window(&window_);
         runWizard();
-        running_ = false;
+        if (window) {
+            running_ = false;
+        }
     }
     return true;
 }
@@ -55,12 +61,18 @@ void WizardDialogs::runWizard() {
     const WizardSkips skips =
         WizardSkips::forSonara(QDir::homePath().toStdString(), services.paths.programFolder,
                                services.skin.prefs.values().copyDelFilesToFolder);
-    SetupWizardDialog dialog(
+    // On the heap: a window deleted meanwhile takes its children with it.
+    const QPointer<MainWindow> window(&window_);
+    const QPointer<SetupWizardDialog> dialog = new SetupWizardDialog(
         services.skin, scope, skips, [&services] { services.saver.saveDataFiles(); }, &window_);
-    if (dialog.exec() != QDialog::Accepted) {
+    const int result = dialog->exec();
+    delete dialog.data();
+    if (result != QDialog::Accepted) {
         WizardPages::tellCancelled(services.prompter);
     }
-    window_.panes().libraryChanged();
+    if (window) {
+        window->panes().libraryChanged();
+    }
     services.saver.saveDataFiles();
 }
 
