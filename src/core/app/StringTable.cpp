@@ -345,6 +345,17 @@ const std::unordered_map<TextId, std::string>& table() {
         {TextId::SelectMediaCheckOnClose, "Check Availability On Close"},
         {TextId::MediaNameOkButton, "OK"},
         {TextId::MediaNameCancelButton, "Cancel"},
+        {TextId::WizardTitle, "Sonara Setup Wizard"},
+        {TextId::WizardDrivesLabel, "Drives to search..."},
+        {TextId::WizardRemovableQuestion, "Search removable drives?"},
+        {TextId::WizardNo, "No"},
+        {TextId::WizardYes, "Yes"},
+        {TextId::WizardRemovableLabel, "Removable drives to search..."},
+        {TextId::WizardInsertMedia, "Insert new media now..."},
+        {TextId::WizardAdd, "Add"},
+        {TextId::WizardCancel, "Cancel"},
+        {TextId::WizardPrev, "< Prev"},
+        {TextId::WizardNext, "Next >"},
     };
     return texts;
 }

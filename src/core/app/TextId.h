@@ -318,6 +318,18 @@ enum class TextId {
     SelectMediaCheckOnClose = 61150,
     MediaNameOkButton = 61151,
     MediaNameCancelButton = 61152,
+    // The setup wizard.
+    WizardTitle = 61120,
+    WizardDrivesLabel = 61121,
+    WizardRemovableQuestion = 61122,
+    WizardNo = 61123,
+    WizardYes = 61124,
+    WizardRemovableLabel = 61125,
+    WizardInsertMedia = 61126,
+    WizardAdd = 61127,
+    WizardCancel = 61128,
+    WizardPrev = 61129,
+    WizardNext = 61130,
 };
 
 // Every id above, for the check that each has a text and each text a name;
@@ -618,6 +630,17 @@ inline constexpr TextId kAllTextIds[] = {
     TextId::SelectMediaCheckOnClose,
     TextId::MediaNameOkButton,
     TextId::MediaNameCancelButton,
+    TextId::WizardTitle,
+    TextId::WizardDrivesLabel,
+    TextId::WizardRemovableQuestion,
+    TextId::WizardNo,
+    TextId::WizardYes,
+    TextId::WizardRemovableLabel,
+    TextId::WizardInsertMedia,
+    TextId::WizardAdd,
+    TextId::WizardCancel,
+    TextId::WizardPrev,
+    TextId::WizardNext,
 };
 
 }  // namespace sonara

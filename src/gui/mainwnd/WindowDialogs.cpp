@@ -3,6 +3,7 @@
 #include "gui/dialogs/DialogFamily.h"
 #include "gui/dialogs/settings/PreferencesDialogs.h"
 #include "gui/dialogs/sources/SourcesDialogs.h"
+#include "gui/dialogs/wizard/WizardDialogs.h"
 #include "gui/mainwnd/MainWindow.h"
 
 namespace sonara::gui {
@@ -10,6 +11,7 @@ namespace sonara::gui {
 WindowDialogs::WindowDialogs(MainWindow& window) {
     families_.push_back(std::make_unique<PreferencesDialogs>(window));
     families_.push_back(std::make_unique<SourcesDialogs>(window));
+    families_.push_back(std::make_unique<WizardDialogs>(window));
 }
 
 WindowDialogs::~WindowDialogs() = default;
