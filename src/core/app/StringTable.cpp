@@ -329,6 +329,9 @@ const std::unordered_map<TextId, std::string>& table() {
         {TextId::HelpOpenFailed, "Unable to open the help pages:\n\n%s"},
         {TextId::AboutTitle, "About Sonara"},
         {TextId::AboutVersion, "Version %s"},
+        {TextId::ReportReplaceQuestion, "%s already exists.\nDo you want to replace it?"},
+        {TextId::ReportDestinationIsFolder,
+         "%s is a folder. Please enter the name of the report file."},
     };
     return texts;
 }

@@ -300,6 +300,9 @@ enum class TextId {
     HelpOpenFailed = 61031,
     AboutTitle = 61032,
     AboutVersion = 61033,
+    // The library report's destination.
+    ReportReplaceQuestion = 61160,
+    ReportDestinationIsFolder = 61161,
 };
 
 // Every id above, for the check that each has a text and each text a name;
@@ -584,6 +587,8 @@ inline constexpr TextId kAllTextIds[] = {
     TextId::HelpOpenFailed,
     TextId::AboutTitle,
     TextId::AboutVersion,
+    TextId::ReportReplaceQuestion,
+    TextId::ReportDestinationIsFolder,
 };
 
 }  // namespace sonara
