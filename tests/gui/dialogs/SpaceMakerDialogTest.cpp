@@ -1,7 +1,9 @@
 // The MP3 Space Maker over a folder tree: the duplicates it lists, and what
 // its deletion does to the files and the library after the question. With
 // SONARA_SHOTS set to a folder it leaves a picture per bundled skin there.
+#include <QCheckBox>
 #include <QDir>
+#include <QLineEdit>
 #include <QTreeWidget>
 #include <QtTest>
 #include <filesystem>
@@ -95,6 +97,33 @@ class SpaceMakerDialogTest : public QObject {
         QVERIFY(!pair.inLibrary("song 1.MP3"));
         QVERIFY(pair.inLibrary("Song_1.mp3"));
         QCOMPARE(dialog.list()->topLevelItemCount(), 0);
+    }
+
+    void optionsAreStoredOnOkOnly() {
+        DuplicatePair pair;
+        SpaceMakerDialog dialog(*pair.s.window);
+        const QString holding = pair.s.home.filePath("held");
+        const QByteArray shots = qgetenv("SONARA_SHOTS");
+        const std::string before = pair.s.app->prefs().values().copyDelFilesToFolder;
+        for (const bool ok : {false, true}) {
+            QVERIFY(test::whileModal(
+                [&] { dialog.openOptions(); },
+                [&](QDialog& options) {
+                    const auto boxes = options.findChildren<QCheckBox*>();
+                    QCOMPARE(boxes.size(), 2);
+                    boxes[0]->setChecked(false);
+                    boxes[1]->setChecked(true);
+                    options.findChild<QLineEdit*>()->setText(holding);
+                    if (!shots.isEmpty()) {
+                        options.grab().save(QString::fromUtf8(shots) + "/dupes-options.png");
+                    }
+                    QTest::keyClick(&options, ok ? Qt::Key_Return : Qt::Key_Escape);
+                }));
+            const Preferences& values = pair.s.app->prefs().values();
+            QCOMPARE(values.stripChars, ok ? 0 : 1);
+            QCOMPARE(values.copyDelFiles, ok ? 1 : 0);
+            QCOMPARE(values.copyDelFilesToFolder, ok ? holding.toStdString() : before);
+        }
     }
 
     void emptySearchSaysSoAndShowsInEachSkin() {

@@ -112,6 +112,7 @@ QButtonGroup* ReportDialog::addGroup(QWidget* box, const QStringList& choices, i
         group->addButton(choice, i);
         column->addWidget(choice);
     }
+    column->addStretch(1);
     group->button(checked)->setChecked(true);
     return group;
 }

@@ -25,6 +25,8 @@ SkinCaptionButton* makeCaptionButton(SkinContext& context, const QString& text, 
     auto* button = new SkinCaptionButton(context, parent);
     button->setText(text);
     button->setSkin(skin::kLargeButton, std::nullopt, row);
+    // The strip's cell is the button: a layout must not stretch it.
+    button->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     return button;
 }
 
