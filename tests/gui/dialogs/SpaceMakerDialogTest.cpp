@@ -115,6 +115,8 @@ class SpaceMakerDialogTest : public QObject {
                     boxes[1]->setChecked(true);
                     options.findChild<QLineEdit*>()->setText(holding);
                     if (!shots.isEmpty()) {
+                        auto& skinned = static_cast<SkinDialog&>(options);
+                        QVERIFY(QTest::qWaitFor([&] { return !skinned.isAnimating(); }));
                         options.grab().save(QString::fromUtf8(shots) + "/dupes-options.png");
                     }
                     QTest::keyClick(&options, ok ? Qt::Key_Return : Qt::Key_Escape);
