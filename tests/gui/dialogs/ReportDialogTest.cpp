@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QtTest>
+#include <utility>
 
 #include "core/settings/PreferenceStore.h"
 #include "gui/dialogs/tools/ReportDialog.h"
@@ -95,6 +96,27 @@ class ReportDialogTest : public QObject {
         dialog.go();
         QVERIFY(!QFile::exists(out));
         QCOMPARE(dialog.result(), int(QDialog::Rejected));
+    }
+
+    void theMenuCommandsOpenTheToolWindows() {
+        test::WindowSession s;
+        s.start();
+        const std::pair<Command, const char*> opened[] = {
+            {Command::Report, "sonara::gui::ReportDialog"},
+            {Command::FindDuplicates, "sonara::gui::SpaceMakerDialog"},
+            {Command::DuplicatesInSources, "sonara::gui::SpaceMakerDialog"},
+            {Command::RenameFromTags, "sonara::gui::RenameFromTagsDialog"},
+        };
+        for (const auto& [command, className] : opened) {
+            QString shown;
+            QVERIFY(test::whileModal([&] { s.window->runCommand(command); },
+                                     [&](QDialog& dialog) {
+                                         shown = dialog.metaObject()->className();
+                                         dialog.QDialog::done(QDialog::Rejected);
+                                     }));
+            QCOMPARE(shown, QString(className));
+        }
+        QVERIFY(s.seen.empty());  // no "comes later" note
     }
 
     void returnGoesAndEscapeClosesInEachSkin() {
