@@ -51,14 +51,9 @@ RenameFromTagsDialog::~RenameFromTagsDialog() = default;
 
 void RenameFromTagsDialog::search(Command from) {
     // The browser starts empty here.
-    if (!chooseStart(session_, from, QString())) {
-        return;
+    if (searchWith(session_, from, QString())) {
+        fill();
     }
-    list()->clear();
-    setBusy(true);
-    session_.search();
-    setBusy(false);
-    fill();
 }
 
 void RenameFromTagsDialog::fill() {

@@ -64,15 +64,10 @@ SpaceMakerDialog::SpaceMakerDialog(MainWindow& window)
 SpaceMakerDialog::~SpaceMakerDialog() = default;
 
 void SpaceMakerDialog::search(Command from) {
-    if (!chooseStart(session_, from, qt(session_.browseStart()))) {
-        return;
+    if (searchWith(session_, from, qt(session_.browseStart()))) {
+        fill();
+        (void)session_.tellWhenNoneFound();
     }
-    list()->clear();
-    setBusy(true);
-    session_.search();
-    setBusy(false);
-    fill();
-    (void)session_.tellWhenNoneFound();
 }
 
 void SpaceMakerDialog::fill() {

@@ -99,6 +99,10 @@ void ToolListDialog::setBusy(bool busy) {
     buttons_->setEnabled(!busy);
 }
 
+void ToolListDialog::clearRows() {
+    list_->clear();
+}
+
 void ToolListDialog::uncheckRows() {
     filling_ = true;
     for (int i = 0; i < list_->topLevelItemCount(); ++i) {

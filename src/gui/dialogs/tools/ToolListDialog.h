@@ -44,14 +44,16 @@ class ToolListDialog : public SkinDialog {
     SkinCaptionButton* addButton(const QString& text, int row);
     // Under the list, for lines of totals.
     QVBoxLayout* belowList() const { return below_; }
-    // The folders a search starts from, as `from` names them; false when
-    // the browser was cancelled or its folder refused (already told).
+    // Takes the folders `from` names and runs the session's search with the
+    // buttons off; false, with nothing searched, when the browser was
+    // cancelled or its folder refused (already told).
     template <typename Session>
-    bool chooseStart(Session& session, Command from, const QString& browseStart);
+    bool searchWith(Session& session, Command from, const QString& browseStart);
     // Buttons off while a search or a deletion runs.
     void setBusy(bool busy);
     // The progress bar full over `rows`, and the columns at their shares.
     void finishFill(int rows);
+    void clearRows();
     // "Clear All" on the rows (the caller clears its session).
     void uncheckRows();
     // The user ticked or unticked `row`'s check box (column 0).
@@ -74,21 +76,27 @@ class ToolListDialog : public SkinDialog {
 };
 
 template <typename Session>
-bool ToolListDialog::chooseStart(Session& session, Command from, const QString& browseStart) {
+bool ToolListDialog::searchWith(Session& session, Command from, const QString& browseStart) {
     if (from == Command::DuplicatesInSources) {
         session.useSources(window_.services().sources);
-        return true;
-    }
-    if (from != Command::DuplicatesByFolder) {
+    } else if (from == Command::DuplicatesByFolder) {
+        const QString chosen = pickFolder(browseStart);
+        if (chosen.isEmpty()) {
+            return false;
+        }
+        const Status picked = session.useFolders({chosen.toStdString()});
+        reportSave(picked, window_.services().prompter);
+        if (!picked) {
+            return false;
+        }
+    } else {
         return false;
     }
-    const QString chosen = pickFolder(browseStart);
-    if (chosen.isEmpty()) {
-        return false;
-    }
-    const Status picked = session.useFolders({chosen.toStdString()});
-    reportSave(picked, window_.services().prompter);
-    return picked.ok();
+    clearRows();
+    setBusy(true);
+    session.search();
+    setBusy(false);
+    return true;
 }
 
 }  // namespace sonara::gui
