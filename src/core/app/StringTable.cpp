@@ -356,6 +356,9 @@ const std::unordered_map<TextId, std::string>& table() {
         {TextId::WizardCancel, "Cancel"},
         {TextId::WizardPrev, "< Prev"},
         {TextId::WizardNext, "Next >"},
+        {TextId::ReportReplaceQuestion, "%s already exists.\nDo you want to replace it?"},
+        {TextId::ReportDestinationIsFolder,
+         "%s is a folder. Please enter the name of the report file."},
     };
     return texts;
 }

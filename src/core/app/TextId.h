@@ -330,6 +330,9 @@ enum class TextId {
     WizardCancel = 61128,
     WizardPrev = 61129,
     WizardNext = 61130,
+    // The library report's destination.
+    ReportReplaceQuestion = 61160,
+    ReportDestinationIsFolder = 61161,
 };
 
 // Every id above, for the check that each has a text and each text a name;
@@ -641,6 +644,8 @@ inline constexpr TextId kAllTextIds[] = {
     TextId::WizardCancel,
     TextId::WizardPrev,
     TextId::WizardNext,
+    TextId::ReportReplaceQuestion,
+    TextId::ReportDestinationIsFolder,
 };
 
 }  // namespace sonara

@@ -4,6 +4,7 @@
 #include "gui/dialogs/settings/PreferencesDialogs.h"
 #include "gui/dialogs/sources/SourcesDialogs.h"
 #include "gui/dialogs/wizard/WizardDialogs.h"
+#include "gui/dialogs/tools/LibraryToolDialogs.h"
 #include "gui/mainwnd/MainWindow.h"
 
 namespace sonara::gui {
@@ -12,6 +13,7 @@ WindowDialogs::WindowDialogs(MainWindow& window) {
     families_.push_back(std::make_unique<PreferencesDialogs>(window));
     families_.push_back(std::make_unique<SourcesDialogs>(window));
     families_.push_back(std::make_unique<WizardDialogs>(window));
+    families_.push_back(std::make_unique<LibraryToolDialogs>(window));
 }
 
 WindowDialogs::~WindowDialogs() = default;

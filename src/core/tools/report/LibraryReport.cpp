@@ -70,6 +70,9 @@ std::string buildText(const std::vector<const LibraryRecord*>& records,
             onLine = 0;
         }
         if (progress != nullptr && (i + 1) % every == 0) {
+            if (progress->cancelled()) {
+                return {};
+            }
             progress->show("", "");
         }
     }
@@ -110,10 +113,15 @@ Status writeReport(const std::vector<const LibraryRecord*>& records, const Repor
     std::string text;
     if (records.size() >= kProgressThreshold) {
         const size_t every = std::max<size_t>(1, records.size() / kProgressSteps);
-        prompter.runProgress(stringText(TextId::PleaseWait), "", [&](Progress& progress) {
-            text = buildText(records, options, lookup, every, &progress);
-            return true;
-        });
+        const bool finished =
+            prompter.runProgress(stringText(TextId::PleaseWait), "", [&](Progress& progress) {
+                text = buildText(records, options, lookup, every, &progress);
+                return !progress.cancelled();
+            });
+        // A cancelled report writes nothing, so no half report replaces an old one.
+        if (!finished) {
+            return Status::failure(ErrorKind::Cancelled, "The report was cancelled.");
+        }
     } else {
         text = buildText(records, options, lookup, 1, nullptr);
     }

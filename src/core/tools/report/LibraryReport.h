@@ -42,9 +42,9 @@ std::string reportText(const std::vector<const LibraryRecord*>& records,
 
 // Writes the report to `destination` (atomically: a failed write leaves any
 // old file whole), with the "Please wait..." progress for 21 records or
-// more. Shows 178 "Report successfully generated." only when the file was
-// written; otherwise says that it could not be written. Failure in the
-// result.
+// more; a Cancel there writes nothing and says nothing (Cancelled). Shows
+// 178 "Report successfully generated." only when the file was written;
+// otherwise says that it could not be written. Failure in the result.
 Status writeReport(const std::vector<const LibraryRecord*>& records, const ReportOptions& options,
                    const ReportLookup& lookup, const std::string& destination, Prompter& prompter);
 

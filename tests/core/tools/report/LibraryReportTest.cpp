@@ -91,6 +91,17 @@ TEST_F(LibraryReportTest, ProgressFromTwentyOneRecordsAndHonestFailure) {
     EXPECT_FALSE(fs::exists(nowhere));
 }
 
+TEST_F(LibraryReportTest, CancelWritesNothingAndKeepsTheOldFile) {
+    const std::string out = dir.file("report.txt");
+    testing::writeText(out, "old report");
+    ScriptedPrompter prompter;
+    prompter.cancelAfterFiles(1);
+    const Status written = writeReport(songs(40), {}, lookup, out, prompter);
+    EXPECT_EQ(written.kind(), ErrorKind::Cancelled);
+    EXPECT_TRUE(prompter.messages.empty());
+    EXPECT_EQ(testing::readText(out), "old report");
+}
+
 TEST_F(LibraryReportTest, ProposedNameSkipsExistingFilesAndIsStored) {
     EXPECT_EQ(proposeExportName(dir.path().string()), dir.file("export(0).txt"));
     testing::writeText(dir.path() / "export(0).txt", "");
