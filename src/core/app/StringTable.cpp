@@ -329,6 +329,15 @@ const std::unordered_map<TextId, std::string>& table() {
         {TextId::HelpOpenFailed, "Unable to open the help pages:\n\n%s"},
         {TextId::AboutTitle, "About Sonara"},
         {TextId::AboutVersion, "Version %s"},
+        {TextId::Top100Title, "Top 100 Chart"},
+        {TextId::Top100Caption, "Top 100 most requested titles..."},
+        {TextId::Top100RankHeading, "#"},
+        {TextId::Top100ArtistHeading, "Artist"},
+        {TextId::Top100TitleHeading, "Title"},
+        {TextId::Top100PlaysHeading, "Plays"},
+        {TextId::WavConversionTitle, "MP3 To WAV"},
+        {TextId::WavDestinationLabel, "Destination Folder:"},
+        {TextId::NothingToConvert, "Select the songs to convert first."},
     };
     return texts;
 }

@@ -300,6 +300,16 @@ enum class TextId {
     HelpOpenFailed = 61031,
     AboutTitle = 61032,
     AboutVersion = 61033,
+    // The Top 100 chart and the MP3-to-WAV dialog.
+    Top100Title = 61180,
+    Top100Caption = 61181,
+    Top100RankHeading = 61182,
+    Top100ArtistHeading = 61183,
+    Top100TitleHeading = 61184,
+    Top100PlaysHeading = 61185,
+    WavConversionTitle = 61186,
+    WavDestinationLabel = 61187,
+    NothingToConvert = 61188,
 };
 
 // Every id above, for the check that each has a text and each text a name;
@@ -584,6 +594,15 @@ inline constexpr TextId kAllTextIds[] = {
     TextId::HelpOpenFailed,
     TextId::AboutTitle,
     TextId::AboutVersion,
+    TextId::Top100Title,
+    TextId::Top100Caption,
+    TextId::Top100RankHeading,
+    TextId::Top100ArtistHeading,
+    TextId::Top100TitleHeading,
+    TextId::Top100PlaysHeading,
+    TextId::WavConversionTitle,
+    TextId::WavDestinationLabel,
+    TextId::NothingToConvert,
 };
 
 }  // namespace sonara

@@ -1,12 +1,13 @@
 #include "gui/mainwnd/WindowDialogs.h"
 
 #include "gui/dialogs/DialogFamily.h"
+#include "gui/dialogs/tools2/CollectionToolDialogs.h"
 #include "gui/mainwnd/MainWindow.h"
 
 namespace sonara::gui {
 
 WindowDialogs::WindowDialogs(MainWindow& window) {
-    (void)window;
+    families_.push_back(std::make_unique<CollectionToolDialogs>(window));
 }
 
 WindowDialogs::~WindowDialogs() = default;
