@@ -1,5 +1,6 @@
 #include "gui/dialogs/tools2/CollectionToolDialogs.h"
 
+#include "core/app/DataFileSaver.h"
 #include "core/library/Library.h"
 #include "core/playlist/CurrentPlayList.h"
 #include "core/tools/top100/Top100Chart.h"
