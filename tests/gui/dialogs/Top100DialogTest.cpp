@@ -6,6 +6,7 @@
 #include <string>
 
 #include "core/library/Library.h"
+#include "core/library/SourcesList.h"
 #include "core/playlist/CurrentPlayList.h"
 #include "core/tools/top100/Top100Chart.h"
 #include "gui/app/SkinSwitcher.h"
@@ -91,6 +92,7 @@ class Top100DialogTest : public QObject {
         test::WindowSession s;
         s.start([](AppSession& app) { app.prefs().values().dlgEffects = 0; });
         s.addSongs(2);
+        s.app->services().sources.append({"", s.home.path().toStdString() + "/", 1});
         s.app->library().at(0)->playCount = 1;
         s.app->library().at(1)->playCount = 5;
         Top100Chart chart = chartOf(s);

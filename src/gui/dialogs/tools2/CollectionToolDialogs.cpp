@@ -2,6 +2,7 @@
 
 #include "core/app/DataFileSaver.h"
 #include "core/library/Library.h"
+#include "core/library/LocateRecordFile.h"
 #include "core/playlist/CurrentPlayList.h"
 #include "core/tools/top100/Top100Chart.h"
 #include "gui/dialogs/tools2/BackupRestore.h"
@@ -65,12 +66,17 @@ void CollectionToolDialogs::convertToWav(std::vector<std::string> sources) {
 }
 
 std::vector<std::string> CollectionToolDialogs::selectedLibraryFiles() const {
-    const Library& library = window_.services().library;
+    MainServices& services = window_.services();
     std::vector<std::string> files;
     for (const size_t index : window_.panes().library()->selectedRecords()) {
-        if (index < library.count()) {
-            files.emplace_back(library.at(index)->fileName());
+        if (index >= services.library.count()) {
+            continue;
         }
+        const LibraryRecord& record = *services.library.at(index);
+        // A file that cannot be found stays a bare name, which the conversion
+        // counts as an error instead of leaving it out unnoticed.
+        files.push_back(locateRecordFile(record, services.pathCache, services.sources, nullptr)
+                            .value_or(std::string(record.fileName())));
     }
     return files;
 }
