@@ -359,6 +359,15 @@ const std::unordered_map<TextId, std::string>& table() {
         {TextId::ReportReplaceQuestion, "%s already exists.\nDo you want to replace it?"},
         {TextId::ReportDestinationIsFolder,
          "%s is a folder. Please enter the name of the report file."},
+        {TextId::Top100Title, "Top 100 Chart"},
+        {TextId::Top100Caption, "Top 100 most requested titles..."},
+        {TextId::Top100RankHeading, "#"},
+        {TextId::Top100ArtistHeading, "Artist"},
+        {TextId::Top100TitleHeading, "Title"},
+        {TextId::Top100PlaysHeading, "Plays"},
+        {TextId::WavConversionTitle, "MP3 To WAV"},
+        {TextId::WavDestinationLabel, "Destination Folder:"},
+        {TextId::NothingToConvert, "Select the songs to convert first."},
     };
     return texts;
 }

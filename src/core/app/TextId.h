@@ -333,6 +333,16 @@ enum class TextId {
     // The library report's destination.
     ReportReplaceQuestion = 61160,
     ReportDestinationIsFolder = 61161,
+    // The Top 100 chart and the MP3-to-WAV dialog.
+    Top100Title = 61180,
+    Top100Caption = 61181,
+    Top100RankHeading = 61182,
+    Top100ArtistHeading = 61183,
+    Top100TitleHeading = 61184,
+    Top100PlaysHeading = 61185,
+    WavConversionTitle = 61186,
+    WavDestinationLabel = 61187,
+    NothingToConvert = 61188,
 };
 
 // Every id above, for the check that each has a text and each text a name;
@@ -646,6 +656,15 @@ inline constexpr TextId kAllTextIds[] = {
     TextId::WizardNext,
     TextId::ReportReplaceQuestion,
     TextId::ReportDestinationIsFolder,
+    TextId::Top100Title,
+    TextId::Top100Caption,
+    TextId::Top100RankHeading,
+    TextId::Top100ArtistHeading,
+    TextId::Top100TitleHeading,
+    TextId::Top100PlaysHeading,
+    TextId::WavConversionTitle,
+    TextId::WavDestinationLabel,
+    TextId::NothingToConvert,
 };
 
 }  // namespace sonara

@@ -5,6 +5,7 @@
 #include "gui/dialogs/sources/SourcesDialogs.h"
 #include "gui/dialogs/wizard/WizardDialogs.h"
 #include "gui/dialogs/tools/LibraryToolDialogs.h"
+#include "gui/dialogs/tools2/CollectionToolDialogs.h"
 #include "gui/mainwnd/MainWindow.h"
 
 namespace sonara::gui {
@@ -14,6 +15,7 @@ WindowDialogs::WindowDialogs(MainWindow& window) {
     families_.push_back(std::make_unique<SourcesDialogs>(window));
     families_.push_back(std::make_unique<WizardDialogs>(window));
     families_.push_back(std::make_unique<LibraryToolDialogs>(window));
+    families_.push_back(std::make_unique<CollectionToolDialogs>(window));
 }
 
 WindowDialogs::~WindowDialogs() = default;

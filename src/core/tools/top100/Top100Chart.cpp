@@ -1,6 +1,8 @@
 #include "core/tools/top100/Top100Chart.h"
 
 #include <algorithm>
+#include <cstddef>
+#include <cstdint>
 
 #include "core/app/StringTable.h"
 
@@ -14,15 +16,28 @@ Top100Chart::Top100Chart(Library& library, PlayListAdder& playList, ViewMode vie
 
 void Top100Chart::reopen() {
     view_.clear();
+    std::vector<size_t> order;  // library positions, for ties
     for (size_t i = 0; i < library_.count(); ++i) {
         LibraryRecord* record = library_.at(i);
         if (record->playCount != 0) {
             view_.push_back(record);
+            order.push_back(view_.size() - 1);
         }
     }
-    std::stable_sort(
-        view_.begin(), view_.end(),
-        [](const LibraryRecord* a, const LibraryRecord* b) { return a->playCount > b->playCount; });
+    // Only the shown rows are ranked: a library of 100,000 requested songs
+    // opens the chart without sorting them all.
+    const auto shown = order.begin() + std::ptrdiff_t(std::min(kMaxRows, order.size()));
+    std::partial_sort(order.begin(), shown, order.end(), [&](size_t a, size_t b) {
+        const int32_t countA = view_[a]->playCount;
+        const int32_t countB = view_[b]->playCount;
+        return countA != countB ? countA > countB : a < b;
+    });
+    std::vector<LibraryRecord*> ranked;
+    ranked.reserve(view_.size());
+    for (const size_t position : order) {
+        ranked.push_back(view_[position]);
+    }
+    view_ = std::move(ranked);
 }
 
 size_t Top100Chart::rowCount() const {

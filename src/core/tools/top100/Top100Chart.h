@@ -22,9 +22,9 @@ class Top100Chart {
     // `view` shows it.
     Top100Chart(Library& library, PlayListAdder& playList, ViewMode view, Prompter& prompter);
 
-    // Every record with a non-zero play count in library order, then by play
-    // count, most first (ties stay in library order); the rows are the first
-    // 100 of the view, ranked from 1.
+    // Every record with a non-zero play count; the first 100 of the view
+    // are ranked by play count, most first (ties in library order), and
+    // become the rows, numbered from 1. The rest follow in no defined order.
     void reopen();
     const std::vector<LibraryRecord*>& view() const { return view_; }
     size_t rowCount() const;
