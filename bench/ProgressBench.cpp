@@ -138,7 +138,7 @@ void runProgressBench(int files, ResultTable& table) {
 
     PreferenceStore store(home.file("Sonara.ini"), home.path().string());
     (void)store.loadAll();
-    SkinRecord record;
+    gui::SkinRecord record;
     gui::SkinContext context{record, store};
     gui::SkinSwitcher switcher(context, skin::defaultSkin(), skin::bundledSkins());
     switcher.startUp();

@@ -291,6 +291,25 @@ void Application::showAbout() {
     dialog.exec();
 }
 
+void Application::holdLibraryReaders(bool hold) {
+    if (hold) {
+        savesWereRunning_ = saveTimer_.isActive();
+        sliceWasRunning_ = saveSliceTimer_.isActive();
+        saveTimer_.stop();
+        saveSliceTimer_.stop();
+    } else {
+        if (savesWereRunning_) {
+            saveTimer_.start();
+        }
+        if (sliceWasRunning_) {
+            saveSliceTimer_.start();
+        }
+    }
+    if (mpris_) {
+        mpris_->setLibrary(hold ? nullptr : &session_.library());
+    }
+}
+
 bool Application::playInOutsidePlayer(const std::string& path) {
     return desktopShell_ && desktopShell_->playFile(path, session_.prefs().values());
 }

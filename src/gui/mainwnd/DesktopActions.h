@@ -25,6 +25,10 @@ class DesktopActions {
     virtual bool playListInOutsidePlayer(bool append) = 0;
     // That player's name and abilities as the menus show them.
     virtual ExternalPlayerLabels outsidePlayerLabels() const = 0;
+    // While held, nothing of the desktop's own (the periodic saves, the
+    // media-player service) reads the library, the sources or the path
+    // cache: a scan changes them on a thread of its own.
+    virtual void holdLibraryReaders(bool /*hold*/) {}
 };
 
 }  // namespace sonara::gui

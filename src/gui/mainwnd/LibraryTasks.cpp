@@ -13,6 +13,7 @@
 #include "core/library/PathCache.h"
 #include "core/library/SourcesList.h"
 #include "core/settings/PreferenceStore.h"
+#include "gui/mainwnd/DesktopActions.h"
 #include "platform/LinuxDrives.h"
 
 namespace sonara::gui {
@@ -29,6 +30,27 @@ QString chooseFolder(QWidget* parent, const QString& start) {
     return QFileDialog::getExistingDirectory(
         parent, QString::fromStdString(stringText(TextId::AddFolderTitle)), start);
 }
+
+// The desktop's own readers of the library paused while a scan works on it
+// off the user-interface thread.
+class ReadersHeld {
+  public:
+    explicit ReadersHeld(DesktopActions* desktop) : desktop_(desktop) {
+        if (desktop_ != nullptr) {
+            desktop_->holdLibraryReaders(true);
+        }
+    }
+    ~ReadersHeld() {
+        if (desktop_ != nullptr) {
+            desktop_->holdLibraryReaders(false);
+        }
+    }
+    ReadersHeld(const ReadersHeld&) = delete;
+    ReadersHeld& operator=(const ReadersHeld&) = delete;
+
+  private:
+    DesktopActions* desktop_;
+};
 
 }  // namespace
 
@@ -173,7 +195,11 @@ void LibraryTasks::updateLibrary() {
     LibraryScope scope{services_.library,       services_.sources, services_.pathCache,
                        services_.recordFactory, drives(),          services_.prompter};
     changing_();
-    const LibraryUpdateResult result = runLibraryUpdate(scope);
+    LibraryUpdateResult result;
+    {
+        const ReadersHeld held(services_.desktop);
+        result = runLibraryUpdate(scope);
+    }
     saveAfterChange();
     for (const std::string& folder : result.unreachable) {
         services_.prompter.message(formatText(TextId::SourceUnreachable, folder),
@@ -187,8 +213,12 @@ void LibraryTasks::updateLibrary() {
 void LibraryTasks::checkAvailability(bool showMessage) {
     LibraryScope scope{services_.library,       services_.sources, services_.pathCache,
                        services_.recordFactory, drives(),          services_.prompter};
-    const AvailabilityResult result = sonara::checkAvailability(
-        scope, services_.skin.prefs.values().checkRemovableMediaOnly != 0);
+    AvailabilityResult result;
+    {
+        const ReadersHeld held(services_.desktop);
+        result = sonara::checkAvailability(
+            scope, services_.skin.prefs.values().checkRemovableMediaOnly != 0);
+    }
     saveAfterChange();
     if (result.finished && showMessage) {
         services_.prompter.message(stringText(TextId::AvailabilityCheckFinished),
