@@ -308,6 +308,13 @@ void Application::holdLibraryReaders(bool hold) {
     if (mpris_) {
         mpris_->setLibrary(hold ? nullptr : &session_.library());
     }
+    // A song ending meanwhile adds no random song; the pool is made anew
+    // afterwards, as the scan may have added or removed records.
+    PlaySequence& sequence = session_.playList().sequence();
+    sequence.setLibrary(hold ? nullptr : &session_.library());
+    if (!hold && sequence.options().randomAdd) {
+        sequence.rebuildRandomPool();
+    }
 }
 
 bool Application::playInOutsidePlayer(const std::string& path) {

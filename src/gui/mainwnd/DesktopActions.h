@@ -25,9 +25,10 @@ class DesktopActions {
     virtual bool playListInOutsidePlayer(bool append) = 0;
     // That player's name and abilities as the menus show them.
     virtual ExternalPlayerLabels outsidePlayerLabels() const = 0;
-    // While held, nothing of the desktop's own (the periodic saves, the
-    // media-player service) reads the library, the sources or the path
-    // cache: a scan changes them on a thread of its own.
+    // While held, nothing but the holder reads the library, the sources or
+    // the path cache (the periodic saves, the media-player service and the
+    // random adds of the play list wait): a scan changes them on a thread of
+    // its own.
     virtual void holdLibraryReaders(bool /*hold*/) {}
 };
 
