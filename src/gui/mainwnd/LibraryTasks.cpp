@@ -142,7 +142,7 @@ void LibraryTasks::addByFile() {
     }
     changing_();
     const int added = addFiles(files, mediaName);
-    (void)services_.sources.add(folder, "");
+    (void)services_.sources.add(files.front(), "");
     if (added > 0) {
         saveAfterChange();
     } else {

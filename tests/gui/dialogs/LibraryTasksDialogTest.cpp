@@ -16,6 +16,7 @@
 #include "core/app/StringTable.h"
 #include "core/library/Drives.h"
 #include "core/library/Library.h"
+#include "core/library/LibraryRecord.h"
 #include "core/library/LibraryScans.h"
 #include "core/library/PathCache.h"
 #include "core/library/RecordFactory.h"
@@ -162,6 +163,23 @@ class LibraryTasksDialogTest : public QObject {
             });
             QVERIFY(done);
         }
+    }
+
+    void addingByFileJoinsTheFolderToTheSourcesAndChecks() {
+        test::WindowSession session;
+        session.start();
+        QDir(session.home.path()).mkpath("picked");
+        const QString song = session.home.filePath("picked/Band - Song.mp3");
+        testing::writeMp3(song.toStdString(), testing::songSpec(0.2));
+        LibraryTasks& tasks = session.window->libraryTasks();
+        tasks.setChoosers({[&](QWidget*, const QString&) { return QStringList{song}; },
+                           [](QWidget*, const QString&) { return QString(); }});
+        tasks.addByFile();
+        MainServices& services = session.app->services();
+        QCOMPARE(services.library.count(), size_t(1));
+        QVERIFY(services.sources.indexOfFolder(session.home.filePath("picked").toStdString()));
+        QCOMPARE(services.library.at(0)->availability, kAvailable);
+        QVERIFY(!session.told(stringText(TextId::AvailabilityCheckFinished)));
     }
 
     void addingSongsOffersTheMp3Filter() {
