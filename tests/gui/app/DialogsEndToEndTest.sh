@@ -45,6 +45,21 @@ exit_by_menu() {
   xdotool click 1
   e2e_wait_exit 10
 }
+# Presses KEY until the window titled TITLE shows: a key pressed while the
+# window is still settling after its start can go astray. Fails when a
+# message shows instead.
+press_for_window() {
+  local key=$1 title=$2 attempt
+  for attempt in 1 2 3; do
+    e2e_key "$key"
+    for _ in $(seq 50); do
+      has_window_titled "$title" && return 0
+      e2e_popup_window "$main_window" >/dev/null && e2e_fail "a message showed, not \"$title\""
+      sleep 0.1
+    done
+  done
+  e2e_fail "$key never showed \"$title\""
+}
 # The number of records in the library file.
 record_count() { e2e_cli list --json | grep -o '"fileName":' | wc -l; }
 # Writes COUNT tiny song files under FOLDER: enough of them keep a scan busy
@@ -59,8 +74,7 @@ tiny_songs() {
 cp "$E2E_MUSIC/Beta Group - Third Rail.mp3" "$E2E_MUSIC/Gamma Trio - Fourth Wall.mp3"
 tiny_songs "$E2E_MUSIC/many" 4000
 before=$(record_count)
-e2e_key F5
-e2e_wait_until 20 has_window_titled "Updating Library"
+press_for_window F5 "Updating Library"
 E2E_WINDOW=$(window_titled "Updating Library") e2e_shot update-progress
 wait_window_gone "Updating Library" 30
 close_message
