@@ -14,6 +14,7 @@
 #include "LibraryFileBench.h"
 #include "MprisBench.h"
 #include "PlaybackBench.h"
+#include "ProgressBench.h"
 #include "RenameBench.h"
 #include "ReportBench.h"
 #include "ResultTable.h"
@@ -51,6 +52,14 @@ int main(int argc, char** argv) {
     if (argc > 1 && std::strcmp(argv[1], "instance") == 0) {
         sonara::bench::ResultTable table;
         sonara::bench::runInstanceBench(table);
+        std::printf("\n");
+        return table.print() ? 0 : 1;
+    }
+    // "sonara-bench progress [FILES]": the window's repaints during an update
+    // under the progress dialog; long, so only when asked for.
+    if (argc > 1 && std::strcmp(argv[1], "progress") == 0) {
+        sonara::bench::ResultTable table;
+        sonara::bench::runProgressBench(argc > 2 ? std::atoi(argv[2]) : 100000, table);
         std::printf("\n");
         return table.print() ? 0 : 1;
     }

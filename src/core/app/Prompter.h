@@ -45,6 +45,15 @@ class Prompter {
     // cancelled.
     virtual bool runProgress(const std::string& title, const std::string& text,
                              const std::function<bool(Progress&)>& work);
+    // The same dialog, but `work` may run on a thread of its own while the
+    // windows keep repainting, so one slow file cannot freeze them. `work`
+    // must touch only what the caller handed it (nothing a window reads while
+    // it paints) and must not use the prompter. The default runs it as
+    // runProgress does.
+    virtual bool runProgressInBackground(const std::string& title, const std::string& text,
+                                         const std::function<bool(Progress&)>& work) {
+        return runProgress(title, text, work);
+    }
 
     // The removable-media name dialog ("Specify Name for Removable Media"):
     // one "Name" field filled with `initial`. On OK the typed name goes to

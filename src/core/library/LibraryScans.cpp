@@ -17,7 +17,7 @@ AvailabilityResult checkAvailability(LibraryScope& scope, bool removableOnly) {
     const int mask = removableOnly ? kCheckRemovableOnlyMask : kCheckAllMask;
     bool cancelled = false;
     AvailabilityResult result;
-    result.finished = scope.prompter.runProgress(
+    result.finished = scope.prompter.runProgressInBackground(
         stringText(TextId::CheckingAvailability), stringText(TextId::Scanning),
         [&](Progress& progress) {
             cancelled = scope.cache.build(scope.sources, mask, scope.drives, progress).cancelled();
@@ -46,7 +46,7 @@ LibraryUpdateResult runLibraryUpdate(LibraryScope& scope) {
     // A disk plugged in since the last check is walked, not skipped as absent.
     scope.sources.resetStates();
     LibraryUpdateResult result;
-    result.finished = scope.prompter.runProgress(
+    result.finished = scope.prompter.runProgressInBackground(
         stringText(TextId::UpdatingLibrary), stringText(TextId::Scanning), [&](Progress& progress) {
             const PathCache previous = std::move(scope.cache);
             const ScanCoverage coverage =

@@ -292,6 +292,32 @@ void Application::showAbout() {
     dialog.exec();
 }
 
+void Application::holdLibraryReaders(bool hold) {
+    if (hold) {
+        savesWereRunning_ = saveTimer_.isActive();
+        sliceWasRunning_ = saveSliceTimer_.isActive();
+        saveTimer_.stop();
+        saveSliceTimer_.stop();
+    } else {
+        if (savesWereRunning_) {
+            saveTimer_.start();
+        }
+        if (sliceWasRunning_) {
+            saveSliceTimer_.start();
+        }
+    }
+    if (mpris_) {
+        mpris_->setLibrary(hold ? nullptr : &session_.library());
+    }
+    // A song ending meanwhile adds no random song; the pool is made anew
+    // afterwards, as the scan may have added or removed records.
+    PlaySequence& sequence = session_.playList().sequence();
+    sequence.setLibrary(hold ? nullptr : &session_.library());
+    if (!hold && sequence.options().randomAdd) {
+        sequence.rebuildRandomPool();
+    }
+}
+
 bool Application::playInOutsidePlayer(const std::string& path) {
     return desktopShell_ && desktopShell_->playFile(path, session_.prefs().values());
 }

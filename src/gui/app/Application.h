@@ -76,6 +76,7 @@ class Application final : public QObject, public CommandTarget, public DesktopAc
     void hideToTray() override;
     void showHelp() override;
     void showAbout() override;
+    void holdLibraryReaders(bool hold) override;
     bool playInOutsidePlayer(const std::string& path) override;
     bool playListInOutsidePlayer(bool append) override;
     ExternalPlayerLabels outsidePlayerLabels() const override;
@@ -107,6 +108,8 @@ class Application final : public QObject, public CommandTarget, public DesktopAc
     QTimer hostTimer_;
     QTimer saveTimer_;
     QTimer saveSliceTimer_;
+    bool savesWereRunning_ = false;  // while library readers are held
+    bool sliceWasRunning_ = false;
     std::unique_ptr<BackgroundSaver> saver_;
     // The file types and the user's own MP3 player; made in start().
     std::unique_ptr<ShellIntegration> desktopShell_;

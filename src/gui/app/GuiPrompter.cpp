@@ -94,6 +94,16 @@ bool GuiPrompter::runProgress(const std::string& title, const std::string& text,
     return done && !dialog.cancelled();
 }
 
+bool GuiPrompter::runProgressInBackground(const std::string& title, const std::string& text,
+                                          const std::function<bool(Progress&)>& work) {
+    if (script_) {
+        return runProgress(title, text, work);
+    }
+    ProgressDialog dialog(context_, QString::fromStdString(title), QString::fromStdString(text),
+                          parent_);
+    return dialog.runInBackground(work);
+}
+
 std::optional<std::string> GuiPrompter::askMediaName(
     const std::string& initial, const std::function<std::string(const std::string&)>& check) {
     if (script_) {

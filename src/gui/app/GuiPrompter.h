@@ -40,6 +40,8 @@ class GuiPrompter final : public Prompter {
     Answer ask(const std::string& text, Buttons buttons, Icon icon = Icon::Question) override;
     bool runProgress(const std::string& title, const std::string& text,
                      const std::function<bool(Progress&)>& work) override;
+    bool runProgressInBackground(const std::string& title, const std::string& text,
+                                 const std::function<bool(Progress&)>& work) override;
     std::optional<std::string> askMediaName(
         const std::string& initial,
         const std::function<std::string(const std::string&)>& check) override;

@@ -3,6 +3,9 @@
 #include <QCoreApplication>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QThread>
+#include <exception>
+#include <thread>
 
 #include "core/app/StringTable.h"
 #include "core/skin/SkinFiles.h"
@@ -12,6 +15,9 @@
 namespace sonara::gui {
 
 namespace {
+
+// Often enough to read as live, rarely enough to cost nothing.
+constexpr int kLineRefreshMs = 50;
 
 QString qText(TextId id) {
     return QString::fromStdString(stringText(id));
@@ -54,12 +60,64 @@ ProgressDialog::ProgressDialog(SkinContext& context, const QString& title, const
     layout->setColumnStretch(1, 1);
     connect(cancel_, &QPushButton::clicked, this, &ProgressDialog::reject);
     resize(420, 150);
+    pendingTimer_.setInterval(kLineRefreshMs);
+    connect(&pendingTimer_, &QTimer::timeout, this, &ProgressDialog::showPending);
 }
 
 void ProgressDialog::show(std::string_view fileName, std::string_view folder) {
+    if (QThread::currentThread() != thread()) {
+        const std::lock_guard lock(pendingMutex_);
+        pendingFile_.assign(fileName);
+        pendingFolder_.assign(folder);
+        pendingChanged_ = true;
+        return;
+    }
     fileName_->setText(fromView(fileName));
     folder_->setText(fromView(folder));
     QCoreApplication::processEvents();
+}
+
+void ProgressDialog::showPending() {
+    QString file;
+    QString folder;
+    {
+        const std::lock_guard lock(pendingMutex_);
+        if (!pendingChanged_) {
+            return;
+        }
+        pendingChanged_ = false;
+        file = QString::fromStdString(pendingFile_);
+        folder = QString::fromStdString(pendingFolder_);
+    }
+    fileName_->setText(file);
+    folder_->setText(folder);
+}
+
+bool ProgressDialog::runInBackground(const std::function<bool(Progress&)>& work) {
+    bool done = false;
+    std::exception_ptr failure;
+    std::thread worker([&] {
+        try {
+            done = work(*this);
+        } catch (...) {
+            failure = std::current_exception();
+        }
+        // Queued to the dialog: dropped unread when exec() ended first and
+        // the dialog is gone.
+        QMetaObject::invokeMethod(
+            this, [this] { QDialog::done(Accepted); }, Qt::QueuedConnection);
+    });
+    pendingTimer_.start();
+    const int shown = exec();
+    if (shown != Accepted) {
+        cancelled_ = true;  // closed from outside while the work ran
+    }
+    worker.join();
+    pendingTimer_.stop();
+    if (failure) {
+        std::rethrow_exception(failure);
+    }
+    return done && !cancelled();
 }
 
 QString ProgressDialog::fileNameText() const {

@@ -38,6 +38,11 @@ class DesktopActions {
     // What the preferences show of that player and of the MP3 association;
     // nothing where the desktop is left alone.
     virtual std::optional<OutsidePlayerInfo> outsidePlayerInfo() const { return std::nullopt; }
+    // While held, nothing but the holder reads the library, the sources or
+    // the path cache (the periodic saves, the media-player service and the
+    // random adds of the play list wait): a scan changes them on a thread of
+    // its own.
+    virtual void holdLibraryReaders(bool /*hold*/) {}
 };
 
 }  // namespace sonara::gui

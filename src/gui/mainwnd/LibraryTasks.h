@@ -21,6 +21,10 @@ namespace sonara::gui {
 // library from its sources (F5) and checking which files are present (F6).
 // Each saves the data files it changed and reports what it could not do.
 // Borrows the services; user-interface thread only.
+// "Name|*.a;*.b|Other|*.c||" as QFileDialog takes it; upper-case patterns
+// are added beside lower-case ones.
+QString qtFileFilter(const std::string& filter);
+
 class LibraryTasks {
   public:
     // Where the user picks files and folders; tests give their own.
@@ -35,20 +39,25 @@ class LibraryTasks {
                  std::function<void()> changed);
     ~LibraryTasks();
     void setChoosers(Choosers choosers) { choosers_ = std::move(choosers); }
+    // The standard file dialogs "Add Songs" and "Add Folder".
+    static Choosers standardChoosers();
 
     void addByFile();
     void addByFolder();
     // A folder tree into the library, as "By Folder" does after its dialog.
     // False when the user cancelled.
     bool addFolder(const std::string& folder);
-    // Songs into the library, one by one; the number added.
-    int addFiles(const std::vector<std::string>& files);
+    // Songs into the library, one by one, with `mediaName`; the number
+    // added. Stops at the first song that cannot be made a record.
+    int addFiles(const std::vector<std::string>& files, const std::string& mediaName = {});
     void updateLibrary();
     // Runs work that may add records some other way (opened songs), with
     // the lists told before and after.
     void aroundChange(const std::function<void()>& work);
     // Without `finishedMessage` as after choosing a removable medium.
     void checkAvailability(bool finishedMessage = true);
+    // "Finished checking availability" only with `showMessage` (the menu).
+    void checkAvailability(bool showMessage = true);
 
     Drives& drives();
 

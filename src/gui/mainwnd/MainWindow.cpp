@@ -138,7 +138,7 @@ void MainWindow::open(const std::vector<std::string>& commandLineFiles, bool wiz
     }
     services_.player.setDisplaysShown(true);
     if (services_.skin.prefs.values().checkAvailStartup != 0) {
-        tasks_->checkAvailability();
+        tasks_->checkAvailability(false);
     }
     panes_->fill();
     captionTimer_.start();
