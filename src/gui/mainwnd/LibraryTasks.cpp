@@ -210,7 +210,6 @@ void LibraryTasks::updateLibrary() {
     }
 }
 
-void LibraryTasks::checkAvailability(bool finishedMessage) {
 void LibraryTasks::checkAvailability(bool showMessage) {
     LibraryScope scope{services_.library,       services_.sources, services_.pathCache,
                        services_.recordFactory, drives(),          services_.prompter};
@@ -221,7 +220,6 @@ void LibraryTasks::checkAvailability(bool showMessage) {
             scope, services_.skin.prefs.values().checkRemovableMediaOnly != 0);
     }
     saveAfterChange();
-    if (result.finished && finishedMessage) {
     if (result.finished && showMessage) {
         services_.prompter.message(stringText(TextId::AvailabilityCheckFinished),
                                    Icon::Information);

@@ -16,15 +16,15 @@ class Drives;
 
 namespace sonara::gui {
 
+// "Name|*.a;*.b|Other|*.c||" as QFileDialog takes it; upper-case patterns
+// are added beside lower-case ones.
+QString qtFileFilter(const std::string& filter);
+
 // The library's own commands that need no dialog of their own: adding
 // files and folders (through the standard file dialogs), updating the
 // library from its sources (F5) and checking which files are present (F6).
 // Each saves the data files it changed and reports what it could not do.
 // Borrows the services; user-interface thread only.
-// "Name|*.a;*.b|Other|*.c||" as QFileDialog takes it; upper-case patterns
-// are added beside lower-case ones.
-QString qtFileFilter(const std::string& filter);
-
 class LibraryTasks {
   public:
     // Where the user picks files and folders; tests give their own.
@@ -54,9 +54,8 @@ class LibraryTasks {
     // Runs work that may add records some other way (opened songs), with
     // the lists told before and after.
     void aroundChange(const std::function<void()>& work);
-    // Without `finishedMessage` as after choosing a removable medium.
-    void checkAvailability(bool finishedMessage = true);
-    // "Finished checking availability" only with `showMessage` (the menu).
+    // "Finished checking availability" only with `showMessage` (the menu,
+    // not the start-up check or the one after choosing a removable medium).
     void checkAvailability(bool showMessage = true);
 
     Drives& drives();
