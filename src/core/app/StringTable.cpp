@@ -329,6 +329,10 @@ const std::unordered_map<TextId, std::string>& table() {
         {TextId::HelpOpenFailed, "Unable to open the help pages:\n\n%s"},
         {TextId::AboutTitle, "About Sonara"},
         {TextId::AboutVersion, "Version %s"},
+        {TextId::TagInfoTitle, "MP3Tag Info"},
+        {TextId::EditRecordTitle, "Edit Library Record"},
+        {TextId::VolumeControlTitle, "Volume Control"},
+        {TextId::CommentTooLong, "Please enter no more than 30 characters."},
     };
     return texts;
 }

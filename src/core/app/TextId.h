@@ -300,6 +300,11 @@ enum class TextId {
     HelpOpenFailed = 61031,
     AboutTitle = 61032,
     AboutVersion = 61033,
+    // The tag and record editors and the Volume Control dialog.
+    TagInfoTitle = 61200,
+    EditRecordTitle = 61201,
+    VolumeControlTitle = 61202,
+    CommentTooLong = 61203,
 };
 
 // Every id above, for the check that each has a text and each text a name;
@@ -584,6 +589,10 @@ inline constexpr TextId kAllTextIds[] = {
     TextId::HelpOpenFailed,
     TextId::AboutTitle,
     TextId::AboutVersion,
+    TextId::TagInfoTitle,
+    TextId::EditRecordTitle,
+    TextId::VolumeControlTitle,
+    TextId::CommentTooLong,
 };
 
 }  // namespace sonara

@@ -1,12 +1,13 @@
 #include "gui/mainwnd/WindowDialogs.h"
 
 #include "gui/dialogs/DialogFamily.h"
+#include "gui/dialogs/editors/EditorDialogs.h"
 #include "gui/mainwnd/MainWindow.h"
 
 namespace sonara::gui {
 
 WindowDialogs::WindowDialogs(MainWindow& window) {
-    (void)window;
+    families_.push_back(std::make_unique<EditorDialogs>(window));
 }
 
 WindowDialogs::~WindowDialogs() = default;
