@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QtTest>
 
+#include <QPushButton>
 #include "EditorTestSession.h"
 #include "core/app/StringTable.h"
 #include "core/library/LibraryFile.h"

@@ -5,6 +5,7 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QVBoxLayout>
 
 #include "core/app/StringTable.h"
@@ -24,10 +25,10 @@ QString text(const std::string& value) {
     return QString::fromStdString(value);
 }
 
-SkinCaptionButton* copyButton(SkinContext& context, const QString& caption, TextId tip,
-                              QWidget* parent) {
-    auto* button = new SkinCaptionButton(context, parent);
-    button->setText(caption);
+// Plain buttons: the skin's strips have no cell for an arrow caption.
+QPushButton* copyButton(const QString& caption, TextId tip, QWidget* parent) {
+    auto* button = new QPushButton(caption, parent);
+    button->setFixedWidth(36);
     button->setToolTip(text(stringText(tip)));
     button->setAutoDefault(false);
     return button;
@@ -59,8 +60,8 @@ RecordEditDialog::RecordEditDialog(SkinContext& context, RecordEditor& editor, P
     libraryGrid->addWidget(rename_, 4, 1);
     title_->setMinimumWidth(320);
 
-    down_ = copyButton(context, QStringLiteral("v"), TextId::CopyLibraryToTag, this);
-    up_ = copyButton(context, QStringLiteral("^"), TextId::CopyTagToLibrary, this);
+    down_ = copyButton(QStringLiteral("v"), TextId::CopyLibraryToTag, this);
+    up_ = copyButton(QStringLiteral("^"), TextId::CopyTagToLibrary, this);
     connect(down_, &QAbstractButton::clicked, this, [this] {
         takeEdits();
         editor_.copyLibraryToTag();
@@ -149,8 +150,6 @@ bool RecordEditDialog::validate() {
 void RecordEditDialog::skinChanged() {
     ok_->setSkin(skin::kLargeButton, std::nullopt, skin::kRowOk);
     cancel_->setSkin(skin::kLargeButton, std::nullopt, skin::kRowCancel);
-    down_->setSkin(skin::kMediumButton, TextId::CopyLibraryToTag, 0);
-    up_->setSkin(skin::kMediumButton, TextId::CopyTagToLibrary, 0);
 }
 
 }  // namespace sonara::gui

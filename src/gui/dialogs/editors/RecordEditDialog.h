@@ -7,6 +7,7 @@
 class QCheckBox;
 class QComboBox;
 class QLineEdit;
+class QPushButton;
 
 namespace sonara {
 class Library;
@@ -38,8 +39,8 @@ class RecordEditDialog : public SkinDialog {
     QLineEdit* libraryComment() const { return comment_; }
     QCheckBox* renameBox() const { return rename_; }
     TagFieldEdits& tagEdits() const { return *tag_; }
-    SkinCaptionButton* libraryToTagButton() const { return down_; }
-    SkinCaptionButton* tagToLibraryButton() const { return up_; }
+    QPushButton* libraryToTagButton() const { return down_; }
+    QPushButton* tagToLibraryButton() const { return up_; }
     SkinCaptionButton* okButton() const { return ok_; }
 
   protected:
@@ -60,8 +61,8 @@ class RecordEditDialog : public SkinDialog {
     QLineEdit* comment_;
     QCheckBox* rename_;
     std::unique_ptr<TagFieldEdits> tag_;
-    SkinCaptionButton* down_;
-    SkinCaptionButton* up_;
+    QPushButton* down_;
+    QPushButton* up_;
     SkinCaptionButton* ok_;
     SkinCaptionButton* cancel_;
 };

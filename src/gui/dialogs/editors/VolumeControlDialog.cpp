@@ -47,7 +47,6 @@ VolumeControlDialog::VolumeControlDialog(SkinContext& context, Dispatcher& dispa
         slider->setNotifyWhileDragging(true);
         slider->setTipMode(SkinSlider::kTipPercent);
         slider->setFocusPolicy(Qt::StrongFocus);
-        slider->setMinimumWidth(240);
         return slider;
     };
     master_ = makeSlider(kMasterMaximum, 0);
@@ -98,14 +97,9 @@ VolumeControlDialog::VolumeControlDialog(SkinContext& context, Dispatcher& dispa
     for (const auto& [caption, slider] : rows) {
         auto* label = new SkinLabel(context, caption, this);
         grid->addWidget(label, row, 0);
-        grid->addWidget(slider, row, 1);
+        grid->addWidget(slider, row, 1, Qt::AlignLeft | Qt::AlignVCenter);
         ++row;
     }
-    auto* ends = new QHBoxLayout;
-    ends->addWidget(new SkinLabel(context, tr("Left"), this));
-    ends->addStretch(1);
-    ends->addWidget(new SkinLabel(context, tr("Right"), this));
-    grid->addLayout(ends, row, 1);
 
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(reset_);
