@@ -8,6 +8,7 @@
 #include "core/app/StringTable.h"
 #include "core/metadata/GenrePicker.h"
 #include "core/skin/SkinFiles.h"
+#include "gui/dialogs/editors/DialogButtons.h"
 #include "gui/skin/SkinCaptionButton.h"
 
 namespace sonara::gui {
@@ -43,11 +44,9 @@ GenrePickerDialog::GenrePickerDialog(SkinContext& context, GenrePicker& picker, 
     clearAll_->setVisible(picker.showsSelectAllButtons());
     connect(selectAll_, &QAbstractButton::clicked, list_, &QListWidget::selectAll);
     connect(clearAll_, &QAbstractButton::clicked, list_, &QListWidget::clearSelection);
-    ok_ = captionButton(context, tr("OK"), this);
-    ok_->setDefault(true);
-    cancel_ = captionButton(context, tr("Cancel"), this);
-    connect(ok_, &QAbstractButton::clicked, this, &QDialog::accept);
-    connect(cancel_, &QAbstractButton::clicked, this, &QDialog::reject);
+    const OkCancelButtons okCancel = makeOkCancel(context, this);
+    ok_ = okCancel.ok;
+    cancel_ = okCancel.cancel;
     skinChanged();
 
     auto* buttons = new QVBoxLayout;
@@ -79,8 +78,7 @@ bool GenrePickerDialog::validate() {
 }
 
 void GenrePickerDialog::skinChanged() {
-    ok_->setSkin(skin::kLargeButton, std::nullopt, skin::kRowOk);
-    cancel_->setSkin(skin::kLargeButton, std::nullopt, skin::kRowCancel);
+    skinOkCancel({ok_, cancel_});
     selectAll_->setSkin(skin::kLargeButton, std::nullopt, skin::kRowSelect);
     clearAll_->setSkin(skin::kLargeButton, std::nullopt, skin::kRowClearAll);
 }

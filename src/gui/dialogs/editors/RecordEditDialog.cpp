@@ -11,6 +11,7 @@
 #include "core/app/StringTable.h"
 #include "core/skin/SkinFiles.h"
 #include "core/tools/editing/RecordEditor.h"
+#include "gui/dialogs/editors/DialogButtons.h"
 #include "gui/dialogs/editors/EditorChecks.h"
 #include "gui/dialogs/editors/TagFieldEdits.h"
 #include "gui/skin/SkinCaptionButton.h"
@@ -79,14 +80,10 @@ RecordEditDialog::RecordEditDialog(SkinContext& context, RecordEditor& editor, P
     tagGrid->setSpacing(4);
     tag_ = std::make_unique<TagFieldEdits>(context, tagBox, *tagGrid, 0);
 
-    ok_ = new SkinCaptionButton(context, this);
-    ok_->setText(tr("OK"));
-    ok_->setDefault(true);
-    cancel_ = new SkinCaptionButton(context, this);
-    cancel_->setText(tr("Cancel"));
+    const OkCancelButtons okCancel = makeOkCancel(context, this);
+    ok_ = okCancel.ok;
+    cancel_ = okCancel.cancel;
     skinChanged();
-    connect(ok_, &QAbstractButton::clicked, this, &QDialog::accept);
-    connect(cancel_, &QAbstractButton::clicked, this, &QDialog::reject);
 
     auto* copies = new QHBoxLayout;
     copies->addStretch(1);
@@ -148,8 +145,7 @@ bool RecordEditDialog::validate() {
 }
 
 void RecordEditDialog::skinChanged() {
-    ok_->setSkin(skin::kLargeButton, std::nullopt, skin::kRowOk);
-    cancel_->setSkin(skin::kLargeButton, std::nullopt, skin::kRowCancel);
+    skinOkCancel({ok_, cancel_});
 }
 
 }  // namespace sonara::gui

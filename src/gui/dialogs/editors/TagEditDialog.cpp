@@ -8,6 +8,7 @@
 #include "core/app/Prompter.h"
 #include "core/app/StringTable.h"
 #include "core/skin/SkinFiles.h"
+#include "gui/dialogs/editors/DialogButtons.h"
 #include "gui/dialogs/editors/EditorChecks.h"
 #include "gui/dialogs/editors/TagFieldEdits.h"
 #include "gui/skin/SkinCaptionButton.h"
@@ -30,14 +31,10 @@ TagEditDialog::TagEditDialog(SkinContext& context, Prompter& prompter, std::stri
         edits_->show(readTagFields(path_));
     }
 
-    ok_ = new SkinCaptionButton(context, this);
-    ok_->setText(tr("OK"));
-    ok_->setDefault(true);
-    cancel_ = new SkinCaptionButton(context, this);
-    cancel_->setText(tr("Cancel"));
+    const OkCancelButtons okCancel = makeOkCancel(context, this);
+    ok_ = okCancel.ok;
+    cancel_ = okCancel.cancel;
     skinChanged();
-    connect(ok_, &QAbstractButton::clicked, this, &QDialog::accept);
-    connect(cancel_, &QAbstractButton::clicked, this, &QDialog::reject);
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
@@ -67,8 +64,7 @@ bool TagEditDialog::validate() {
 }
 
 void TagEditDialog::skinChanged() {
-    ok_->setSkin(skin::kLargeButton, std::nullopt, skin::kRowOk);
-    cancel_->setSkin(skin::kLargeButton, std::nullopt, skin::kRowCancel);
+    skinOkCancel({ok_, cancel_});
 }
 
 }  // namespace sonara::gui

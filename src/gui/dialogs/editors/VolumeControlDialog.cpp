@@ -10,6 +10,7 @@
 #include "core/app/StringTable.h"
 #include "core/skin/SkinFiles.h"
 #include "gui/controls/SkinSlider.h"
+#include "gui/dialogs/editors/DialogButtons.h"
 #include "gui/skin/SkinCaptionButton.h"
 #include "gui/skin/SkinLabel.h"
 
@@ -78,15 +79,11 @@ VolumeControlDialog::VolumeControlDialog(SkinContext& context, Dispatcher& dispa
     reset_ = new SkinCaptionButton(context, this);
     reset_->setText(tr("Reset"));
     reset_->setAutoDefault(false);
-    ok_ = new SkinCaptionButton(context, this);
-    ok_->setText(tr("OK"));
-    ok_->setDefault(true);
-    cancel_ = new SkinCaptionButton(context, this);
-    cancel_->setText(tr("Cancel"));
+    const OkCancelButtons okCancel = makeOkCancel(context, this);
+    ok_ = okCancel.ok;
+    cancel_ = okCancel.cancel;
     skinChanged();
     connect(reset_, &QAbstractButton::clicked, this, &VolumeControlDialog::reset);
-    connect(ok_, &QAbstractButton::clicked, this, &QDialog::accept);
-    connect(cancel_, &QAbstractButton::clicked, this, &QDialog::reject);
 
     auto* grid = new QGridLayout;
     grid->setHorizontalSpacing(10);
@@ -165,8 +162,7 @@ void VolumeControlDialog::skinChanged() {
         slider->setSkinBitmap(skin::kVol, 3);
     }
     reset_->setSkin(skin::kLargeButton, std::nullopt, skin::kRowReset);
-    ok_->setSkin(skin::kLargeButton, std::nullopt, skin::kRowOk);
-    cancel_->setSkin(skin::kLargeButton, std::nullopt, skin::kRowCancel);
+    skinOkCancel({ok_, cancel_});
 }
 
 void VolumeControlDialog::applyMaster() {
