@@ -368,6 +368,10 @@ const std::unordered_map<TextId, std::string>& table() {
         {TextId::WavConversionTitle, "MP3 To WAV"},
         {TextId::WavDestinationLabel, "Destination Folder:"},
         {TextId::NothingToConvert, "Select the songs to convert first."},
+        {TextId::TagInfoTitle, "MP3Tag Info"},
+        {TextId::EditRecordTitle, "Edit Library Record"},
+        {TextId::VolumeControlTitle, "Volume Control"},
+        {TextId::CommentTooLong, "Please enter no more than 30 characters."},
     };
     return texts;
 }

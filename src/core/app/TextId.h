@@ -343,6 +343,11 @@ enum class TextId {
     WavConversionTitle = 61186,
     WavDestinationLabel = 61187,
     NothingToConvert = 61188,
+    // The tag and record editors and the Volume Control dialog.
+    TagInfoTitle = 61200,
+    EditRecordTitle = 61201,
+    VolumeControlTitle = 61202,
+    CommentTooLong = 61203,
 };
 
 // Every id above, for the check that each has a text and each text a name;
@@ -665,6 +670,10 @@ inline constexpr TextId kAllTextIds[] = {
     TextId::WavConversionTitle,
     TextId::WavDestinationLabel,
     TextId::NothingToConvert,
+    TextId::TagInfoTitle,
+    TextId::EditRecordTitle,
+    TextId::VolumeControlTitle,
+    TextId::CommentTooLong,
 };
 
 }  // namespace sonara

@@ -7,7 +7,7 @@
 #include "core/app/StringTable.h"
 #include "core/library/search/ListingProgress.h"
 #include "core/library/search/ValueLister.h"
-#include "core/metadata/GenrePicker.h"
+#include "gui/dialogs/editors/GenrePickerDialog.h"
 #include "gui/mainwnd/LibraryChoiceDialog.h"
 
 namespace sonara::gui {
@@ -61,29 +61,9 @@ int LibrarySearchDialogs::run(LibraryChoiceDialog& dialog) {
 }
 
 bool LibrarySearchDialogs::pickGenres(GenrePicker& picker) {
-    QStringList names;
-    std::vector<int> selected;
-    for (size_t row = 0; row < picker.count(); ++row) {
-        names << text(picker.name(row));
-        if (picker.isSelected(row)) {
-            selected.push_back(static_cast<int>(row));
-        }
-    }
-    LibraryChoiceDialog dialog(context_, text(stringText(TextId::SelectGenreTitle)), QString(),
-                               names, picker.settings().multiple, parent_);
-    dialog.setSelectedRows(selected);
     // OK without a genre says so and leaves the picker open.
-    while (run(dialog) == QDialog::Accepted) {
-        picker.clearAll();
-        for (int row : dialog.selectedRows()) {
-            picker.setSelected(static_cast<size_t>(row), true);
-        }
-        if (picker.accept()) {
-            return true;
-        }
-        prompter_.message(stringText(TextId::SelectOneGenre));
-    }
-    return false;
+    GenrePickerDialog dialog(context_, picker, prompter_, parent_);
+    return (genreRunner_ ? genreRunner_(dialog) : dialog.exec()) == QDialog::Accepted;
 }
 
 std::optional<size_t> LibrarySearchDialogs::selectValue(ListerField field,

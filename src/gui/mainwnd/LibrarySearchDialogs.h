@@ -14,6 +14,7 @@ class Prompter;
 
 namespace sonara::gui {
 
+class GenrePickerDialog;
 class LibraryChoiceDialog;
 
 // The library search's dialogs on screen: the genre picker and the
@@ -33,6 +34,8 @@ class LibrarySearchDialogs final : public SearchDialogs {
     // Runs a dialog modally: QDialog::exec() unless a test answers instead.
     using Runner = std::function<int(LibraryChoiceDialog&)>;
     void setRunner(Runner runner) { runner_ = std::move(runner); }
+    using GenreRunner = std::function<int(GenrePickerDialog&)>;
+    void setGenreRunner(GenreRunner runner) { genreRunner_ = std::move(runner); }
 
   private:
     class Progress;
@@ -43,6 +46,7 @@ class LibrarySearchDialogs final : public SearchDialogs {
     Prompter& prompter_;
     QWidget* parent_;
     Runner runner_;
+    GenreRunner genreRunner_;
     std::unique_ptr<Progress> progress_;
 };
 

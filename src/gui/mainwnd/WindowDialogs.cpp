@@ -6,6 +6,7 @@
 #include "gui/dialogs/wizard/WizardDialogs.h"
 #include "gui/dialogs/tools/LibraryToolDialogs.h"
 #include "gui/dialogs/tools2/CollectionToolDialogs.h"
+#include "gui/dialogs/editors/EditorDialogs.h"
 #include "gui/mainwnd/MainWindow.h"
 
 namespace sonara::gui {
@@ -16,6 +17,7 @@ WindowDialogs::WindowDialogs(MainWindow& window) {
     families_.push_back(std::make_unique<WizardDialogs>(window));
     families_.push_back(std::make_unique<LibraryToolDialogs>(window));
     families_.push_back(std::make_unique<CollectionToolDialogs>(window));
+    families_.push_back(std::make_unique<EditorDialogs>(window));
 }
 
 WindowDialogs::~WindowDialogs() = default;
