@@ -1,6 +1,7 @@
 #include "gui/app/Application.h"
 
 #include <QApplication>
+#include <QDialog>
 
 #include "core/app/Prompter.h"
 #include "core/app/StringTable.h"
@@ -229,10 +230,19 @@ void Application::exit() {
     exiting_ = true;
     hostTimer_.stop();
     saveTimer_.stop();
+    // A dialog open when a logout or a kill comes closes as cancelled,
+    // without its questions: nobody is there to answer them.
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        if (auto* dialog = qobject_cast<QDialog*>(widget);
+            dialog != nullptr && dialog != window_ && dialog->isVisible()) {
+            dialog->QDialog::done(QDialog::Rejected);
+        }
+    }
     if (window_) {
         window_->hide();
     }
-    QCoreApplication::quit();
+    // exit(), not quit(): quit() asks every window to close first.
+    QCoreApplication::exit(0);
 }
 
 Status Application::shutDown() {

@@ -1,12 +1,12 @@
 #include "gui/mainwnd/WindowDialogs.h"
 
 #include "gui/dialogs/DialogFamily.h"
+#include "gui/dialogs/editors/EditorDialogs.h"
 #include "gui/dialogs/settings/PreferencesDialogs.h"
 #include "gui/dialogs/sources/SourcesDialogs.h"
-#include "gui/dialogs/wizard/WizardDialogs.h"
 #include "gui/dialogs/tools/LibraryToolDialogs.h"
 #include "gui/dialogs/tools2/CollectionToolDialogs.h"
-#include "gui/dialogs/editors/EditorDialogs.h"
+#include "gui/dialogs/wizard/WizardDialogs.h"
 #include "gui/mainwnd/MainWindow.h"
 
 namespace sonara::gui {
