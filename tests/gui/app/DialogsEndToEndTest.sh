@@ -72,6 +72,8 @@ tiny_songs() {
 
 # F5 with a new song and a few thousand tiny ones in the library's source.
 cp "$E2E_MUSIC/Beta Group - Third Rail.mp3" "$E2E_MUSIC/Gamma Trio - Fourth Wall.mp3"
+# A song tagged in lower case, listed under "A" with the others.
+make_song "alpha lower - quiet song.mp3" "alpha lower" "quiet song"
 tiny_songs "$E2E_MUSIC/many" 4000
 before=$(record_count)
 press_for_window F5 "Updating Library"
@@ -79,9 +81,62 @@ E2E_WINDOW=$(window_titled "Updating Library") e2e_shot update-progress
 wait_window_gone "Updating Library" 30
 close_message
 e2e_shot after-update
+
+# "Capitalize First Letter of Every Word" turned off in the preferences shows
+# at once in the library list: "alpha lower" is no longer "Alpha Lower".
+list_region() { e2e_region 18 142 316 300; }
+open_preferences() {
+  E2E_WINDOW=$main_window
+  e2e_click "$(e2e_units_x 12)" "$(e2e_units_y 8)"
+  e2e_wait_until 5 e2e_popup_window "$main_window" >/dev/null
+  # From the menu's end: Exit, About, Help, Setup Wizard, Report, Volume,
+  # Tools, Preferences.
+  E2E_WINDOW=$(e2e_popup_window "$main_window") e2e_key Up Up Up Up Up Up Up Up Return
+  e2e_wait_until 5 has_window_titled "Preferences:  General"
+}
+capitalised=$(list_region)
+open_preferences
+# The page list has the keyboard: Down is "Library"; then Tab walks its
+# nine check boxes to the last, Space turns it off and Return is OK.
+prefs=$(window_titled "Preferences:  General")
+E2E_WINDOW=$prefs e2e_key Down
+e2e_wait_until 5 has_window_titled "Preferences:  Library"
+E2E_WINDOW=$prefs e2e_key Tab Tab Tab Tab Tab Tab Tab Tab Tab space
+E2E_WINDOW=$prefs e2e_shot preferences-library
+E2E_WINDOW=$prefs e2e_key Return
+wait_window_gone "Preferences:  Library" 5
+E2E_WINDOW=$main_window
+retitled() { [ "$(list_region)" != "$capitalised" ]; }
+e2e_wait_until 5 retitled
+e2e_shot after-preferences
 exit_by_menu
+grep -q "^FirstLetterCaps=0" "$E2E_HOME/Sonara.ini" || e2e_fail "FirstLetterCaps was not saved off"
 
 after=$(record_count)
 e2e_cli list --json | grep -q "Gamma Trio - Fourth Wall.mp3" || e2e_fail "the update did not add the new song"
 [ "$after" -ge $((before + 4001)) ] || e2e_fail "the library holds $after songs after F5, $before before"
+
+# A first start over an empty library opens the setup wizard by itself;
+# Esc asks whether to cancel and Yes closes it.
+E2E_HOME="$scratch/empty"
+mkdir -p "$E2E_HOME"
+e2e_start
+e2e_wait_until 20 has_window_titled "Sonara Setup Wizard"
+# The main window: its caption scrolls, so it is the one titled otherwise.
+for id in $(xdotool search --onlyvisible --pid "$E2E_PID" 2>/dev/null); do
+  case $(xdotool getwindowname "$id" 2>/dev/null) in
+    "Sonara Setup Wizard" | Sonara | "") ;;
+    *) main_window=$id ;;
+  esac
+done
+E2E_WINDOW=$(window_titled "Sonara Setup Wizard") e2e_shot wizard
+E2E_WINDOW=$(window_titled "Sonara Setup Wizard") e2e_key Escape
+close_message
+wait_window_gone "Sonara Setup Wizard" 5
+# The note on where to start it again, when it shows.
+for _ in $(seq 20); do
+  e2e_popup_window "$main_window" >/dev/null && { close_message; break; }
+  sleep 0.1
+done
+exit_by_menu
 echo "DialogsEndToEnd: ok"
