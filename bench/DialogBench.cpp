@@ -18,6 +18,8 @@
 #include "core/app/Prompter.h"
 #include "core/library/Library.h"
 #include "core/library/LibraryFile.h"
+#include "core/library/PathCache.h"
+#include "core/library/RecordFactory.h"
 #include "core/mainwnd/DialogNames.h"
 #include "gui/app/AppSession.h"
 #include "gui/app/Application.h"
@@ -26,6 +28,7 @@
 #include "gui/mainwnd/MainPanes.h"
 #include "gui/mainwnd/MainWindow.h"
 #include "skin/DefaultSkin.h"
+#include "support/Mp3Fixture.h"
 #include "support/TempDir.h"
 
 namespace sonara::bench {
@@ -79,6 +82,17 @@ struct Program {
         QApplication::processEvents();
     }
     gui::MainWindow* window() const { return application ? application->mainWindow() : nullptr; }
+
+    // A real song first in the list, for the editors that open its file.
+    void addFirstSong(const std::string& folder) {
+        const std::string song = folder + "/AAA Bench - First Song.mp3";
+        testing::writeMp3(song, testing::songSpec(1));
+        window()->panes().libraryChanging();
+        (void)session->library().addSong(song, "", session->services().recordFactory);
+        session->services().pathCache.addFile(song);
+        window()->panes().libraryChanged();
+        QCoreApplication::processEvents();
+    }
 };
 
 void selectFirstRow(gui::MainWindow& window) {
@@ -191,6 +205,7 @@ void runDialogBench(int records, ResultTable& table) {
         if (program.window() == nullptr) {
             return;
         }
+        program.addFirstSong(emptyHome.path().string());
         for (const NamedDialog& dialog : dialogs) {
             empty.push_back(openMedian(*program.window(), dialog));
         }
@@ -199,6 +214,7 @@ void runDialogBench(int records, ResultTable& table) {
     if (program.window() == nullptr) {
         return;
     }
+    program.addFirstSong(fullHome.path().string());
     for (size_t i = 0; i < dialogs.size(); ++i) {
         const NamedDialog& dialog = dialogs[i];
         const double full = openMedian(*program.window(), dialog);
@@ -210,8 +226,8 @@ void runDialogBench(int records, ResultTable& table) {
             continue;
         }
         table.add({"open " + std::string(dialog.name) + ", " + n + " records", full,
-                   std::max(empty[i], 0.0), "ms", "the same, empty library", std::nullopt,
-                   kTargetMs, "target"});
+                   std::max(empty[i], 0.0), "ms", "the same, one song", std::nullopt, kTargetMs,
+                   "target"});
     }
 }
 
