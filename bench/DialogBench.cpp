@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "BenchApplication.h"
 #include "ResultTable.h"
 #include "SearchBench.h"
 #include "core/app/DataPaths.h"
@@ -175,15 +176,7 @@ std::vector<NamedDialog> benchOrder() {
 }  // namespace
 
 void runDialogBench(int records, ResultTable& table) {
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    static int argc = 1;
-    static char name[] = "sonara-bench";
-    static char* argv[] = {name, nullptr};
-    QApplication app(argc, argv);
-    QApplication::setApplicationName("Sonara");
-    QApplication::setQuitOnLastWindowClosed(false);
+    const BenchApplication app;
 
     const testing::TempDir emptyHome;
     const testing::TempDir fullHome;

@@ -13,6 +13,7 @@
 #include <string>
 #include <thread>
 
+#include "BenchApplication.h"
 #include "Stopwatch.h"
 #include "core/library/Drives.h"
 #include "core/library/LengthProbe.h"
@@ -122,14 +123,7 @@ Run update(const std::string& tree, Prompter& prompter) {
 }  // namespace
 
 void runProgressBench(int files, ResultTable& table) {
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    static int argc = 1;
-    static char name[] = "sonara-bench";
-    static char* argv[] = {name, nullptr};
-    QApplication app(argc, argv);
-    QApplication::setQuitOnLastWindowClosed(false);
+    const BenchApplication app;
 
     const testing::TempDir home;
     const std::string tree = home.file("music") + "/";
