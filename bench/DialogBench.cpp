@@ -40,12 +40,6 @@ using Clock = std::chrono::steady_clock;
 constexpr int kRuns = 3;
 constexpr double kTargetMs = 100.0;
 
-class SilentPrompter final : public Prompter {
-  public:
-    void message(const std::string&, Icon) override {}
-    Answer ask(const std::string&, Buttons, Icon) override { return Answer::No; }
-};
-
 // The program as main() makes it, without the desktop's services.
 struct Program {
     std::unique_ptr<gui::AppSession> session;
@@ -180,15 +174,8 @@ void runDialogBench(int records, ResultTable& table) {
 
     const testing::TempDir emptyHome;
     const testing::TempDir fullHome;
-    {
-        Library made;
-        fillLibrary(made, records);
-        SilentPrompter prompter;
-        if (!library_file::save(DataPaths::resolve(fullHome.path().string()).library, made,
-                                prompter)) {
-            std::printf("dialog bench: library save failed\n");
-            return;
-        }
+    if (!saveGeneratedLibrary(DataPaths::resolve(fullHome.path().string()).library, records)) {
+        return;
     }
     const std::string n = std::to_string(records);
     const std::vector<NamedDialog> dialogs = benchOrder();

@@ -95,6 +95,17 @@ size_t plainTextScan(const Library& library, const char* needle) {
 
 }  // namespace
 
+bool saveGeneratedLibrary(const std::string& path, int count) {
+    Library made;
+    fillLibrary(made, count);
+    SilentPrompter prompter;
+    if (!library_file::save(path, made, prompter)) {
+        std::printf("bench: the library file %s could not be written\n", path.c_str());
+        return false;
+    }
+    return true;
+}
+
 // About 6,000 artists over every first letter; six songs in ten tagged (the
 // list shows tag values), the rest shown by their file-name values, a third
 // of which hold underscores or brackets that the list normalises away.
@@ -138,13 +149,8 @@ void runSearchBench(int records, ResultTable& table) {
     SilentPrompter prompter;
     // The library as a user has it after start-up: loaded from its file.
     Library library;
-    {
-        Library made;
-        fillLibrary(made, records);
-        if (!library_file::save(dir.file("Sonara.dat"), made, prompter)) {
-            std::printf("search bench: library save failed\n");
-            return;
-        }
+    if (!saveGeneratedLibrary(dir.file("Sonara.dat"), records)) {
+        return;
     }
     library_file::load(dir.file("Sonara.dat"), library);
     CancellingDialogs dialogs;

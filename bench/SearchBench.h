@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 #include "ResultTable.h"
 
 namespace sonara {
@@ -12,6 +14,9 @@ namespace sonara::bench {
 // letter, six in ten tagged, the rest with file-name values a third of which
 // hold underscores or brackets. The same seed each call: the same records.
 void fillLibrary(Library& library, int count);
+// Those records written as the library file at `path`; false, with the
+// reason on stdout, when the file could not be written.
+bool saveGeneratedLibrary(const std::string& path, int count);
 
 // The library list's search, letter filter and artist selector over a
 // library of `records` records, each beside a plain pass over the same

@@ -61,12 +61,6 @@ double since(Clock::time_point start) {
     return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
 }
 
-class SilentPrompter final : public Prompter {
-  public:
-    void message(const std::string&, Icon) override {}
-    Answer ask(const std::string&, Buttons, Icon) override { return Answer::No; }
-};
-
 // A session and its window, opened as the program opens them.
 struct OpenWindow {
     std::unique_ptr<gui::AppSession> session;
@@ -271,15 +265,8 @@ void runWindowBench(int records, ResultTable& table) {
 
     const testing::TempDir emptyHome;
     const testing::TempDir fullHome;
-    {
-        Library made;
-        fillLibrary(made, records);
-        SilentPrompter prompter;
-        if (!library_file::save(DataPaths::resolve(fullHome.path().string()).library, made,
-                                prompter)) {
-            std::printf("window bench: library save failed\n");
-            return;
-        }
+    if (!saveGeneratedLibrary(DataPaths::resolve(fullHome.path().string()).library, records)) {
+        return;
     }
     const std::string n = std::to_string(records);
 
