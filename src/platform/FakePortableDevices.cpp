@@ -109,6 +109,15 @@ Result<std::vector<DeviceFile>*> FakePortableDevices::memoryFiles(int device, De
     return internal ? &found.internalFiles : &found.cardFiles;
 }
 
+Result<std::vector<DeviceFile>*> FakePortableDevices::reachableFiles(Operation operation,
+                                                                     int device,
+                                                                     DeviceMemory memory) {
+    if (auto failed = injected(operation); !failed) {
+        return Result<std::vector<DeviceFile>*>::failure(failed);
+    }
+    return memoryFiles(device, memory);
+}
+
 std::uint64_t FakePortableDevices::used(const std::vector<DeviceFile>& files) {
     std::uint64_t sum = 0;
     for (const auto& file : files)
@@ -164,18 +173,14 @@ Result<MemoryBytes> FakePortableDevices::memoryBytes(int device) {
 }
 
 Result<int> FakePortableDevices::fileCount(int device, DeviceMemory memory) {
-    if (auto failed = injected(Operation::FileCount); !failed)
-        return Result<int>::failure(failed);
-    auto files = memoryFiles(device, memory);
+    auto files = reachableFiles(Operation::FileCount, device, memory);
     if (!files)
         return Result<int>::failure(files.status());
     return static_cast<int>(files.value()->size());
 }
 
 Result<DeviceFile> FakePortableDevices::fileInfo(int device, DeviceMemory memory, int index) {
-    if (auto failed = injected(Operation::FileInfo); !failed)
-        return Result<DeviceFile>::failure(failed);
-    auto files = memoryFiles(device, memory);
+    auto files = reachableFiles(Operation::FileInfo, device, memory);
     if (!files)
         return Result<DeviceFile>::failure(files.status());
     if (index < 0 || index >= static_cast<int>(files.value()->size())) {
@@ -189,9 +194,7 @@ Status FakePortableDevices::sendFile(int device, DeviceMemory memory, const std:
                                      const std::string& nameOnDevice,
                                      const SendProgress& progress) {
     sentNames_.push_back(nameOnDevice);
-    if (auto failed = injected(Operation::Send); !failed)
-        return failed;
-    auto files = memoryFiles(device, memory);
+    auto files = reachableFiles(Operation::Send, device, memory);
     if (!files)
         return files.status();
     std::vector<DeviceFile>& held = *files.value();
@@ -229,9 +232,7 @@ Status FakePortableDevices::sendFile(int device, DeviceMemory memory, const std:
 
 Status FakePortableDevices::deleteFile(int device, DeviceMemory memory, const std::string& stem) {
     deletedStems_.push_back(stem);
-    if (auto failed = injected(Operation::Delete); !failed)
-        return failed;
-    auto files = memoryFiles(device, memory);
+    auto files = reachableFiles(Operation::Delete, device, memory);
     if (!files)
         return files.status();
     std::vector<DeviceFile>& held = *files.value();
@@ -245,9 +246,7 @@ Status FakePortableDevices::deleteFile(int device, DeviceMemory memory, const st
 }
 
 Status FakePortableDevices::format(int device, DeviceMemory memory) {
-    if (auto failed = injected(Operation::Format); !failed)
-        return failed;
-    auto files = memoryFiles(device, memory);
+    auto files = reachableFiles(Operation::Format, device, memory);
     if (!files)
         return files.status();
     files.value()->clear();

@@ -82,6 +82,9 @@ class FakePortableDevices final : public PortableDevices {
     Status injected(Operation operation);
     Result<Player*> player(int device);
     Result<std::vector<DeviceFile>*> memoryFiles(int device, DeviceMemory memory);
+    // The call's injected failure, else the memory's files.
+    Result<std::vector<DeviceFile>*> reachableFiles(Operation operation, int device,
+                                                    DeviceMemory memory);
     static std::uint64_t used(const std::vector<DeviceFile>& files);
 
     std::vector<Player> players_;
