@@ -77,7 +77,7 @@ class FakePortableDevices final : public PortableDevices {
     Status format(int device, DeviceMemory memory) override;
 
   private:
-    static constexpr std::size_t kOperations = 11;
+    static constexpr std::size_t kOperations = static_cast<std::size_t>(Operation::Format) + 1;
     // The injected or unplugged failure of this call, or success.
     Status injected(Operation operation);
     Result<Player*> player(int device);
