@@ -165,8 +165,8 @@ Result<MemoryBytes> FakePortableDevices::memoryBytes(int device) {
     const Player& found = *p.value();
     MemoryBytes bytes;
     bytes.internalTotal = found.internalTotal;
-    bytes.internalFree =
-        found.internalTotal - std::min(found.internalTotal, used(found.internalFiles));
+    const std::uint64_t internalUsed = used(found.internalFiles) + found.internalOther;
+    bytes.internalFree = found.internalTotal - std::min(found.internalTotal, internalUsed);
     bytes.cardTotal = found.cardTotal;
     bytes.cardFree = found.cardTotal - std::min(found.cardTotal, used(found.cardFiles));
     return bytes;
@@ -211,7 +211,8 @@ Status FakePortableDevices::sendFile(int device, DeviceMemory memory, const std:
     const Player& owner = *player(device).value();
     const std::uint64_t total =
         memory == DeviceMemory::Internal ? owner.internalTotal : owner.cardTotal;
-    if (used(held) + size > total) {
+    const std::uint64_t other = memory == DeviceMemory::Internal ? owner.internalOther : 0;
+    if (used(held) + other + size > total) {
         return Status::failure(ErrorKind::Io, "not enough room on the player for " + nameOnDevice);
     }
 

@@ -44,6 +44,8 @@ class FakePortableDevices final : public PortableDevices {
         std::uint64_t cardTotal = 0;
         std::vector<DeviceFile> internalFiles;
         std::vector<DeviceFile> cardFiles;
+        // Internal bytes held outside the music folder (a phone's photos).
+        std::uint64_t internalOther = 0;
     };
 
     FakePortableDevices() = default;

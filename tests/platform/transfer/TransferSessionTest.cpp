@@ -121,6 +121,16 @@ TEST_F(TransferSessionTest, RefreshShowsTotalsAndFreeOfTheListedFiles) {
     EXPECT_EQ(odd.freeText(kInternal), "0Mb");
 }
 
+TEST_F(TransferSessionTest, FreeNeverExceedsWhatTheDeviceReportsFree) {
+    auto phone = player(32, 0, {{"a.mp3", 10 * kMb}});
+    phone.internalOther = 12 * kMb;
+    use({phone});
+    TransferSession session = opened();
+    EXPECT_EQ(session.freeText(kInternal), "10Mb");
+    EXPECT_TRUE(session.send(kInternal, {source("b.mp3", 2 * kMb)}, {}).empty());
+    EXPECT_EQ(session.freeText(kInternal), "8Mb");
+}
+
 TEST_F(TransferSessionTest, DeletePassesEachSelectedStemOnceAndListsAgain) {
     use({player(32, 0, {{"song.mp3", 10}, {"01. Intro.mp3", 10}, {"keep.mp3", 10}})});
     TransferSession session = opened();

@@ -31,6 +31,13 @@ bool deviceGone(const Status& status) {
     return status.kind() == ErrorKind::Absent;
 }
 
+std::uint64_t listedBytes(const auto& memory) {
+    std::uint64_t sum = 0;
+    for (const DeviceFile& file : memory.files)
+        sum += file.bytes;
+    return sum;
+}
+
 std::string megabytesText(std::uint64_t bytes) {
     return formatText(TextId::TransferMegabytes, std::to_string(bytes / kMegabyte));
 }
@@ -90,14 +97,15 @@ std::vector<TextId> TransferSession::refresh() {
     const auto bytes = devices_.memoryBytes(kDevice);
     if (!bytes)
         return {TextId::TransferMemoryFailed};
-    internal_ = Memory{bytes->internalTotal, {}};
-    card_ = Memory{bytes->cardTotal, {}};
+    internal_ = Memory{bytes->internalTotal, bytes->internalFree, 0, {}};
+    card_ = Memory{bytes->cardTotal, bytes->cardFree, 0, {}};
     refreshed_ = true;
 
     line.show(TextId::TransferWaitFileList);
     std::vector<TextId> messages;
     for (DeviceMemory which : {DeviceMemory::Internal, DeviceMemory::Card}) {
         addOnce(messages, list(which));
+        memory(which).listedAtRefresh = listedBytes(memory(which));
     }
     return messages;
 }
@@ -217,10 +225,11 @@ std::string TransferSession::totalText(DeviceMemory which) const {
 
 std::string TransferSession::freeText(DeviceMemory which) const {
     const Memory& held = memory(which);
-    std::uint64_t listed = 0;
-    for (const DeviceFile& file : held.files)
-        listed += file.bytes;
-    return megabytesText(held.total > listed ? held.total - listed : 0);
+    const std::uint64_t listed = listedBytes(held);
+    const std::uint64_t unlisted = held.total > listed ? held.total - listed : 0;
+    const std::uint64_t reported = held.reportedFree + held.listedAtRefresh;
+    const std::uint64_t reportedNow = reported > listed ? reported - listed : 0;
+    return megabytesText(std::min(unlisted, reportedNow));
 }
 
 const std::vector<DeviceFile>& TransferSession::files(DeviceMemory which) const {

@@ -51,8 +51,10 @@ class TransferSession {
     // A memory of 0 total bytes is absent: no list, no buttons.
     bool present(DeviceMemory memory) const;
     std::uint64_t totalBytes(DeviceMemory memory) const;
-    // "%sMb" of whole megabytes (bytes / 1048576); free is the total less the
-    // listed sizes, never below 0.
+    // "%sMb" of whole megabytes (bytes / 1048576). Free is the total less the
+    // listed sizes, but never more than the device itself reports free (less
+    // what was sent since): a phone's music folder shares its memory with
+    // everything else. Never below 0.
     std::string totalText(DeviceMemory memory) const;
     std::string freeText(DeviceMemory memory) const;
     const std::vector<DeviceFile>& files(DeviceMemory memory) const;
@@ -64,6 +66,8 @@ class TransferSession {
   private:
     struct Memory {
         std::uint64_t total = 0;
+        std::uint64_t reportedFree = 0;  // at the last refresh
+        std::uint64_t listedAtRefresh = 0;
         std::vector<DeviceFile> files;
     };
     Memory& memory(DeviceMemory which);
