@@ -9,6 +9,7 @@
 #include "core/tools/transfer/DeviceNames.h"
 #include "platform/MtpHandles.h"
 #include "platform/MtpLayout.h"
+#include "platform/UsbPresence.h"
 
 namespace sonara::platform {
 
@@ -127,7 +128,7 @@ class MtpDevices::Player {
     // the device has gone.
     Status failed(const std::string& what) {
         const MtpErrors errors = takeErrors(device_.get());
-        if (errors.noDevice || LIBMTP_Check_Specific_Device(static_cast<int>(bus_), devnum_) == 0) {
+        if (errors.noDevice || !usbDevicePresent(bus_, devnum_)) {
             gone_ = true;
             return Status::failure(ErrorKind::Absent, what + ": the player was disconnected");
         }
@@ -498,8 +499,7 @@ Result<MtpDevices::Player*> MtpDevices::openedPlayer(int device) {
     if (!slot.player) {
         MtpDeviceHandle opened(LIBMTP_Open_Raw_Device_Uncached(&slot.raw));
         if (!opened) {
-            const bool present = LIBMTP_Check_Specific_Device(
-                                     static_cast<int>(slot.raw.bus_location), slot.raw.devnum) != 0;
+            const bool present = usbDevicePresent(slot.raw.bus_location, slot.raw.devnum);
             return Result<Player*>::failure(
                 present ? ErrorKind::Other : ErrorKind::Absent,
                 present ? "Could not open the player; another program may be using it"

@@ -4,6 +4,8 @@
 
 #include "platform/MtpDevices.h"
 #include "platform/MtpLayout.h"
+#include "platform/UsbPresence.h"
+#include "support/TempDir.h"
 
 namespace sonara::platform {
 namespace {
@@ -130,6 +132,24 @@ TEST_F(MtpFolderWalkTest, AFailedListingBelowFailsTheWalk) {
     Result<MtpFolderTree> tree = walkFolder(100, 3, lister());
     ASSERT_FALSE(tree);
     EXPECT_EQ(tree.kind(), ErrorKind::Absent);
+}
+
+TEST(UsbPresenceTest, FoundByBusAndAddressInSysfs) {
+    testing::TempDir sys;
+    const std::filesystem::path devices = sys.path() / "bus" / "usb" / "devices";
+    EXPECT_FALSE(usbDevicePresent(1, 4, sys.path().string()));
+    std::filesystem::create_directories(devices / "1-2");
+    std::filesystem::create_directories(devices / "1-2:1.0");  // an interface: no numbers
+    std::filesystem::create_directories(devices / "usb2");
+    testing::writeText(devices / "1-2" / "busnum", "1\n");
+    testing::writeText(devices / "1-2" / "devnum", "4\n");
+    testing::writeText(devices / "usb2" / "busnum", "2\n");
+    testing::writeText(devices / "usb2" / "devnum", "1\n");
+    EXPECT_TRUE(usbDevicePresent(1, 4, sys.path().string()));
+    EXPECT_TRUE(usbDevicePresent(2, 1, sys.path().string()));
+    // Plugged in again, a device gets a new address: the old one is gone.
+    EXPECT_FALSE(usbDevicePresent(1, 5, sys.path().string()));
+    EXPECT_FALSE(usbDevicePresent(2, 4, sys.path().string()));
 }
 
 }  // namespace
