@@ -2,6 +2,7 @@
 
 #include "platform/FakePortableDevices.h"
 #include "platform/PortableDeviceSet.h"
+#include "support/TempDir.h"
 
 namespace sonara::platform {
 namespace {
@@ -64,6 +65,24 @@ TEST(PortableDeviceSetTest, CallsBeforeACountCountFirst) {
     fakes.push_back(failingToCount());
     fakes.push_back(players({"B1"}));
     PortableDeviceSet set = setOf(std::move(fakes));
+    EXPECT_EQ(set.deviceName(1).value(), "B1");
+    EXPECT_EQ(set.deviceName(2).kind(), ErrorKind::Absent);
+}
+
+TEST(PortableDeviceSetTest, ANewCountRenumbersWhenAPlayerLeaves) {
+    std::vector<std::unique_ptr<FakePortableDevices>> fakes;
+    fakes.push_back(players({"A1"}));
+    fakes.push_back(players({"B1"}));
+    fakes.front()->unplugDuringNextSend();
+    PortableDeviceSet set = setOf(std::move(fakes));
+    ASSERT_EQ(set.deviceCount().value(), 2);
+
+    testing::TempDir dir;
+    testing::writeText(dir.file("song.mp3"), "0123456789");
+    EXPECT_EQ(set.sendFile(1, DeviceMemory::Internal, dir.file("song.mp3"), "song.mp3", {}).kind(),
+              ErrorKind::Absent);
+    EXPECT_EQ(set.deviceName(2).value(), "B1");  // numbers hold until the next count
+    ASSERT_EQ(set.deviceCount().value(), 1);
     EXPECT_EQ(set.deviceName(1).value(), "B1");
     EXPECT_EQ(set.deviceName(2).kind(), ErrorKind::Absent);
 }
