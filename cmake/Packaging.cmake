@@ -66,7 +66,8 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Playback needs a PulseAudio-protocol sound server, help opens through
 # xdg-open, the built-in skins set their texts in DejaVu Sans. The desktop,
 # MIME and icon caches are refreshed by those packages' own dpkg triggers.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "pulseaudio | pipewire-pulse, xdg-utils, fonts-dejavu-core")
+# MTP players open for a desktop user through libmtp-runtime's udev rules.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "pulseaudio | pipewire-pulse, xdg-utils, fonts-dejavu-core, libmtp-runtime")
 set(CPACK_DEBIAN_PACKAGE_SUGGESTS "qt6-wayland")
 include(CPack)
 
