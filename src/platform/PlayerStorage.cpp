@@ -257,9 +257,16 @@ PlayerStorage::PlayerStorage(std::string root, AudioPlayerMarker marker)
     }
 }
 
+std::string PlayerStorage::pathOf(const std::string& inRoot) const {
+    if (inRoot.empty()) {
+        return root_;
+    }
+    return (root_ == "/" ? "" : root_) + "/" + inRoot;
+}
+
 Status PlayerStorage::present() const {
     struct stat info {};
-    const std::string marker = joined(root_ == "/" ? "" : root_, kAudioPlayerMarkerName);
+    const std::string marker = pathOf(kAudioPlayerMarkerName);
     if (::stat(marker.c_str(), &info) != 0 || !S_ISREG(info.st_mode)) {
         return Status::failure(ErrorKind::Absent, "The player at " + root_ + " is not there");
     }
@@ -336,7 +343,7 @@ Status PlayerStorage::send(const std::string& path, const std::string& nameOnDev
     const UniqueFd rootFd(::open(root_.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     const std::string& folder = marker_.audioFolders.front();
     const UniqueFd folderFd = rootFd.valid() ? openFolder(rootFd.get(), folder, true) : UniqueFd();
-    const std::string folderPath = joined(root_ == "/" ? "" : root_, folder);
+    const std::string folderPath = pathOf(folder);
     if (!folderFd.valid()) {
         return failureAfter(errno, folderPath);
     }
@@ -406,7 +413,7 @@ Status PlayerStorage::remove(const std::string& stem) const {
         return Status::failure(ErrorKind::Invalid,
                                "No song on the player is called \"" + stem + "\"");
     }
-    const std::string path = joined(root_ == "/" ? "" : root_, match->pathInRoot);
+    const std::string path = pathOf(match->pathInRoot);
     if (::unlink(path.c_str()) != 0) {
         return failureAfter(errno, path);
     }
@@ -424,15 +431,25 @@ Status PlayerStorage::format() const {
     }
     int failures = 0;
     int lastError = 0;
+    // Only the folders that held a song may go: an empty folder the user
+    // made stays.
+    std::set<std::string> emptied;
     for (const PlayerFile& file : found.value().files) {
         if (::unlinkat(rootFd.get(), file.pathInRoot.c_str(), 0) != 0 && errno != ENOENT) {
             ++failures;
             lastError = errno;
+            continue;
+        }
+        for (size_t slash = file.pathInRoot.find('/'); slash != std::string::npos;
+             slash = file.pathInRoot.find('/', slash + 1)) {
+            emptied.insert(file.pathInRoot.substr(0, slash));
         }
     }
     const std::vector<std::string>& folders = found.value().folders;
     for (auto folder = folders.rbegin(); folder != folders.rend(); ++folder) {
-        ::unlinkat(rootFd.get(), folder->c_str(), AT_REMOVEDIR);
+        if (emptied.count(*folder) != 0) {
+            ::unlinkat(rootFd.get(), folder->c_str(), AT_REMOVEDIR);
+        }
     }
     if (failures > 0) {
         return failureAfter(

@@ -55,7 +55,7 @@ class PlayerStorage {
     Status remove(const std::string& stem) const;
 
     // Removes every listed song and then the subfolders of the audio folders
-    // that are left empty; never the audio folders themselves, the marker or
+    // that this leaves empty; never the audio folders themselves, the marker or
     // any other file. Goes on past a song it cannot remove and then fails.
     Status format() const;
 
@@ -67,6 +67,8 @@ class PlayerStorage {
 
     Result<Walk> walk() const;
     Status failureAfter(int error, const std::string& what) const;
+    // The absolute path of a root-relative one ("" is the root).
+    std::string pathOf(const std::string& inRoot) const;
 
     std::string root_;
     AudioPlayerMarker marker_;

@@ -243,13 +243,15 @@ TEST_F(MassStoragePlayersTest, FormatRemovesOnlyTheSongsAndTheFoldersTheyLeaveEm
     MassStoragePlayers players = mark("audio_folders=Music");
     fs::create_directories(player() / "Music" / "Album" / "Disc");
     fs::create_directories(player() / "Music" / "Art");
+    fs::create_directories(player() / "Music" / "Empty");
     for (const char* name : {"Music/a.mp3", "Music/Album/Disc/b.flac", "Music/Art/c.mp3",
                              "Music/Art/cover.jpg", "Music/.keep.mp3", "other.mp3"}) {
         writeText(player() / name, "x");
     }
     ASSERT_TRUE(players.format(1, DeviceMemory::Internal).ok());
-    EXPECT_EQ(tree(), (std::vector<std::string>{"Music", "Music/.keep.mp3", "Music/Art",
-                                                "Music/Art/cover.jpg", "other.mp3"}));
+    EXPECT_EQ(tree(),
+              (std::vector<std::string>{"Music", "Music/.keep.mp3", "Music/Art",
+                                        "Music/Art/cover.jpg", "Music/Empty", "other.mp3"}));
     EXPECT_TRUE(fs::exists(player() / kAudioPlayerMarkerName));
     EXPECT_EQ(players.fileCount(1, DeviceMemory::Internal).value(), 0);
 }
