@@ -22,6 +22,7 @@
 #include "ScanBench.h"
 #include "SearchBench.h"
 #include "SkinBench.h"
+#include "TransferBench.h"
 #include "UpdateBench.h"
 #include "WindowBench.h"
 
@@ -70,6 +71,13 @@ int main(int argc, char** argv) {
         std::printf("\n");
         return table.print() ? 0 : 1;
     }
+    // "sonara-bench transfer": sending to and listing a portable player alone.
+    if (argc > 1 && std::strcmp(argv[1], "transfer") == 0) {
+        sonara::bench::ResultTable table;
+        sonara::bench::runTransferBench(table);
+        std::printf("\n");
+        return table.print() ? 0 : 1;
+    }
     const int songs = argc > 1 ? std::atoi(argv[1]) : 5000;
     const int records = argc > 2 ? std::atoi(argv[2]) : 100000;
     sonara::bench::ResultTable table;
@@ -93,6 +101,7 @@ int main(int argc, char** argv) {
     sonara::bench::runDialogBench(records, table);
     sonara::bench::runSaveBench(records, table);
     sonara::bench::runInstanceBench(table);
+    sonara::bench::runTransferBench(table);
     std::printf("\n");
     return table.print() ? 0 : 1;
 }
