@@ -23,6 +23,7 @@ constexpr std::array kDialogs{
     NamedDialog{"record", Command::EditLibraryRecord, true},
     NamedDialog{"tag", Command::EditTagInfo, true},
     NamedDialog{"genre", Command::AssignGenre, true},
+    NamedDialog{"transfer", Command::TransferLibraryToPortable, true},
     NamedDialog{"volume", Command::Volume},
     NamedDialog{"about", Command::About},
 };

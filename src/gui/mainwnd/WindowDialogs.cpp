@@ -6,6 +6,7 @@
 #include "gui/dialogs/sources/SourcesDialogs.h"
 #include "gui/dialogs/tools/LibraryToolDialogs.h"
 #include "gui/dialogs/tools2/CollectionToolDialogs.h"
+#include "gui/dialogs/transfer/TransferDialogs.h"
 #include "gui/dialogs/wizard/WizardDialogs.h"
 #include "gui/mainwnd/MainWindow.h"
 
@@ -18,6 +19,7 @@ WindowDialogs::WindowDialogs(MainWindow& window) {
     families_.push_back(std::make_unique<LibraryToolDialogs>(window));
     families_.push_back(std::make_unique<CollectionToolDialogs>(window));
     families_.push_back(std::make_unique<EditorDialogs>(window));
+    families_.push_back(std::make_unique<TransferDialogs>(window));
 }
 
 WindowDialogs::~WindowDialogs() = default;
