@@ -1,6 +1,9 @@
 #include "platform/PortableDeviceChoice.h"
 
 #include "platform/FakePortableDevices.h"
+#include "platform/MassStoragePlayers.h"
+#include "platform/MtpDevices.h"
+#include "platform/PortableDeviceSet.h"
 
 namespace sonara {
 
@@ -12,8 +15,12 @@ Result<std::unique_ptr<PortableDevices>> openPortableDevices(const char* fakeSpe
         }
         return std::unique_ptr<PortableDevices>(std::move(fake.value()));
     }
-    // No backend reaches real players yet: none are connected.
-    return std::unique_ptr<PortableDevices>(std::make_unique<FakePortableDevices>());
+    // Mounted players first: they answer at once, while an MTP scan probes USB.
+    std::vector<std::unique_ptr<PortableDevices>> backends;
+    backends.push_back(std::make_unique<platform::MassStoragePlayers>());
+    backends.push_back(std::make_unique<platform::MtpDevices>());
+    return std::unique_ptr<PortableDevices>(
+        std::make_unique<platform::PortableDeviceSet>(std::move(backends)));
 }
 
 }  // namespace sonara
