@@ -8,8 +8,8 @@
 namespace sonara {
 
 // The players the transfer dialog works on. `fakeSpec` set (the
-// SONARA_FAKE_PLAYER variable) gives players held in memory as the spec
-// describes them, for pictures and end-to-end runs; a bad spec fails with
+// SONARA_FAKE_PLAYER variable) gives players held in memory as its settings
+// describe them, for pictures and end-to-end runs; bad settings fail with
 // the reason. Unset: the players connected to this computer.
 //
 // May block while the backends look for devices: call it off the
