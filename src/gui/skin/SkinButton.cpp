@@ -113,6 +113,13 @@ const QImage& SkinButton::keyedStrip() {
     return keyed_;
 }
 
+QImage SkinButton::stateCell() {
+    if (strip_ < 0 || !context_.skin.hasBitmap(strip_)) {
+        return {};
+    }
+    return keyedStrip().copy(context_.skin.cellRect(strip_, stateColumn(), row_));
+}
+
 void SkinButton::paintEvent(QPaintEvent* /*event*/) {
     if (strip_ < 0 || !context_.skin.hasBitmap(strip_)) {
         return;

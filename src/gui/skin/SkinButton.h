@@ -52,6 +52,9 @@ class SkinButton : public QPushButton {
 
   protected:
     SkinContext& context() const { return context_; }
+    // The strip's cell for the state drawn now, transparent colour keyed out;
+    // null without a strip.
+    QImage stateCell();
     // After the button took its new size for a changed skin.
     virtual void skinChanged() {}
 

@@ -11,6 +11,14 @@
 
 namespace sonara::gui {
 
+namespace {
+
+// Drawn-in captions keep this far from the cell's edges, inside the border
+// and the focus ring.
+constexpr int kLetteringMargin = 4;
+
+}  // namespace
+
 SkinCaptionButton::SkinCaptionButton(SkinContext& context, QWidget* parent)
     : SkinButton(context, parent) {}
 
@@ -38,14 +46,23 @@ void SkinCaptionButton::setTextFormat(Qt::Alignment alignment) {
     update();
 }
 
+void SkinCaptionButton::setCaptionOverStrip(bool on) {
+    overStrip_ = on;
+    update();
+}
+
 QString SkinCaptionButton::caption() const {
     return captionId_ ? QString::fromStdString(stringText(*captionId_)) : text();
 }
 
 bool SkinCaptionButton::drawsCaption() const {
+    return overStrip_ || !stripHasCaptions();
+}
+
+bool SkinCaptionButton::stripHasCaptions() const {
     const skin::FontInfo& info = context().skin.fontInfo();
-    return (stripIndex() == skin::kLargeButton && !info.largeButtonsHaveText) ||
-           (stripIndex() == skin::kMediumButton && !info.mediumButtonsHaveText);
+    return (stripIndex() == skin::kLargeButton && info.largeButtonsHaveText) ||
+           (stripIndex() == skin::kMediumButton && info.mediumButtonsHaveText);
 }
 
 void SkinCaptionButton::skinChanged() {
@@ -84,14 +101,21 @@ void SkinCaptionButton::computeRects() {
 }
 
 void SkinCaptionButton::paintEvent(QPaintEvent* event) {
-    SkinButton::paintEvent(event);
     if (stripIndex() < 0) {
         return;
+    }
+    const bool wipesLettering = overStrip_ && stripHasCaptions();
+    if (!wipesLettering) {
+        SkinButton::paintEvent(event);
     }
     if (!rectsKnown_) {
         computeRects();
     }
     QPainter painter(this);
+    if (wipesLettering) {
+        const QImage face = withoutLettering(stateCell(), kLetteringMargin);
+        plainCopy(painter, face, QRect(QPoint(), face.size()).intersected(rect()));
+    }
     if (!icon_.isNull()) {
         plainCopy(painter, icon_, iconRect_);
     }

@@ -13,7 +13,7 @@ namespace sonara::gui {
 // A skin button with an optional icon and a caption it draws itself in the
 // strip's button font and state colours, when the strip has no captions of
 // its own (the large strip with "Large Buttons Have Text" 0, the medium strip
-// with "Medium Buttons Have Text" 0).
+// with "Medium Buttons Have Text" 0), or when told to draw over them.
 class SkinCaptionButton : public SkinButton {
     Q_OBJECT
   public:
@@ -27,6 +27,9 @@ class SkinCaptionButton : public SkinButton {
     void setCaptionOffsets(QPoint offset);
     // Horizontal alignment of the caption (centred unless set).
     void setTextFormat(Qt::Alignment alignment);
+    // For a caption none of the strip's drawn-in rows reads: the row's face
+    // is drawn with its lettering wiped and this caption over it.
+    void setCaptionOverStrip(bool on);
 
     QString caption() const;
     bool drawsCaption() const;
@@ -39,6 +42,7 @@ class SkinCaptionButton : public SkinButton {
     void resizeEvent(QResizeEvent* event) override;
 
   private:
+    bool stripHasCaptions() const;
     const QFont& captionFont();
     void computeRects();
 
@@ -47,6 +51,7 @@ class SkinCaptionButton : public SkinButton {
     std::optional<TextId> captionId_;
     QPoint captionOffset_;
     Qt::Alignment alignment_ = Qt::AlignHCenter;
+    bool overStrip_ = false;
     std::optional<QFont> font_;
     bool rectsKnown_ = false;
     QRect iconRect_;

@@ -1,6 +1,7 @@
 #include "gui/skin/SkinPainting.h"
 
 #include <QPainter>
+#include <algorithm>
 
 namespace sonara::gui {
 
@@ -76,6 +77,18 @@ QImage withTransparentColour(const QImage& bitmap, QColor transparent) {
         }
     }
     return image;
+}
+
+QImage withoutLettering(const QImage& face, int margin) {
+    if (face.width() <= 2 * margin + 1 || face.height() <= 2 * margin) {
+        return face;
+    }
+    QImage wiped = face.convertToFormat(QImage::Format_ARGB32);
+    for (int y = margin; y < wiped.height() - margin; ++y) {
+        auto* line = reinterpret_cast<QRgb*>(wiped.scanLine(y));
+        std::fill(line + margin + 1, line + wiped.width() - margin, line[margin]);
+    }
+    return wiped;
 }
 
 }  // namespace sonara::gui

@@ -28,5 +28,10 @@ QImage scaleInto(const QImage& bitmap, const QRect& source, int width, int heigh
 // The image with every pixel of `transparent` made fully transparent
 // (cached by callers that draw it often).
 QImage withTransparentColour(const QImage& bitmap, QColor transparent);
+// A button face with the lettering inside `margin` wiped: each row of the
+// inside takes the colour of its pixel at the inside's left edge, which
+// carries the face's gradient but no caption. Faces that are too small to
+// have an inside come back as they are.
+QImage withoutLettering(const QImage& face, int margin);
 
 }  // namespace sonara::gui

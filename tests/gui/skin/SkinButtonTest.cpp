@@ -191,6 +191,44 @@ class SkinButtonTest : public QObject {
         QVERIFY(!button->drawsCaption());
         QCOMPARE(textPixels(), 0);
     }
+
+    void captionOverAStripWithCaptionsWipesTheLettering() {
+        const QColor lettering(0, 0, 255);
+        QImage strip = makeStrip(kCell, skin::kLargeCaptionRows, cellColour);
+        {
+            QPainter painter(&strip);
+            for (int column = 0; column < 5; ++column) {
+                for (int row = 0; row < skin::kLargeCaptionRows; ++row) {
+                    painter.fillRect(column * kCell.width() + 7, row * kCell.height() + 4, 6, 2,
+                                     lettering);
+                }
+            }
+        }
+        skin::FontInfo info = fixture_->skin().fontInfo();
+        info.largeButtonsHaveText = true;
+        fixture_->skin().setFontInfo(info);
+        fixture_->skin().setBitmap(skin::kLargeButton, strip);
+        auto* button = new SkinCaptionButton(fixture_->context(), dialog_.get());
+        button->setSkin(skin::kLargeButton, std::nullopt, 3);
+        const auto count = [&](const QColor& colour) {
+            const QImage image = button->grab().toImage();
+            int found = 0;
+            for (int y = 0; y < image.height(); ++y) {
+                for (int x = 0; x < image.width(); ++x) {
+                    found += image.pixelColor(x, y) == colour ? 1 : 0;
+                }
+            }
+            return found;
+        };
+        QVERIFY(count(lettering) > 0);
+
+        button->setCaptionOverStrip(true);
+        QVERIFY(button->drawsCaption());
+        QCOMPARE(count(lettering), 0);
+        QCOMPARE(count(cellColour(skin::kUp, 3)), kCell.width() * kCell.height());
+        button->setText("Go");
+        QVERIFY(count(cellColour(skin::kUp, 3)) < kCell.width() * kCell.height());
+    }
 };
 
 SONARA_GUI_TEST(SkinButtonTest)

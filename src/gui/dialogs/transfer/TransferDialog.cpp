@@ -79,6 +79,7 @@ TransferDialog::TransferDialog(SkinContext& context, Prompter& prompter, Transfe
     internal_ = makePart(DeviceMemory::Internal, TextId::TransferInternalMemory);
     card_ = makePart(DeviceMemory::Card, TextId::TransferCardMemory);
     refresh_ = makeButton(context, TextId::TransferRefresh, this);
+    refresh_->setCaptionOverStrip(true);
     ok_ = new SkinCaptionButton(context, this);
     ok_->setText(tr("OK"));
     ok_->setDefault(true);
@@ -149,6 +150,9 @@ TransferDialog::MemoryPart TransferDialog::makePart(DeviceMemory memory, TextId 
     made.send = makeButton(skin, TextId::TransferSend, made.box);
     made.remove = makeButton(skin, TextId::TransferDelete, made.box);
     made.format = makeButton(skin, TextId::TransferFormat, made.box);
+    // The caption strips have no rows reading ">>" or "Format".
+    made.send->setCaptionOverStrip(true);
+    made.format->setCaptionOverStrip(true);
     made.total = new SkinLabel(skin, text(TextId::TransferTotalMem), made.box);
     made.free = new SkinLabel(skin, text(TextId::TransferFreeMem), made.box);
     made.total->setMinimumWidth(140);
