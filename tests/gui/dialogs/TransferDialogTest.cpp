@@ -1,7 +1,7 @@
 // The transfer dialog on players held in memory: the refusals before it
-// opens, the figures after the first refresh, send, delete and format with
-// their messages, a player pulled out during a send, and the dialog closed
-// while a step is still running.
+// opens, the selected library row as what it offers, the figures after the
+// first refresh, send, delete and format with their messages, a player pulled
+// out during a send, and the dialog closed while a step is still running.
 #include <QListWidget>
 #include <QTimer>
 #include <QtTest>
@@ -140,6 +140,39 @@ class TransferDialogTest : public QObject {
         s.window->runCommand(Command::TransferPlayListToPortable);
         QVERIFY(s.told("Failed to Initialize NOMAD"));
         QVERIFY(QApplication::activeModalWidget() == nullptr);
+    }
+
+    void theSelectedLibraryRowIsWhatTheDialogOffers() {
+        test::WindowSession s;
+        test::editors::startWithSongs(s, 2);
+        test::editors::selectFirstRow(s);
+        const LibraryRecord* first = s.window->panes().library()->model().recordAt(0);
+        const QString expected =
+            s.home.filePath(QString::fromStdString(std::string(first->fileName())));
+        qputenv("SONARA_FAKE_PLAYER", "internal=32");
+        QStringList offered;
+        QVERIFY(test::whileModal(
+            [&] { s.window->runCommand(Command::TransferLibraryToPortable); },
+            [&](QDialog& shown) {
+                // Polled from a timer of its own: this callback can run inside
+                // the first refresh's wait, which ends only after it returns.
+                auto* idle = new QTimer(&shown);
+                QObject::connect(idle, &QTimer::timeout, &shown,
+                                 [&shown, &offered, ticks = 0]() mutable {
+                                     auto* dialog = qobject_cast<TransferDialog*>(&shown);
+                                     if (dialog != nullptr && dialog->busy() && ++ticks < 1000) {
+                                         return;
+                                     }
+                                     if (dialog != nullptr && !dialog->busy()) {
+                                         offered = rows(*dialog->songList());
+                                     }
+                                     shown.QDialog::done(QDialog::Rejected);
+                                 });
+                idle->start(10);
+            },
+            10000));
+        QCOMPARE(offered, QStringList{expected});
+        QVERIFY(!s.told("could not be found"));
     }
 
     void showsTheFiguresAndEnablesByPresence() {
